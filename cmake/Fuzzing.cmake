@@ -1,0 +1,11 @@
+# kontaro_add_fuzzer(name source... LIBS lib...): a libFuzzer target, built only with clang.
+if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  message(FATAL_ERROR "KONTARO_FUZZ needs clang (configure with CXX=clang++)")
+endif()
+function(kontaro_add_fuzzer name)
+  cmake_parse_arguments(F "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${F_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE kontaro_options ${F_LIBS})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+endfunction()

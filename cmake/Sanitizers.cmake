@@ -1,0 +1,5 @@
+# With KONTARO_SANITIZE, everything built afterwards runs under ASan and UBSan.
+if(KONTARO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,53 @@
+#pragma once
+// The sales: one tDay per calendar day with sales, one tDayEntry per product sold
+// on it. Days are in ascending, unique date order; entries in ascending, unique
+// product ID order. Containers own their elements.
+#include "day_number.h"
+#include "index_error.h"
+
+#include <memory>
+#include <vector>
+
+namespace kontaro {
+
+struct tDayEntry {
+    int32_t ProductID = 0;
+    // The quantity, or the gross sales amount when the product's VerkaufVariabel is set.
+    double Value = 0.0;
+};
+
+class tDay {
+public:
+    DayNumber Date = 0;
+
+    int Count() const;
+    const tDayEntry& Entry(int index) const; // index error outside the list
+    tDayEntry& Entry(int index);
+    int IndexOfProduct(int32_t productId) const; // -1 when absent
+    // Takes ownership and returns the sorted index; -1 when the product is present,
+    // and then `entry` stays with the caller.
+    int AddEntry(std::unique_ptr<tDayEntry>& entry);
+    void SortByProduct();
+    void Clear();
+
+private:
+    std::vector<std::unique_ptr<tDayEntry>> entries_;
+};
+
+class tDays {
+public:
+    int Count() const;
+    const tDay& Item(int index) const;
+    tDay& Item(int index);
+    int IndexOfDate(DayNumber day) const;   // exactly this date, or -1
+    int IndexFromDate(DayNumber day) const; // first day on or after, or -1
+    int AddDay(std::unique_ptr<tDay>& day); // as tDay::AddEntry
+    bool DeleteDate(DayNumber day);
+    void SortByDate();
+    void Clear();
+
+private:
+    std::vector<std::unique_ptr<tDay>> days_;
+};
+
+} // namespace kontaro

@@ -1,0 +1,50 @@
+#pragma once
+// Loading and saving a whole project (.kdt). Loading never throws for the file's
+// content: what cannot be read is dropped and counted in the report. Saving writes
+// a ".bak" copy of the previous file, then the document to a temporary file in the
+// same folder, and replaces the target only with a complete file.
+#include "catalogue.h"
+#include "days.h"
+
+#include <string>
+#include <vector>
+
+namespace kontaro {
+
+struct Project {
+    tGroups Groups;
+    tProducts Products;
+    tDays Days;
+    void Clear();
+};
+
+// What a load dropped; `details` holds one German line per dropped element.
+struct LoadReport {
+    int droppedGroups = 0;
+    int droppedProducts = 0;
+    int droppedItems = 0;
+    int droppedDays = 0;
+    int droppedEntries = 0;
+    bool productsEndedEarly = false;
+    std::vector<std::string> details; // UTF-8
+    bool Empty() const;
+};
+
+enum class LoadStatus { Ok, CannotRead, NoGroups };
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::Ok;
+    std::string message; // German, UTF-8; empty when Ok
+    LoadReport report;
+};
+
+struct SaveResult {
+    bool ok = true;
+    std::string message; // German, UTF-8; empty when ok
+};
+
+// Empties `project` and fills it from the file at `path` (UTF-8 path).
+LoadResult LoadProjectFile(const std::string& path, Project& project);
+SaveResult SaveProjectFile(const std::string& path, const Project& project);
+
+} // namespace kontaro
