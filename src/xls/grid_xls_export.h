@@ -1,0 +1,70 @@
+#pragma once
+// GridXlsExport writes one grid into one sheet of an Excel 97 workbook file.
+//
+// ExportGrid opens the target (or starts from the built-in empty workbook), finds the sheet
+// by name or adds it, writes every cell with its look, and saves. The new file is written
+// next to the target under a temporary name and moved over the target only once it is
+// complete: when any step fails, the target stays exactly as it was and the XlsError
+// carries the message. Nothing is kept between calls.
+
+#include <functional>
+#include <string>
+
+#include "xls/exportable_grid.h"
+#include "xls/xls_locale.h"
+
+namespace kontaro::xls {
+
+enum class OverwriteMode { omNever, omAlways, omWarn };
+
+struct ExportOptions {
+  OverwriteMode ExportOverwrite = OverwriteMode::omNever;
+  std::string ExportOverwriteMessage = "File %s already exists\rOk to overwrite ?";
+  bool ExportHTMLTags = true;
+  bool ExportFormulas = true;
+  bool ExportCellFormats = true;
+  bool ExportCellProperties = true;
+  bool ExportCellSizes = true;
+  bool ExportHiddenColumns = false;
+  bool ExportWordWrapped = false;
+  bool ExportHardBorders = false;
+};
+
+class GridXlsExport {
+ public:
+  // Asked with omWarn when the target exists; true means overwrite. Without it the
+  // answer is no.
+  using ConfirmOverwrite = std::function<bool(const std::string& question)>;
+
+  const ExportableGrid* Grid = nullptr;
+  ExportOptions Options;
+  XlsLocale Locale;
+  // UTF-8 number formats for date and time cells; empty takes the locale's.
+  std::string DateFormat;
+  std::string TimeFormat;
+  ConfirmOverwrite OnConfirmOverwrite;
+
+  int GridStartRow() const { return gridStartRow_; }
+  int GridStartCol() const { return gridStartCol_; }
+  int XlsStartRow() const { return xlsStartRow_; }
+  int XlsStartCol() const { return xlsStartCol_; }
+  void SetGridStartRow(int row) { gridStartRow_ = row < 0 ? 1 : row; }
+  void SetGridStartCol(int column) { gridStartCol_ = column < 0 ? 1 : column; }
+  void SetXlsStartRow(int row) { xlsStartRow_ = row <= 0 ? 1 : row; }
+  void SetXlsStartCol(int column) { xlsStartCol_ = column <= 0 ? 1 : column; }
+
+  // Writes the grid as the sheet `sheetName` (UTF-8; empty keeps the sheet's own name)
+  // of `fileName`. sheetPosition -1 puts a new sheet behind the last one; activeSheet is
+  // the 1-based sheet selected in the saved file. Throws XlsError; returns normally also
+  // when the user declined to overwrite.
+  void ExportGrid(const std::string& fileName, const std::string& sheetName, int sheetPosition = -1,
+                  int activeSheet = 1);
+
+ private:
+  int gridStartRow_ = 1;
+  int gridStartCol_ = 1;
+  int xlsStartRow_ = 1;
+  int xlsStartCol_ = 1;
+};
+
+}  // namespace kontaro::xls
