@@ -1,0 +1,25 @@
+#pragma once
+// The German texts of the grid layer: captions of the program's grids and the
+// texts their footers start with. UTF-8.
+
+namespace kontaro::grid::texts {
+
+inline constexpr const char* kName = "Name";
+inline constexpr const char* kProdukt = "Produkt";
+inline constexpr const char* kGruppe = "Gruppe";
+inline constexpr const char* kMenge = "Menge";
+inline constexpr const char* kVerkaufB = "Verkauf (B)";
+inline constexpr const char* kVerkaufN = "Verkauf (N)";
+inline constexpr const char* kEinkauf = "Einkauf";
+inline constexpr const char* kSteuer = "Steuer";
+inline constexpr const char* kSteuerBis = "Steuer (bis)";
+inline constexpr const char* kDB1 = "DB1";
+inline constexpr const char* kDB1Prozent = "DB1 (%)";
+inline constexpr const char* kAnteil = "Anteil (%)";
+inline constexpr const char* kId = "ID";
+inline constexpr const char* kVerkauf = "Verkauf";
+
+// The first footer cell before the first calculation or day switch.
+inline constexpr const char* kSummen = "Summen";
+
+} // namespace kontaro::grid::texts
