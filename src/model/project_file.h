@@ -5,8 +5,12 @@
 // same folder, and replaces the target only with a complete file.
 #include "catalogue.h"
 #include "days.h"
+#include "output_sink.h"
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kontaro {
@@ -18,7 +22,10 @@ struct Project {
     void Clear();
 };
 
-// What a load dropped; `details` holds one German line per dropped element.
+// What a load dropped; `details` holds one German line per dropped element. A
+// dropped group, product or day counts once, without the items or entries it held;
+// products not read after a broken "gen" element and days not read for lack of
+// products count as dropped too.
 struct LoadReport {
     int droppedGroups = 0;
     int droppedProducts = 0;
@@ -45,6 +52,19 @@ struct SaveResult {
 
 // Empties `project` and fills it from the file at `path` (UTF-8 path).
 LoadResult LoadProjectFile(const std::string& path, Project& project);
+// The same from the file's bytes.
+LoadResult LoadProjectText(std::string_view bytes, Project& project);
+
 SaveResult SaveProjectFile(const std::string& path, const Project& project);
+// Test seam: the document goes through the sink that `wrap` makes around the
+// temporary file's sink, so a test can make writing fail part-way.
+using SinkWrapper = std::function<std::unique_ptr<OutputSink>(OutputSink& fileSink)>;
+SaveResult SaveProjectFile(const std::string& path, const Project& project, const SinkWrapper& wrap);
+
+// The document's bytes to a sink; false when a write or the final Finish failed.
+bool WriteProject(OutputSink& sink, const Project& project);
+
+// `path` with its extension replaced by ".bak" (appended when it has none).
+std::string BackupFileName(const std::string& path);
 
 } // namespace kontaro

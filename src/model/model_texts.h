@@ -1,0 +1,53 @@
+#pragma once
+// The German texts of the data model and the project file, UTF-8. Placeholders are
+// "%s", filled in order by FormatText.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace kontaro::texts {
+
+inline constexpr std::string_view kSaveFailed = "Die Datei \"%s\" konnte nicht gespeichert werden!";
+inline constexpr std::string_view kLoadFailed = "Konnte die Datei \"%s\" nicht laden!";
+inline constexpr std::string_view kNoGroups =
+    "In dieser Datei sind keine Gruppen definiert. Die Datei ist daher mit dieser Programmversion nicht kompatibel.";
+
+// What the reader dropped, one line per element.
+inline constexpr std::string_view kGroupNoID = "Gruppe verworfen: ID nicht lesbar";
+inline constexpr std::string_view kGroupNoName = "Gruppe %s verworfen: Name fehlt";
+inline constexpr std::string_view kGroupDuplicate = "Gruppe %s verworfen: die ID gibt es schon";
+inline constexpr std::string_view kProductGeneralBroken =
+    "Produkt verworfen: ID, \"einproz\" oder \"vervar\" nicht lesbar; das Lesen der Produkte endet hier";
+inline constexpr std::string_view kProductsNotRead = "%s weitere Produkte nicht gelesen";
+inline constexpr std::string_view kProductIncomplete = "Produkt %s verworfen: unvollständig";
+inline constexpr std::string_view kProductDuplicate = "Produkt %s verworfen: die ID gibt es schon";
+inline constexpr std::string_view kItemNoDate = "Produkt %s, Liste \"%s\": Wert verworfen: Datum nicht lesbar";
+inline constexpr std::string_view kItemNoValue = "Produkt %s, Liste \"%s\": Wert vom %s verworfen: Wert nicht lesbar";
+inline constexpr std::string_view kItemDuplicate =
+    "Produkt %s, Liste \"%s\": Wert vom %s verworfen: das Datum gibt es schon";
+inline constexpr std::string_view kDayNoDate = "Tag verworfen: Datum nicht lesbar";
+inline constexpr std::string_view kDayEmpty = "Tag %s verworfen: keine Einträge";
+inline constexpr std::string_view kDayDuplicate = "Tag %s verworfen: das Datum gibt es schon";
+inline constexpr std::string_view kDaysNotRead = "%s Tage nicht gelesen: die Datei enthält keine lesbaren Produkte";
+inline constexpr std::string_view kEntryNoProduct = "Tag %s: Eintrag verworfen: Produkt-ID nicht lesbar";
+inline constexpr std::string_view kEntryNoValue = "Tag %s: Eintrag für Produkt %s verworfen: Wert nicht lesbar";
+inline constexpr std::string_view kEntryDuplicate =
+    "Tag %s: Eintrag für Produkt %s verworfen: das Produkt gibt es an diesem Tag schon";
+
+// Replaces each "%s" of the pattern by the next argument.
+inline std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args)
+{
+    std::string out;
+    auto arg = args.begin();
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's' && arg != args.end()) {
+            out += *arg++;
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+} // namespace kontaro::texts
