@@ -1,0 +1,13 @@
+#pragma once
+// Day numbers and the QDate of the calendars and pickers: the window's one
+// conversion between the two.
+#include "model/day_number.h"
+
+#include <QDate>
+
+namespace kontaro::ui {
+
+QDate DateOfDay(DayNumber day);
+DayNumber DayOfDate(const QDate& date);
+
+} // namespace kontaro::ui

@@ -1,0 +1,101 @@
+#pragma once
+// The day view (page "Tagesansicht"): the sales of one calendar day in the grid
+// gDayView, the month calendar CalDay that chooses the day, the print and export
+// buttons and the operating hints. The grid is a working copy of the day
+// CurrentDay: CalDayClick (the day switch) is the one step that writes it back
+// into the project's days and loads another day. Every figure comes from the
+// calculations; the handlers only move texts between the grid and the data.
+//
+// Messages go through Prompts(). The page refers to the project it is given for
+// its whole lifetime.
+#include "model/day_number.h"
+#include "model/project_file.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace kontaro::grid {
+class PlainGrid;
+}
+namespace kontaro::controls {
+class ColumnGrid;
+class HtmlLabel;
+} // namespace kontaro::controls
+
+namespace kontaro::ui {
+
+class TMonthCalendar;
+
+class TDayView : public QWidget {
+    Q_OBJECT
+public:
+    // `fileName` gives the project file's full path (empty for an unsaved project).
+    TDayView(Project& project, std::function<QString()> fileName, QWidget* parent = nullptr);
+    ~TDayView() override;
+
+    // The day the grid shows and stores into; starts as today.
+    DayNumber CurrentDay = 0;
+    // While true the day switch stores the grid before it loads the next day.
+    bool StoreDayOnSwitch = true;
+    // True while the window itself moves the grid's cursor: every row change is allowed.
+    bool DayGridBusy = false;
+
+    TMonthCalendar& CalDay() { return *calDay_; }
+    controls::ColumnGrid& gDayView() { return *gDayView_; }
+    grid::PlainGrid& Grid();
+
+    // The day switch: drops an incomplete cursor row, stores the grid into
+    // CurrentDay's day when StoreDayOnSwitch is set (deleting that day when the
+    // grid holds no product), then shows the calendar's day.
+    void CalDayClick();
+    // Writes entry `entryIndex` of day `dayIndex` into the cursor row and computes it.
+    void ShowEntry(int entryIndex, int dayIndex);
+    // A cell's own read-only flag with its colour: light yellow, or the window colour.
+    void SetCellReadOnly(int col, bool readOnly, int row);
+
+    // The grid's events.
+    void gDayViewCellValidate(int col, int row, std::string& value, bool& valid);
+    void gDayViewCellsChanged();
+    void gDayViewRowChanging(int oldRow, int newRow, bool& allow);
+    void gDayViewColChanging(int oldCol, int newCol, bool& allow);
+    void gDayViewCanInsertRow(int row, bool& canInsert);
+    void gDayViewAutoInsertRow(int row);
+    void gDayViewCanDeleteRow(int row, bool& canDelete);
+    void gDayViewAutoDeleteRow(int row);
+    void DayFooterPercent(int col, int row, std::string& value);
+
+private:
+    void CreateComponents();
+    void ConnectGrid();
+    // The column-1 check of a typed or present product ID, with its messages and,
+    // when valid, its effects on the row's flags, "Menge" and name.
+    bool ValidateProduct(int row, const std::string& text);
+    // The cursor row holds no entry worth keeping.
+    bool CursorRowIncomplete() const;
+    void StoreGrid();
+    void LoadDay();
+    QString ProductName(int productIndex, DayNumber day) const;
+
+    Project& project_;
+    std::function<QString()> fileName_;
+
+    controls::ColumnGrid* gDayView_ = nullptr;
+    TMonthCalendar* calDay_ = nullptr;
+    QPushButton* bDayPrint_ = nullptr;
+    QPushButton* bDayPrintSet_ = nullptr;
+    QPushButton* bDayExport_ = nullptr;
+    QProgressBar* MyProgress_ = nullptr;
+    QGroupBox* HintBox_ = nullptr;
+    controls::HtmlLabel* DayHint_ = nullptr;
+    QLabel* Label5_ = nullptr;
+};
+
+} // namespace kontaro::ui

@@ -1,0 +1,102 @@
+#pragma once
+// The German texts of the main window, its day view and the toolkit layer, each
+// defined once. `%1` marks where a file name goes.
+#include <QString>
+
+namespace kontaro::ui::texts {
+
+inline QString AppTitle() { return QStringLiteral("Kontaro"); }
+
+// Message boxes.
+inline QString WarningCaption() { return QStringLiteral("Warnung"); }
+inline QString ConfirmCaption() { return QStringLiteral("Bestätigung"); }
+inline QString ButtonYes() { return QStringLiteral("&Ja"); }
+inline QString ButtonNo() { return QStringLiteral("&Nein"); }
+inline QString ButtonOk() { return QStringLiteral("OK"); }
+inline QString ButtonCancel() { return QStringLiteral("Abbrechen"); }
+
+// File dialogs.
+inline QString ProjectFilter() { return QStringLiteral("Kontaros-Daten (*.kdt)"); }
+inline QString ProjectExtension() { return QStringLiteral("kdt"); }
+inline QString OpenDialogCaption() { return QStringLiteral("Öffnen"); }
+inline QString SaveDialogCaption() { return QStringLiteral("Speichern unter"); }
+
+// Pages.
+inline QString PageDayView() { return QStringLiteral("Tagesansicht"); }
+inline QString PageMonthView() { return QStringLiteral("Summenansicht"); }
+inline QString PageYearView() { return QStringLiteral("Gruppenansicht"); }
+inline QString PageProducts() { return QStringLiteral("Produkte"); }
+inline QString PageGroups() { return QStringLiteral("Gruppen"); }
+
+// Menu and toolbar.
+inline QString MenuFile() { return QStringLiteral("Datei"); }
+inline QString MenuNew() { return QStringLiteral("&Neu"); }
+inline QString MenuLoad() { return QStringLiteral("&Laden..."); }
+inline QString MenuSave() { return QStringLiteral("&Speichern"); }
+inline QString MenuSaveAs() { return QStringLiteral("Speichern &als..."); }
+inline QString MenuExit() { return QStringLiteral("Beenden"); }
+inline QString MenuView() { return QStringLiteral("Ansicht"); }
+inline QString ToolLoad() { return QStringLiteral("Laden"); }
+inline QString ToolSave() { return QStringLiteral("Speichern"); }
+
+// File command questions and failures.
+inline QString AskNew()
+{
+    return QStringLiteral("Wollen Sie alle Daten löschen und mit einem neuen Projekt beginnen "
+                          "(alle nicht gespeicherten Daten gehen verloren)?");
+}
+inline QString AskLoad()
+{
+    return QStringLiteral("Durch das Laden einer Datei gehen alle nicht gespeicherten Daten "
+                          "verloren. Wollen Sie fortsetzen?");
+}
+inline QString AskSaveOnExit()
+{
+    return QStringLiteral("Wollen Sie vor dem Beenden noch speichern "
+                          "(Abbrechen beendet das Programm nicht)?");
+}
+inline QString CannotLoad() { return QStringLiteral("Konnte die Datei \"%1\" nicht laden!"); }
+inline QString NoGroups()
+{
+    return QStringLiteral("In dieser Datei sind keine Gruppen definiert. Die Datei ist daher "
+                          "mit dieser Programmversion nicht kompatibel.");
+}
+inline QString CannotSave()
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden!");
+}
+inline QString LoadDropped()
+{
+    return QStringLiteral("Beim Laden der Datei \"%1\" konnten nicht alle Einträge gelesen "
+                          "werden. Folgendes wurde verworfen und fehlt beim nächsten Speichern:");
+}
+inline QString MoreDropped() { return QStringLiteral("... und %1 weitere"); }
+
+// Day view.
+inline QString ButtonPrint() { return QStringLiteral("Drucken..."); }
+inline QString ButtonPrintSettings() { return QStringLiteral("Drucker Einstellungen..."); }
+inline QString ButtonExport() { return QStringLiteral("Export..."); }
+inline QString HintBoxTitle() { return QStringLiteral(" Bedienungshinweise "); }
+inline QString PleaseWait() { return QStringLiteral("Bitte warten: Berechnung wird durchgeführt..."); }
+inline QString DayHintHtml()
+{
+    return QStringLiteral(
+        "<ul><li><b>Einfüge Taste</b>: Zeile einfügen</li><li><b>Entfernen Taste</b>: Zeile "
+        "löschen</li><li><b>Berechnungen in einer Zelle</b> können mit +,-,*,/ durchgeführt "
+        "werden. Achtung: Eine Berechnung muß mit = oder einer Rechentaste abgeschlossen "
+        "werden, <b>bevor</b> die Eingabetaste gedrückt wird.</ul>");
+}
+inline QString FooterSums() { return QStringLiteral("Summen"); }
+inline QString FooterSumOf() { return QStringLiteral("Summe (%1)"); }
+inline QString UnknownProductName() { return QStringLiteral("unbekanntes Produkt!"); }
+inline QString UnknownProductEntry()
+{
+    return QStringLiteral("Dieser Eintrag beinhaltet ein unbekanntes Produkt!");
+}
+inline QString ProductMissing() { return QStringLiteral("Produkt existiert nicht!"); }
+inline QString ProductUsedOnDay()
+{
+    return QStringLiteral("Produkt wird an diesem Tag schon verwendet!");
+}
+
+} // namespace kontaro::ui::texts
