@@ -1,0 +1,79 @@
+#include "calc/row_texts.h"
+
+#include "calc/calc_texts.h"
+#include "calc/columns.h"
+#include "calc/entry_figures.h"
+#include "calc/shown_value.h"
+#include "model/globals.h"
+#include "model/win1252.h"
+
+#include <string_view>
+
+namespace kontaro::calc {
+
+static_assert(sumcol::VerkaufB == groupcol::VerkaufB && sumcol::VerkaufN == groupcol::VerkaufN &&
+                  sumcol::Einkauf == groupcol::Einkauf && sumcol::DB1 == groupcol::DB1 &&
+                  sumcol::DB1P == groupcol::DB1P,
+              "the two summary grids share their figure columns");
+
+std::string ProjectName(const std::string& fileName)
+{
+    const std::size_t slash = fileName.find_last_of('/');
+    return RemoveFileExt(slash == std::string::npos ? fileName : fileName.substr(slash + 1));
+}
+
+std::string SummeText(const std::string& fileName)
+{
+    std::string text = texts::kSummeFormat;
+    text.replace(text.find("%s"), 2, ProjectName(fileName));
+    return text;
+}
+
+std::string ProductNameAt(const tProduct& product, DayNumber day)
+{
+    std::string name;
+    product.Name.ValueAt(day, name);
+    return Win1252ToUtf8(name);
+}
+
+void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf,
+                        const NumberLocale& locale)
+{
+    row[sumcol::VerkaufB] = ShownText(brutto, locale);
+    row[sumcol::VerkaufN] = ShownText(netto, locale);
+    row[sumcol::Einkauf] = ShownText(einkauf, locale);
+    const long double margin = static_cast<long double>(netto) - einkauf;
+    row[sumcol::DB1] = ShownText(static_cast<double>(margin), locale);
+    row[sumcol::DB1P] =
+        netto == 0 ? std::string() : ShownText(static_cast<double>((margin * 100) / netto), locale);
+}
+
+FooterSums WriteSummaryFooterSums(const std::vector<TextRow>& rows, TextRow& footer,
+                                  const NumberLocale& locale)
+{
+    FooterSums sums;
+    for (const int column : {sumcol::VerkaufB, sumcol::VerkaufN, sumcol::Einkauf, sumcol::DB1}) {
+        std::vector<std::string_view> texts;
+        texts.reserve(rows.size());
+        for (const TextRow& row : rows)
+            texts.emplace_back(row[static_cast<std::size_t>(column)]);
+        std::string& cell = footer[static_cast<std::size_t>(column)];
+        cell = ShownText(SumOfShownValues(texts, locale), locale);
+        const double shown = ReadShownValue(cell, locale).value_or(0.0);
+        if (column == sumcol::VerkaufN)
+            sums.netto = shown;
+        else if (column == sumcol::DB1)
+            sums.db1 = shown;
+    }
+    return sums;
+}
+
+std::string SummaryFooterPercent(const FooterSums& sums, const NumberLocale& locale)
+{
+    if (sums.netto == 0)
+        return {};
+    return ShownText(static_cast<double>((static_cast<long double>(sums.db1) * 100) / sums.netto),
+                     locale);
+}
+
+} // namespace kontaro::calc

@@ -1,0 +1,188 @@
+#include "calc/shown_value.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace kontaro::calc {
+
+namespace {
+
+constexpr int kSignificantDigits = 18;
+constexpr int kMaxDecimals = 6;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Adds one unit at digits[last] and carries to the left; digits[0] is a spare
+// leading zero, so the carry never runs out of room.
+void RoundUpAt(std::string& digits, std::size_t last)
+{
+    std::size_t i = last;
+    while (digits[i] == '9') {
+        digits[i] = '0';
+        --i;
+    }
+    ++digits[i];
+}
+
+// Rounds the digit string at position `keep` (the first digit cut off) half away
+// from zero and zeroes everything from there on.
+void CutAt(std::string& digits, std::size_t keep)
+{
+    if (keep >= digits.size())
+        return;
+    const bool up = digits[keep] >= '5';
+    std::fill(digits.begin() + static_cast<std::ptrdiff_t>(keep), digits.end(), '0');
+    if (up)
+        RoundUpAt(digits, keep - 1);
+}
+
+} // namespace
+
+std::string FixedText(double value, int decimals, const NumberLocale& locale)
+{
+    if (!std::isfinite(value))
+        return {};
+    decimals = std::clamp(decimals, 0, kMaxDecimals);
+
+    // The 18-digit step moves a value by at most 5e-18 of itself, so nothing below
+    // a tenth of the last decimal's unit can reach it.
+    const double magnitude = std::fabs(value);
+    const bool negative = value < 0;
+    std::string digits = "0"; // spare leading digit for carries
+    std::size_t point = 1;    // index in `digits` where the fraction starts
+    if (magnitude >= 0.1 * std::pow(10.0, -decimals)) {
+        // The exact decimal expansion: a double f * 2^e (f of 53 bits) has at most
+        // 53 - e fractional digits.
+        int exponent = 0;
+        std::frexp(magnitude, &exponent);
+        const int exactDecimals = std::max(0, 53 - exponent);
+        std::array<char, 400> buffer{};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                       std::chars_format::fixed, exactDecimals)
+                             .ptr;
+        const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+        const std::size_t dot = exact.find('.');
+        const std::string_view whole = exact.substr(0, dot);
+        digits += whole;
+        point = digits.size();
+        if (dot != std::string_view::npos)
+            digits += exact.substr(dot + 1);
+
+        const std::size_t first = digits.find_first_not_of('0');
+        CutAt(digits, first + kSignificantDigits);
+        // The first rounding may have made a new leading digit; the cut after the
+        // decimals does not depend on it.
+    }
+    digits.resize(std::max(digits.size(), point + static_cast<std::size_t>(decimals) + 1), '0');
+    CutAt(digits, point + static_cast<std::size_t>(decimals));
+
+    const std::size_t firstWhole = std::min(digits.find_first_not_of('0'), point - 1);
+    const std::string_view wholeDigits(digits.data() + firstWhole, point - firstWhole);
+    const std::string_view fraction(digits.data() + point, static_cast<std::size_t>(decimals));
+    const bool zero = wholeDigits.find_first_not_of('0') == std::string_view::npos &&
+                      fraction.find_first_not_of('0') == std::string_view::npos;
+
+    std::string text;
+    text.reserve(wholeDigits.size() + fraction.size() + 2);
+    if (negative && !zero)
+        text += '-';
+    text += wholeDigits;
+    if (decimals > 0) {
+        text += locale.decimalSeparator;
+        text += fraction;
+    }
+    return text;
+}
+
+std::string ShownText(double value, const NumberLocale& locale)
+{
+    return FixedText(value, 2, locale);
+}
+
+std::optional<double> ReadShownValue(std::string_view text, const NumberLocale& locale)
+{
+    text = Trimmed(text);
+    if (text.empty() || text == "-")
+        return 0.0;
+
+    std::string plain;
+    plain.reserve(text.size());
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') {
+        if (text[i] == '-')
+            plain += '-';
+        ++i;
+    }
+    int mantissaDigits = 0;
+    bool separatorSeen = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            plain += c;
+            ++mantissaDigits;
+        } else if (c == locale.decimalSeparator && !separatorSeen) {
+            plain += '.';
+            separatorSeen = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            if (text[i] == '-')
+                plain += '-';
+            ++i;
+        }
+        const std::size_t exponentStart = i;
+        for (; i < text.size() && IsDigit(text[i]); ++i)
+            plain += text[i];
+        if (i == exponentStart)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size())
+        return std::nullopt;
+    return value;
+}
+
+double Round2(double value)
+{
+    static const NumberLocale plain{};
+    return ReadShownValue(ShownText(value, plain), plain).value_or(0.0);
+}
+
+std::optional<int32_t> ReadCellInteger(std::string_view text)
+{
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty() || text.front() == '+')
+        return std::nullopt;
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace kontaro::calc

@@ -1,0 +1,40 @@
+#pragma once
+// Shown values: the two-decimal texts in which every grid, report and export shows
+// a figure, and the numbers those texts denote.
+//
+// A value is first expressed with 18 significant decimal digits of its exact binary
+// value, then cut after the last decimal kept; whenever a cut-off digit is 5 or
+// more, the magnitude is rounded up. Halves therefore round away from zero (0.125
+// shows as 0.13, -0.125 as -0.13), while 2.675, whose double lies just below
+// 2.675, shows as 2.67. A value that rounds to zero has no sign. Digits are never
+// grouped. An infinite or NaN value has no text (an empty cell).
+#include "calc/number_locale.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kontaro::calc {
+
+// The text of `value` with exactly `decimals` decimals (0 to 6).
+std::string FixedText(double value, int decimals, const NumberLocale& locale);
+
+// The two-decimal text of `value`.
+std::string ShownText(double value, const NumberLocale& locale);
+
+// The number a cell text denotes: an empty text and a lone "-" (blanks around them
+// allowed) read as 0; otherwise blanks, an optional sign, digits with at most one
+// decimal separator (the locale's), an optional exponent, blanks. Nothing for any
+// other text and for values outside the double range.
+std::optional<double> ReadShownValue(std::string_view text, const NumberLocale& locale);
+
+// The number that the two-decimal text of `value` denotes (0 for a value without
+// text, as an empty cell reads).
+double Round2(double value);
+
+// A cell text read as an integer: blanks, an optional sign, decimal digits,
+// blanks. Nothing for any other text (an empty one included) and out of range.
+std::optional<int32_t> ReadCellInteger(std::string_view text);
+
+} // namespace kontaro::calc

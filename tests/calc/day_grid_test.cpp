@@ -1,0 +1,99 @@
+#include "calc/day_grid.h"
+
+#include "calc/columns.h"
+#include "project_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace kontaro::calc {
+namespace {
+
+using test::AddEntry;
+using test::AddProduct;
+using test::March;
+
+const NumberLocale kPoint{'.', ','};
+
+TEST(StoredDayGrid, WorkedExampleDay)
+{
+    const Project project = test::WorkedExample();
+    const TextGrid grid = StoredDayGrid(project, March(6), "/data/Laden.kdt", kPoint);
+    ASSERT_EQ(grid.rows.size(), 2u);
+    EXPECT_EQ(grid.rows[0],
+              (TextRow{"Cola", "1", "3.00", "7.50", "6.30", "3.60", "19.00", "2.70", "42.84"}));
+    EXPECT_EQ(grid.rows[1],
+              (TextRow{"Tagesessen", "2", "", "100.00", "93.46", "28.04", "7.00", "65.42", "70.00"}));
+    // The footer's percentage relates to the gross sum, not the net sum (68.28).
+    EXPECT_EQ(grid.footer, (TextRow{"Summe (Laden)", "05-03-06", "", "107.50", "99.76", "31.64", "",
+                                    "68.12", "63.37"}));
+}
+
+TEST(StoredDayGrid, FooterRelatesTheMarginToTheGrossSum)
+{
+    Project project;
+    AddProduct(project, {.einkauf = 5, .verkauf = 10});
+    AddEntry(project, March(6), 1, 1);
+    const TextGrid grid = StoredDayGrid(project, March(6), "", kPoint);
+    EXPECT_EQ(grid.rows[0][daycol::DB1P], "40.46");
+    EXPECT_EQ(grid.footer[daycol::DB1P], "34.00");
+    EXPECT_EQ(grid.footer[daycol::Name], "Summe ()");
+}
+
+TEST(StoredDayGrid, DayWithoutEntriesShowsOneEmptyRow)
+{
+    const Project project = test::WorkedExample();
+    const TextGrid grid = StoredDayGrid(project, March(7), "Laden.kdt", kPoint);
+    ASSERT_EQ(grid.rows.size(), 1u);
+    EXPECT_EQ(grid.rows[0], TextRow(daycol::Count));
+    EXPECT_EQ(grid.footer, (TextRow{"Summe (Laden)", "05-03-07", "", "0.00", "0.00", "0.00", "",
+                                    "0.00", ""}));
+}
+
+TEST(StoredDayGrid, UnknownProductRowHasNoFiguresAndAddsNothing)
+{
+    Project project = test::WorkedExample();
+    AddEntry(project, March(6), 7, 2);
+    const TextGrid grid = StoredDayGrid(project, March(6), "Laden.kdt", kPoint);
+    ASSERT_EQ(grid.rows.size(), 3u);
+    EXPECT_EQ(grid.rows[2],
+              (TextRow{"unbekanntes Produkt!", "7", "2.00", "", "", "", "", "", ""}));
+    EXPECT_EQ(grid.footer[daycol::VerkaufB], "107.50");
+    EXPECT_EQ(grid.footer[daycol::DB1P], "63.37");
+}
+
+TEST(StoredDayGrid, StoredQuantityIsShownAndComputedWithTwoDecimals)
+{
+    Project project;
+    AddProduct(project, {.verkauf = 3});
+    AddEntry(project, March(6), 1, 1.333);
+    const TextGrid grid = StoredDayGrid(project, March(6), "", kPoint);
+    EXPECT_EQ(grid.rows[0][daycol::Menge], "1.33");
+    EXPECT_EQ(grid.rows[0][daycol::VerkaufB], "3.99");
+}
+
+TEST(StoredDayGrid, NameAndPriceAreThoseOfTheShownDay)
+{
+    Project project;
+    tProduct& product = AddProduct(project, {.name = "Cola", .verkauf = 2.0});
+    product.Verkauf.AddValue(March(10), 3.0);
+    product.Name.AddValue(March(10), "Cola Zero");
+    AddEntry(project, March(9), 1, 1);
+    AddEntry(project, March(10), 1, 1);
+    const TextGrid ninth = StoredDayGrid(project, March(9), "", kPoint);
+    const TextGrid tenth = StoredDayGrid(project, March(10), "", kPoint);
+    EXPECT_EQ(ninth.rows[0][daycol::Name], "Cola");
+    EXPECT_EQ(ninth.rows[0][daycol::VerkaufB], "2.00");
+    EXPECT_EQ(tenth.rows[0][daycol::Name], "Cola Zero");
+    EXPECT_EQ(tenth.rows[0][daycol::VerkaufB], "3.00");
+}
+
+TEST(StoredDayGrid, NamesBecomeUtf8)
+{
+    Project project;
+    AddProduct(project, {.name = "Gr\xfc\xdftee"});
+    AddEntry(project, March(6), 1, 1);
+    EXPECT_EQ(StoredDayGrid(project, March(6), "", kPoint).rows[0][daycol::Name], "Grüßtee");
+}
+
+} // namespace
+} // namespace kontaro::calc

@@ -1,0 +1,186 @@
+#include "calc/period_summary.h"
+
+#include "calc/columns.h"
+#include "project_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace kontaro::calc {
+namespace {
+
+using test::AddEntry;
+using test::AddProduct;
+using test::March;
+
+const NumberLocale kPoint{'.', ','};
+
+SummaryResult Summarise(Project& project, DayNumber from, DayNumber to)
+{
+    return PeriodSummary(project, from, to, "/data/Laden.kdt", kPoint);
+}
+
+TEST(PeriodSummary, WorkedExampleDoesNotRoundPerLine)
+{
+    Project project = test::WorkedExample();
+    const SummaryResult result = Summarise(project, March(1), March(31));
+    EXPECT_TRUE(result.daysFound);
+    ASSERT_EQ(result.grid.rows.size(), 2u);
+    EXPECT_EQ(result.grid.rows[0],
+              (TextRow{"Cola", "1", "3.00", "7.50", "6.30", "3.60", "19.00", "2.70", "42.88"}));
+    EXPECT_EQ(result.grid.rows[1],
+              (TextRow{"Tagesessen", "2", "", "100.00", "93.46", "28.04", "7.00", "65.42", "70.00"}));
+    EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-01", "05-03-31", "107.50",
+                                           "99.76", "31.64", "", "68.12", "68.28"}));
+    // the totals stay in the products
+    EXPECT_EQ(project.Products.Item(0).TotalMenge, 3);
+    EXPECT_EQ(project.Products.Item(1).TotalBrutto, 100);
+}
+
+TEST(PeriodSummary, BothEndsOfThePeriodAreIncluded)
+{
+    Project project;
+    AddProduct(project, {});
+    AddEntry(project, March(1), 1, 1);
+    AddEntry(project, March(31), 1, 2);
+    AddEntry(project, DayFromCivil({2005, 4, 1}), 1, 4);
+    const struct {
+        DayNumber from, to;
+        const char* menge;
+    } cases[] = {{March(1), March(31), "3.00"},
+                 {March(31), March(31), "2.00"},
+                 {March(1), March(1), "1.00"},
+                 {March(2), DayFromCivil({2005, 4, 1}), "6.00"}};
+    for (const auto& c : cases) {
+        const SummaryResult result = Summarise(project, c.from, c.to);
+        ASSERT_EQ(result.grid.rows.size(), 1u);
+        EXPECT_EQ(result.grid.rows[0][sumcol::Menge], c.menge) << ShortDateText(c.from);
+    }
+}
+
+TEST(PeriodSummary, PeriodWithoutStoredDaysGivesTheResetGrid)
+{
+    Project project = test::WorkedExample();
+    AddEntry(project, March(9), 1, 1);
+    for (const auto& [from, to] : {std::pair{March(7), March(8)}, std::pair{March(10), March(20)},
+                                   std::pair{March(1), March(5)}}) {
+        const SummaryResult result = Summarise(project, from, to);
+        EXPECT_FALSE(result.daysFound);
+        ASSERT_EQ(result.grid.rows.size(), 1u);
+        EXPECT_EQ(result.grid.rows[0], TextRow(sumcol::Count));
+        EXPECT_EQ(result.grid.footer, (TextRow{"Summen", ShortDateText(from), ShortDateText(to),
+                                               "0.00", "0.00", "0.00", "", "0.00", "0.00"}));
+    }
+}
+
+TEST(PeriodSummary, DaysWithOnlyUnknownProductsGiveAnEmptyResultWithoutWarning)
+{
+    Project project = test::WorkedExample();
+    AddEntry(project, March(20), 99, 5);
+    const SummaryResult result = Summarise(project, March(20), March(20));
+    EXPECT_TRUE(result.daysFound);
+    ASSERT_EQ(result.grid.rows.size(), 1u);
+    EXPECT_EQ(result.grid.rows[0], TextRow(sumcol::Count));
+    EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-20", "05-03-20", "0.00", "0.00",
+                                           "0.00", "", "0.00", ""}));
+}
+
+TEST(PeriodSummary, NameAndTaxRateAreThoseOfThePeriodsLastDay)
+{
+    Project project;
+    tProduct& product = AddProduct(project, {.name = "Cola", .verkauf = 11.6, .steuer = 16});
+    product.Steuer.AddValue(March(10), 19);
+    product.Name.AddValue(March(25), "Cola Zero"); // after the last sale
+    AddEntry(project, March(5), 1, 1);
+    AddEntry(project, March(15), 1, 1);
+    const SummaryResult result = Summarise(project, March(1), March(31));
+    ASSERT_EQ(result.grid.rows.size(), 1u);
+    const TextRow& row = result.grid.rows[0];
+    EXPECT_EQ(row[sumcol::Name], "Cola Zero");
+    // 11.60 / 1.16 + 11.60 / 1.19
+    EXPECT_EQ(row[sumcol::VerkaufN], "19.75");
+    EXPECT_EQ(row[sumcol::SteuerBis], "19.00");
+    EXPECT_EQ(Summarise(project, March(1), March(9)).grid.rows[0][sumcol::SteuerBis], "16.00");
+    EXPECT_EQ(Summarise(project, March(1), March(9)).grid.rows[0][sumcol::Name], "Cola");
+}
+
+TEST(PeriodSummary, ProductsWithoutPositiveGrossHaveNoRowAndAreNotInTheFooter)
+{
+    Project project = test::WorkedExample();
+    AddProduct(project, {.id = 3, .einkauf = 4, .verkauf = 0});
+    AddProduct(project, {.id = 4});
+    AddEntry(project, March(6), 3, 1);  // gross 0 with purchase costs
+    AddEntry(project, March(6), 4, -2); // negative gross
+    const SummaryResult result = Summarise(project, March(1), March(31));
+    ASSERT_EQ(result.grid.rows.size(), 2u);
+    EXPECT_EQ(result.grid.footer[sumcol::Einkauf], "31.64");
+}
+
+TEST(PeriodSummary, VariablePriceWithoutShareMultipliesTheCostByTheGross)
+{
+    Project project;
+    AddProduct(project, {.einkauf = 2, .verkauf = std::nullopt, .steuer = 0});
+    AddEntry(project, March(6), 1, 50);
+    const TextRow row = Summarise(project, March(6), March(6)).grid.rows[0];
+    EXPECT_EQ(row, (TextRow{"Cola", "1", "", "50.00", "50.00", "100.00", "0.00", "-50.00", "-100.00"}));
+}
+
+TEST(PeriodSummary, UsesTheStoredQuantityUnrounded)
+{
+    Project project;
+    AddProduct(project, {.verkauf = 3});
+    AddEntry(project, March(6), 1, 1.333);
+    const TextRow row = Summarise(project, March(6), March(6)).grid.rows[0];
+    EXPECT_EQ(row[sumcol::Menge], "1.33");
+    EXPECT_EQ(row[sumcol::VerkaufB], "4.00"); // 3.999; the day view shows 3.99
+}
+
+TEST(PeriodSummary, PricesHoldFromTheirDate)
+{
+    Project project;
+    tProduct& product = AddProduct(project, {.verkauf = 2.0, .from = March(5)});
+    product.Verkauf.AddValue(March(10), 3.0);
+    AddEntry(project, March(1), 1, 1); // before the first date: the first price
+    AddEntry(project, March(9), 1, 1);
+    AddEntry(project, March(10), 1, 1);
+    AddEntry(project, March(11), 1, 1);
+    EXPECT_EQ(Summarise(project, March(1), March(31)).grid.rows[0][sumcol::VerkaufB], "10.00");
+}
+
+TEST(PeriodSummary, ZeroNetTotalLeavesThePercentageEmpty)
+{
+    Project project;
+    tProduct& product = AddProduct(project, {.einkauf = 0, .verkauf = std::nullopt, .steuer = 0});
+    product.Steuer.AddValue(March(10), 100);
+    AddEntry(project, March(6), 1, -10); // net -10
+    AddEntry(project, March(12), 1, 20); // net +10
+    const SummaryResult result = Summarise(project, March(1), March(31));
+    EXPECT_EQ(result.grid.rows[0][sumcol::VerkaufB], "10.00");
+    EXPECT_EQ(result.grid.rows[0][sumcol::VerkaufN], "0.00");
+    EXPECT_EQ(result.grid.rows[0][sumcol::DB1P], "");
+    EXPECT_EQ(result.grid.footer[sumcol::DB1P], "");
+}
+
+TEST(PeriodSummary, TaxFactorZeroAddsTheGrossAmountOnly)
+{
+    Project project = test::WorkedExample();
+    AddProduct(project, {.id = 3, .verkauf = 10, .steuer = -100});
+    AddEntry(project, March(6), 3, 2);
+    const SummaryResult result = Summarise(project, March(1), March(31));
+    ASSERT_EQ(result.grid.rows.size(), 3u);
+    EXPECT_EQ(result.grid.rows[2],
+              (TextRow{"Cola", "3", "0.00", "20.00", "0.00", "0.00", "-100.00", "0.00", ""}));
+    EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-01", "05-03-31", "127.50",
+                                           "99.76", "31.64", "", "68.12", "68.28"}));
+}
+
+TEST(PeriodSummary, RunsAgainWithTheSameResult)
+{
+    Project project = test::WorkedExample();
+    const SummaryResult first = Summarise(project, March(1), March(31));
+    const SummaryResult second = Summarise(project, March(1), March(31));
+    EXPECT_EQ(first.grid.rows, second.grid.rows);
+    EXPECT_EQ(first.grid.footer, second.grid.footer);
+}
+
+} // namespace
+} // namespace kontaro::calc
