@@ -29,6 +29,8 @@ inline constexpr std::string_view kDayNoDate = "Tag verworfen: Datum nicht lesba
 inline constexpr std::string_view kDayEmpty = "Tag %s verworfen: keine Einträge";
 inline constexpr std::string_view kDayDuplicate = "Tag %s verworfen: das Datum gibt es schon";
 inline constexpr std::string_view kDaysNotRead = "%s Tage nicht gelesen: die Datei enthält keine lesbaren Produkte";
+inline constexpr std::string_view kSectionUnclosed =
+    "Abschnitt \"%s\" ohne Ende (Datei abgeschnitten?): %s Elemente nicht gelesen";
 inline constexpr std::string_view kEntryNoProduct = "Tag %s: Eintrag verworfen: Produkt-ID nicht lesbar";
 inline constexpr std::string_view kEntryNoValue = "Tag %s: Eintrag für Produkt %s verworfen: Wert nicht lesbar";
 inline constexpr std::string_view kEntryDuplicate =

@@ -73,6 +73,20 @@ int CountElements(std::string_view text, std::string_view tag)
     return count;
 }
 
+// Opening tags of `tag` from the opening tag of `section` on: the elements of a
+// section whose end is missing (a cut file), which the reader cannot walk.
+int CountInUnclosedSection(std::string_view text, std::string_view section, std::string_view tag)
+{
+    const size_t start = text.find("<" + std::string(section) + ">");
+    if (start == std::string_view::npos)
+        return -1;
+    int count = 0;
+    const std::string opening = "<" + std::string(tag) + ">";
+    for (size_t at = text.find(opening, start); at != std::string_view::npos; at = text.find(opening, at + 1))
+        ++count;
+    return count;
+}
+
 bool ReadGeneral(std::string_view gen, tProduct& product)
 {
     size_t unused = 0;
@@ -224,8 +238,15 @@ void ReadXml(std::string_view text, tProducts& products, LoadReport* report)
 {
     std::string_view section;
     size_t next = 0;
-    if (!txmlStream::FindElement(text, "products", 0, section, next))
+    if (!txmlStream::FindElement(text, "products", 0, section, next)) {
+        const int unread = CountInUnclosedSection(text, "products", "prd");
+        if (unread > 0 && report != nullptr) {
+            report->productsEndedEarly = true;
+            report->droppedProducts += unread;
+            report->details.push_back(FormatText(texts::kSectionUnclosed, {"products", std::to_string(unread)}));
+        }
         return;
+    }
     std::string_view element;
     size_t pos = 0;
     while (txmlStream::FindElement(section, "prd", pos, element, next)) {
@@ -299,8 +320,14 @@ void ReadXml(std::string_view text, tDays& days, LoadReport* report)
 {
     std::string_view section;
     size_t next = 0;
-    if (!txmlStream::FindElement(text, "days", 0, section, next))
+    if (!txmlStream::FindElement(text, "days", 0, section, next)) {
+        const int unread = CountInUnclosedSection(text, "days", "day");
+        if (unread > 0 && report != nullptr) {
+            report->droppedDays += unread;
+            report->details.push_back(FormatText(texts::kSectionUnclosed, {"days", std::to_string(unread)}));
+        }
         return;
+    }
     std::string_view element;
     size_t pos = 0;
     while (txmlStream::FindElement(section, "day", pos, element, next)) {

@@ -1,0 +1,40 @@
+// check and normalize: what loading a file drops, and saving it back as the
+// program saves.
+#include "cli_texts.h"
+#include "cli_verbs.h"
+#include "model/model_texts.h"
+
+#include <cstdio>
+
+namespace kontaro::cli {
+
+int RunCheck(Arguments& args)
+{
+    const auto words = args.Positional(1, "check DATEI");
+    Project project;
+    const LoadResult result = LoadOrFail(words[0], project);
+    if (result.report.Empty()) {
+        PrintLine(texts::kNothingDropped);
+        return kExitOk;
+    }
+    for (const auto& line : result.report.details)
+        PrintLine(line);
+    return kExitDropped;
+}
+
+int RunNormalize(Arguments& args)
+{
+    const auto words = args.Positional(2, "normalize EIN AUS");
+    Project project;
+    const LoadResult loaded = LoadOrFail(words[0], project);
+    if (!loaded.report.Empty()) {
+        const std::string warning = kontaro::texts::FormatText(texts::kDroppedOnLoad, {words[0]});
+        std::fprintf(stderr, "%s\n", warning.c_str());
+    }
+    const SaveResult saved = SaveProjectFile(words[1], project);
+    if (!saved.ok)
+        throw Failure{saved.message};
+    return kExitOk;
+}
+
+} // namespace kontaro::cli

@@ -1,0 +1,12 @@
+#pragma once
+// The verbs of the report tool; each returns the exit status and throws Failure
+// for an error. main.cpp lists them with their help texts.
+#include "cli_args.h"
+
+namespace kontaro::cli {
+
+int RunInfo(Arguments& args);
+int RunCheck(Arguments& args);
+int RunNormalize(Arguments& args);
+
+} // namespace kontaro::cli

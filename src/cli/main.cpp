@@ -1,0 +1,77 @@
+// kontaro-report VERB [ARGUMENTS]: the headless report tool. A verb is added with
+// a function in its group's file and one line in the table below.
+#include "cli_texts.h"
+#include "cli_verbs.h"
+#include "model/model_texts.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kontaro::cli {
+namespace {
+
+struct Verb {
+    std::string_view name;
+    std::string_view help;
+    int (*run)(Arguments&);
+};
+
+int RunHelp(Arguments&);
+
+const Verb kVerbs[] = {
+    {"info", texts::kInfoHelp, RunInfo},
+    {"check", texts::kCheckHelp, RunCheck},
+    {"normalize", texts::kNormalizeHelp, RunNormalize},
+    {"--help", texts::kHelpHelp, RunHelp},
+};
+
+int RunHelp(Arguments&)
+{
+    PrintLine(texts::kUsage);
+    PrintLine("");
+    PrintLine(texts::kVerbsHeading);
+    for (const Verb& verb : kVerbs)
+        PrintLine("  " + std::string(verb.help));
+    return kExitOk;
+}
+
+void PrintError(const std::string& message)
+{
+    std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+int Run(int argc, char** argv)
+{
+    if (argc < 2) {
+        PrintError(std::string(texts::kUsage) + ". " + std::string(texts::kHelpHint));
+        return kExitFailure;
+    }
+    std::string name = argv[1];
+    if (name == "-h" || name == "help")
+        name = "--help";
+    for (const Verb& verb : kVerbs) {
+        if (verb.name != name)
+            continue;
+        Arguments args(name, std::vector<std::string>(argv + 2, argv + argc));
+        return verb.run(args);
+    }
+    throw Failure{kontaro::texts::FormatText(texts::kUnknownVerb, {argv[1]})};
+}
+
+} // namespace
+} // namespace kontaro::cli
+
+int main(int argc, char** argv)
+{
+    try {
+        return kontaro::cli::Run(argc, argv);
+    } catch (const kontaro::cli::Failure& failure) {
+        kontaro::cli::PrintError(failure.message);
+    } catch (const std::exception& error) {
+        kontaro::cli::PrintError(error.what());
+    }
+    return kontaro::cli::kExitFailure;
+}
