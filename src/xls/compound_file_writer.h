@@ -1,5 +1,5 @@
 #pragma once
-// Writing a new compound file (version 3, 512-byte sectors) that holds exactly the carried
+// Writing a new compound file (version 3 with 512-byte sectors) that holds exactly the carried
 // elements and the workbook stream.
 //
 // What callers may rely on:
@@ -25,13 +25,19 @@ namespace kontaro::xls {
 
 using ClassId = std::array<std::uint8_t, 16>;
 
-// The whole file as bytes. rootClassId is only for built-in documents that need one; saved
-// workbooks carry none. Throws XlsError (texts::kCantWriteFile with "") when the elements
-// cannot be stored: two names that the format treats as the same in one storage, a name
-// longer than 31 code units, or a file beyond the format's size.
+// Saved workbooks use the defaults. The built-in empty workbook has a root class identifier;
+// version 4 (4096-byte sectors) exists so that the reader can be tested on such files.
+struct CompoundFileOptions {
+    int majorVersion = 3;
+    std::optional<ClassId> rootClassId;
+};
+
+// The whole file as bytes. Throws XlsError (texts::kCantWriteFile with "") when the elements
+// cannot be stored: two names that the format treats as the same in one storage, an empty
+// name or one longer than 31 code units, or a file beyond the format's size.
 std::vector<std::uint8_t> WriteCompoundFile(const StorageElementList& carried,
                                             std::span<const std::uint8_t> workbook,
-                                            const std::optional<ClassId>& rootClassId = {});
+                                            const CompoundFileOptions& options = {});
 
 // Writes the file to path, which must not exist: the file is created exclusively, so an
 // existing file is never touched. Throws XlsError with texts::kCantWriteFile (the path) when

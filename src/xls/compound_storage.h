@@ -15,10 +15,12 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "xls/compound_file_reader.h"
+#include "xls/exclusive_file.h"
 #include "xls/storage_element.h"
 
 namespace kontaro::xls {
@@ -58,9 +60,9 @@ public:
     // created); it stays empty until Commit.
     static CompoundStorage CreateFile(const std::string& path);
 
-    CompoundStorage(CompoundStorage&&) noexcept;
-    CompoundStorage& operator=(CompoundStorage&&) noexcept;
-    ~CompoundStorage();
+    CompoundStorage(CompoundStorage&&) noexcept = default;
+    CompoundStorage& operator=(CompoundStorage&&) noexcept = default;
+    ~CompoundStorage() = default;
 
     Mode mode() const { return mode_; }
 
@@ -77,11 +79,10 @@ public:
 
 private:
     CompoundStorage() = default;
-    void RemoveUncommittedFile() noexcept;
+    static CompoundStorage FromContents(CompoundFileContents contents);
 
     Mode mode_ = Mode::Read;
-    std::string path_;
-    bool pendingFile_ = false;  // write mode: the created file awaits Commit
+    std::unique_ptr<ExclusiveFile> file_;  // write mode until Commit
     StorageElementList carried_;
     std::u16string workbookName_;
     CompoundStream workbook_;
