@@ -1,0 +1,127 @@
+// The day view's components and their wiring; the handlers are in
+// day_view_handlers.cpp.
+#include "day_view.h"
+
+#include "date_controls.h"
+#include "day_dates.h"
+#include "number_locale.h"
+#include "texts.h"
+
+#include "controls/column_grid.h"
+#include "controls/html_label.h"
+#include "grid/grid_setups.h"
+#include "grid/plain_grid.h"
+#include "model/globals.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace kontaro::ui {
+
+namespace {
+// The column of calendar, buttons and hints right of the grid.
+constexpr int kSideWidth = 162;
+} // namespace
+
+TDayView::TDayView(Project& project, std::function<QString()> fileName, QWidget* parent)
+    : QWidget(parent), project_(project), fileName_(std::move(fileName))
+{
+    CreateComponents();
+    ConnectGrid();
+
+    CurrentDay = TodayNumber();
+    calDay_->SetDate(DateOfDay(CurrentDay));
+    DayGridBusy = false;
+    StoreDayOnSwitch = true;
+}
+
+TDayView::~TDayView() = default;
+
+void TDayView::CreateComponents()
+{
+    auto* layout = new QGridLayout(this);
+
+    // Label5 lies under the grid at its place; the grid covers it.
+    auto* gridArea = new QWidget(this);
+    auto* stack = new QStackedLayout(gridArea);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->setContentsMargins(0, 0, 0, 0);
+    Label5_ = new QLabel(texts::PleaseWait(), gridArea);
+    Label5_->setObjectName(QStringLiteral("Label5"));
+    Label5_->setAlignment(Qt::AlignCenter);
+    gDayView_ = new controls::ColumnGrid(gridArea);
+    gDayView_->setObjectName(QStringLiteral("gDayView"));
+    stack->addWidget(Label5_);
+    stack->addWidget(gDayView_);
+    stack->setCurrentWidget(gDayView_);
+    layout->addWidget(gridArea, 0, 0, 2, 1);
+
+    auto* side = new QWidget(this);
+    side->setFixedWidth(kSideWidth + 8);
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    calDay_ = new TMonthCalendar(side);
+    calDay_->setObjectName(QStringLiteral("CalDay"));
+    column->addWidget(calDay_);
+
+    auto makeButton = [side, column](const char* name, const QString& caption) {
+        auto* button = new QPushButton(caption, side);
+        button->setObjectName(QLatin1StringView(name));
+        button->setFixedWidth(kSideWidth);
+        column->addWidget(button);
+        return button;
+    };
+    bDayPrint_ = makeButton("bDayPrint", texts::ButtonPrint());
+    bDayPrintSet_ = makeButton("bDayPrintSet", texts::ButtonPrintSettings());
+    bDayExport_ = makeButton("bDayExport", texts::ButtonExport());
+
+    MyProgress_ = new QProgressBar(side);
+    MyProgress_->setObjectName(QStringLiteral("MyProgress"));
+    MyProgress_->setFixedWidth(kSideWidth);
+    MyProgress_->hide();
+    column->addWidget(MyProgress_);
+
+    HintBox_ = new QGroupBox(texts::HintBoxTitle(), side);
+    HintBox_->setObjectName(QStringLiteral("HintBox"));
+    HintBox_->setFixedWidth(kSideWidth);
+    auto* hints = new QVBoxLayout(HintBox_);
+    DayHint_ = new controls::HtmlLabel(HintBox_);
+    DayHint_->setObjectName(QStringLiteral("DayHint"));
+    DayHint_->SetHtml(texts::DayHintHtml());
+    hints->addWidget(DayHint_);
+    column->addWidget(HintBox_);
+    column->addStretch(1);
+
+    layout->addWidget(side, 0, 1, Qt::AlignTop | Qt::AlignRight);
+    layout->setColumnStretch(0, 1);
+}
+
+void TDayView::ConnectGrid()
+{
+    grid::PlainGrid& grid = Grid();
+    grid::SetupDayView(grid);
+    grid.Options().separators = UiSeparators();
+
+    grid::GridEvents& events = grid.Events();
+    events.OnCellValidate = [this](int col, int row, std::string& value, bool& valid) {
+        gDayViewCellValidate(col, row, value, valid);
+    };
+    events.OnCellsChanged = [this](const grid::CellRect&) { gDayViewCellsChanged(); };
+    events.OnRowChanging = [this](int oldRow, int newRow, bool& allow) { gDayViewRowChanging(oldRow, newRow, allow); };
+    events.OnColChanging = [this](int oldCol, int newCol, bool& allow) { gDayViewColChanging(oldCol, newCol, allow); };
+    events.OnCanInsertRow = [this](int row, bool& canInsert) { gDayViewCanInsertRow(row, canInsert); };
+    events.OnAutoInsertRow = [this](int row) { gDayViewAutoInsertRow(row); };
+    events.OnCanDeleteRow = [this](int row, bool& canDelete) { gDayViewCanDeleteRow(row, canDelete); };
+    events.OnAutoDeleteRow = [this](int row) { gDayViewAutoDeleteRow(row); };
+    events.OnCalcFooter = [this](int col, int row, std::string& value) { DayFooterPercent(col, row, value); };
+
+    connect(calDay_, &TMonthCalendar::UserChanged, this, [this] { CalDayClick(); });
+}
+
+} // namespace kontaro::ui

@@ -1,0 +1,331 @@
+// The day view's handlers: the day switch, showing entries, the checks of typed
+// values and the row figures. The page's widgets are built in day_view.cpp.
+#include "day_view.h"
+
+#include "date_controls.h"
+#include "day_dates.h"
+#include "model_text.h"
+#include "number_locale.h"
+#include "texts.h"
+#include "user_prompts.h"
+
+#include "calc/entry_figures.h"
+#include "calc/shown_value.h"
+#include "controls/column_grid.h"
+#include "grid/grid_setups.h"
+#include "grid/plain_grid.h"
+#include "model/globals.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+namespace kontaro::ui {
+
+using namespace grid::day;
+
+namespace {
+
+// Restores a flag on every way out of a scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = saved_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
+std::string Utf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+} // namespace
+
+grid::PlainGrid& TDayView::Grid()
+{
+    return gDayView_->Grid();
+}
+
+void TDayView::SetCellReadOnly(int col, bool readOnly, int row)
+{
+    Grid().SetCellReadOnly(col, row, readOnly, readOnly ? grid::kLightYellow : grid::kWindowColour);
+}
+
+QString TDayView::ProductName(int productIndex, DayNumber day) const
+{
+    const tProduct& product = project_.Products.Item(productIndex);
+    // A product read from a file may lack a name; its row then shows none.
+    if (product.Name.Count() == 0)
+        return QString();
+    std::string name;
+    product.Name.ValueAt(day, name);
+    return FromModelText(name);
+}
+
+bool TDayView::CursorRowIncomplete() const
+{
+    const grid::PlainGrid& grid = gDayView_->Grid();
+    const int row = grid.CursorRow();
+    if (grid.Cell(cProdukt, row).empty())
+        return true;
+    // A stored entry of a product that left the catalogue has no gross figure but
+    // still holds the user's data: it is kept.
+    const std::optional<int32_t> id = grid.CellAsInteger(cProdukt, row);
+    if (!id || project_.Products.IndexOfID(*id) < 0)
+        return false;
+    const std::optional<double> gross = grid.CellAsNumber(cVerkauf, row);
+    return gross && *gross == 0.0;
+}
+
+void TDayView::CalDayClick()
+{
+    grid::PlainGrid& grid = Grid();
+    // An edit still open (a shortcut such as Ctrl+S while typing) belongs to the
+    // shown day; a refused one is given up, as the day it was typed for goes.
+    if (gDayView_->IsEditing() && !gDayView_->CommitEditor())
+        gDayView_->CancelEditor();
+    DayGridBusy = true;
+    grid.BeginUpdate();
+
+    if (CursorRowIncomplete())
+        grid.RemoveRow(grid.CursorRow());
+    grid.SetCursor(cProdukt, grid.FirstDataRow());
+
+    if (StoreDayOnSwitch)
+        StoreGrid();
+
+    CurrentDay = DayOfDate(calDay_->Date());
+    LoadDay();
+
+    grid.SetCell(cProdukt, grid.FooterRow(), ShortDateText(CurrentDay));
+    const QString file = fileName_();
+    const QString project =
+        file.isEmpty() ? QString() : QString::fromStdString(RemoveFileExt(Utf8(QFileInfo(file).fileName())));
+    grid.SetCell(cDisplay, grid.FooterRow(), Utf8(texts::FooterSumOf().arg(project)));
+
+    grid.EndUpdate();
+    if (gDayView_->isVisible())
+        gDayView_->setFocus();
+    DayGridBusy = false;
+}
+
+void TDayView::StoreGrid()
+{
+    const grid::PlainGrid& grid = gDayView_->Grid();
+    tDays& days = project_.Days;
+
+    // Rows without a product hold no entry; a day is never stored without entries.
+    bool anyProduct = false;
+    for (int row = grid.FirstDataRow(); row <= grid.LastDataRow(); ++row)
+        anyProduct = anyProduct || !grid.Cell(cProdukt, row).empty();
+    if (!anyProduct) {
+        days.DeleteDate(CurrentDay);
+        return;
+    }
+
+    int index = days.IndexOfDate(CurrentDay);
+    if (index < 0) {
+        auto created = std::make_unique<tDay>();
+        created->Date = CurrentDay;
+        index = days.AddDay(created);
+    }
+    tDay& day = days.Item(index);
+    day.Clear();
+    for (int row = grid.FirstDataRow(); row <= grid.LastDataRow(); ++row) {
+        if (grid.Cell(cProdukt, row).empty())
+            continue;
+        auto entry = std::make_unique<tDayEntry>();
+        entry->ProductID = grid.CellAsInteger(cProdukt, row).value_or(0);
+        const int valueCol = grid.IsCellReadOnly(cMenge, row) ? cVerkauf : cMenge;
+        entry->Value = grid.CellAsNumber(valueCol, row).value_or(0.0);
+        // The checks keep product IDs unique per day; a duplicate would stay with us.
+        day.AddEntry(entry);
+    }
+}
+
+void TDayView::LoadDay()
+{
+    grid::PlainGrid& grid = Grid();
+    grid.SetRowCount(3);
+    grid.ClearRow(grid.FirstDataRow());
+    grid.SetCursor(cProdukt, grid.FirstDataRow());
+
+    const int dayIndex = project_.Days.IndexOfDate(CurrentDay);
+    if (dayIndex >= 0) {
+        const int count = project_.Days.Item(dayIndex).Count();
+        for (int entry = 0; entry < count; ++entry) {
+            if (entry > 0) {
+                const int row = grid.CursorRow() + 1;
+                grid.InsertRow(row);
+                grid.SetCursor(cProdukt, row);
+            }
+            ShowEntry(entry, dayIndex);
+        }
+    }
+    grid.RecalcFooter();
+}
+
+void TDayView::ShowEntry(int entryIndex, int dayIndex)
+{
+    grid::PlainGrid& grid = Grid();
+    const tDay& day = project_.Days.Item(dayIndex);
+    const tDayEntry& entry = day.Entry(entryIndex);
+    const int row = grid.CursorRow();
+
+    grid.SetCell(cProdukt, row, std::to_string(entry.ProductID));
+    const int productIndex = project_.Products.IndexOfID(entry.ProductID);
+    if (productIndex < 0) {
+        SetCellReadOnly(cMenge, false, row);
+        SetCellReadOnly(cVerkauf, true, row);
+        grid.SetCell(cDisplay, row, Utf8(texts::UnknownProductName()));
+        grid.SetFloat(cMenge, row, entry.Value);
+        gDayViewCellsChanged();
+        Prompts().Warning(window(), texts::UnknownProductEntry());
+        return;
+    }
+    const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
+    SetCellReadOnly(cMenge, variable, row);
+    SetCellReadOnly(cVerkauf, !variable, row);
+    grid.SetCell(cDisplay, row, Utf8(ProductName(productIndex, day.Date)));
+    grid.SetFloat(variable ? cVerkauf : cMenge, row, entry.Value);
+    gDayViewCellsChanged();
+}
+
+bool TDayView::ValidateProduct(int row, const std::string& text)
+{
+    grid::PlainGrid& grid = Grid();
+    const std::optional<int32_t> id = calc::ReadCellInteger(text);
+    if (!id)
+        return false;
+    const int productIndex = project_.Products.IndexOfID(*id);
+    if (productIndex < 0) {
+        Prompts().Warning(window(), texts::ProductMissing());
+        return false;
+    }
+    for (int other = grid.FirstDataRow(); other <= grid.LastDataRow(); ++other) {
+        // An empty row holds no product, so it cannot hold this one.
+        if (other == row || grid.Cell(cProdukt, other).empty())
+            continue;
+        const std::optional<int32_t> otherId = grid.CellAsInteger(cProdukt, other);
+        if (!otherId)
+            return false;
+        if (*otherId == *id) {
+            Prompts().Warning(window(), texts::ProductUsedOnDay());
+            return false;
+        }
+    }
+    const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
+    SetCellReadOnly(cMenge, variable, row);
+    SetCellReadOnly(cVerkauf, !variable, row);
+    if (variable)
+        grid.SetCell(cMenge, row, std::string());
+    grid.SetCell(cDisplay, row, Utf8(ProductName(productIndex, CurrentDay)));
+    return true;
+}
+
+void TDayView::gDayViewCellValidate(int col, int row, std::string& value, bool& valid)
+{
+    switch (col) {
+    case cProdukt:
+        valid = ValidateProduct(row, value);
+        break;
+    case cMenge:
+    case cVerkauf:
+        valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, UiNumberLocale()).has_value();
+        break;
+    default:
+        break;
+    }
+}
+
+void TDayView::gDayViewCellsChanged()
+{
+    grid::PlainGrid& grid = Grid();
+    const int row = grid.CursorRow();
+    const std::optional<int32_t> id = calc::ReadCellInteger(grid.Cell(cProdukt, row));
+    const int productIndex = id ? project_.Products.IndexOfID(*id) : -1;
+    if (productIndex < 0)
+        return;
+    const std::optional<calc::RowFigures> figures =
+        calc::ComputeRowFigures(project_.Products, CurrentDay, grid.Cell(cProdukt, row), grid.Cell(cMenge, row),
+                                grid.Cell(cVerkauf, row), UiNumberLocale());
+    if (!figures)
+        return;
+    if (!project_.Products.Item(productIndex).VerkaufVariabel)
+        grid.SetCell(cVerkauf, row, figures->verkaufB);
+    grid.SetCell(cEinkauf, row, figures->einkauf);
+    grid.SetCell(cSteuer, row, figures->steuer);
+    grid.SetCell(cVerkaufN, row, figures->verkaufN);
+    grid.SetCell(cDB1, row, figures->db1);
+    grid.SetCell(cDB1P, row, figures->db1Prozent);
+}
+
+void TDayView::gDayViewRowChanging(int, int, bool& allow)
+{
+    if (DayGridBusy) {
+        allow = true;
+        return;
+    }
+    const grid::PlainGrid& grid = gDayView_->Grid();
+    const int row = grid.CursorRow();
+    auto filled = [&](int col) { return !grid.Cell(col, row).empty(); };
+    allow = filled(cProdukt) && (filled(cMenge) || grid.IsCellReadOnly(cMenge, row)) &&
+            (filled(cVerkauf) || grid.IsCellReadOnly(cVerkauf, row));
+}
+
+void TDayView::gDayViewColChanging(int oldCol, int, bool& allow)
+{
+    if (oldCol == cProdukt)
+        allow = !Grid().Cell(cProdukt, Grid().CursorRow()).empty();
+}
+
+void TDayView::gDayViewCanInsertRow(int row, bool& canInsert)
+{
+    grid::PlainGrid& grid = Grid();
+    const bool productValid = ValidateProduct(row, grid.Cell(cProdukt, row));
+    const int valueCol = grid.IsCellReadOnly(cMenge, row) ? cVerkauf : cMenge;
+    const std::optional<double> value = grid.CellAsNumber(valueCol, row);
+    canInsert = productValid && value && *value != 0.0;
+}
+
+void TDayView::gDayViewAutoInsertRow(int)
+{
+    Grid().SetCursor(cProdukt, Grid().CursorRow());
+}
+
+void TDayView::gDayViewCanDeleteRow(int row, bool& canDelete)
+{
+    FlagScope busy(DayGridBusy);
+    grid::PlainGrid& grid = Grid();
+    if (grid.DataRowCount() > 1) {
+        canDelete = true;
+        grid.SetCursor(cProdukt, row == grid.LastDataRow() ? row - 1 : grid.CursorRow());
+    } else {
+        canDelete = false;
+        grid.ClearRow(row);
+    }
+}
+
+void TDayView::gDayViewAutoDeleteRow(int row)
+{
+    FlagScope busy(DayGridBusy);
+    grid::PlainGrid& grid = Grid();
+    grid.SetCursor(grid.CursorCol(), std::clamp(row, grid.FirstDataRow(), grid.LastDataRow()));
+}
+
+void TDayView::DayFooterPercent(int col, int row, std::string& value)
+{
+    if (col != cDB1P)
+        return;
+    const grid::PlainGrid& grid = gDayView_->Grid();
+    value = calc::DayFooterPercent(grid.Cell(cVerkauf, row), grid.Cell(cDB1, row), UiNumberLocale());
+}
+
+} // namespace kontaro::ui

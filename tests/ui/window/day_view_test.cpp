@@ -1,0 +1,349 @@
+// The day view driven with keys and clicks: typing products, quantities and
+// variable amounts, the refusals, Insert and Delete, the day switch and the
+// figures of a row and the footer in a German and an English locale.
+#include "day_view_driver.h"
+#include "window_fixture.h"
+
+#include "ui/day_dates.h"
+#include "ui/day_view.h"
+#include "ui/texts.h"
+
+#include "grid/grid_setups.h"
+
+#include <QTest>
+
+#include <array>
+
+namespace kontaro::test {
+namespace {
+
+namespace texts = ui::texts;
+using namespace grid::day;
+
+class DayViewTest : public WindowTest {
+protected:
+    explicit DayViewTest(QLocale locale = QLocale(QLocale::German, QLocale::Germany)) : WindowTest(locale) {}
+
+    void SetUp() override
+    {
+        StartWithCatalogue();
+        // Start on today, as after a click on today's date.
+        Main().DayView().CalDayClick();
+        driver_ = std::make_unique<DayViewDriver>(Main().DayView().gDayView(), Main().DayView().CalDay());
+    }
+    DayViewDriver& D() { return *driver_; }
+    grid::PlainGrid& G() { return D().Grid(); }
+    int Footer() { return G().FooterRow(); }
+    const tDay* StoredDay(DayNumber day)
+    {
+        const int index = Main().Days().IndexOfDate(day);
+        return index < 0 ? nullptr : &Main().Days().Item(index);
+    }
+
+    std::unique_ptr<DayViewDriver> driver_;
+};
+
+TEST_F(DayViewTest, KeyboardEntryOfAProductAndAQuantityComputesTheRow)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    EXPECT_EQ(D().Cell(cDisplay, 1), "Kaffee");
+    EXPECT_FALSE(G().IsCellReadOnly(cMenge, 1));
+    EXPECT_TRUE(G().IsCellReadOnly(cVerkauf, 1));
+    D().Key(Qt::Key_Tab);
+    EXPECT_EQ(G().CursorCol(), cMenge);
+    D().Type(QStringLiteral("3"));
+    EXPECT_EQ(D().Shown(cVerkauf, 1), QStringLiteral("30,00"));
+    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("30,00"));
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+}
+
+TEST_F(DayViewTest, VariablePriceProductTakesTheGrossAmount)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("3"));
+    EXPECT_TRUE(G().IsCellReadOnly(cMenge, 1));
+    EXPECT_FALSE(G().IsCellReadOnly(cVerkauf, 1));
+    EXPECT_EQ(D().Cell(cMenge, 1), "");
+    D().TypeAt(cVerkauf, 1, QStringLiteral("11,90"));
+    EXPECT_EQ(D().Shown(cVerkauf, 1), QStringLiteral("11,90"));
+    EXPECT_EQ(D().Shown(cVerkaufN, 1), QStringLiteral("10,00"));
+    EXPECT_EQ(D().Shown(cEinkauf, 1), QStringLiteral("4,00"));
+
+    Main().DayView().CalDayClick();
+    const tDay* day = StoredDay(kToday);
+    ASSERT_NE(day, nullptr);
+    ASSERT_EQ(day->Count(), 1);
+    EXPECT_EQ(day->Entry(0).ProductID, 3);
+    EXPECT_DOUBLE_EQ(day->Entry(0).Value, 11.9);
+}
+
+TEST_F(DayViewTest, ChangingToAVariablePriceProductEmptiesTheQuantity)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().TypeAt(cMenge, 1, QStringLiteral("2"));
+    D().TypeAt(cProdukt, 1, QStringLiteral("3"));
+    EXPECT_EQ(D().Cell(cMenge, 1), "");
+    EXPECT_TRUE(G().IsCellReadOnly(cMenge, 1));
+    // And back: "Verkauf (B)" is recomputed from the empty quantity.
+    D().TypeAt(cProdukt, 1, QStringLiteral("2"));
+    EXPECT_TRUE(G().IsCellReadOnly(cVerkauf, 1));
+    EXPECT_EQ(D().Shown(cVerkauf, 1), QStringLiteral("0,00"));
+}
+
+TEST_F(DayViewTest, RefusedValuesRestoreTheCellWithTheirMessage)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().TypeAt(cMenge, 1, QStringLiteral("1"));
+    D().Key(Qt::Key_Insert);
+    ASSERT_EQ(G().DataRowCount(), 2);
+
+    const struct {
+        const char* name;
+        int col;
+        const char* text;
+        QString warning; // empty: refused silently
+    } cases[] = {
+        {"unknown product", cProdukt, "99", texts::ProductMissing()},
+        {"product of another row", cProdukt, "1", texts::ProductUsedOnDay()},
+        {"lone minus as product", cProdukt, "-", QString()},
+        {"quantity that is no number", cMenge, "abc", QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.warnings.clear();
+        const std::string before = D().Cell(c.col, 2);
+        const auto result = G().CommitEdit(c.col, 2, c.text);
+        EXPECT_EQ(result, grid::PlainGrid::CommitResult::Refused);
+        EXPECT_EQ(D().Cell(c.col, 2), before);
+        EXPECT_EQ(prompts.warnings, c.warning.isEmpty() ? QStringList() : QStringList{c.warning});
+    }
+
+    // Typed with the keys, the refusal reopens the editor on the cell.
+    prompts.warnings.clear();
+    D().TypeAt(cProdukt, 2, QStringLiteral("99"));
+    EXPECT_EQ(prompts.warnings, QStringList{texts::ProductMissing()});
+    EXPECT_TRUE(Main().DayView().gDayView().IsEditing());
+    EXPECT_EQ(G().CursorRow(), 2);
+    Main().DayView().gDayView().CancelEditor();
+}
+
+TEST_F(DayViewTest, TheEditedRowIsNotComparedWithItself)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().TypeAt(cMenge, 1, QStringLiteral("1"));
+    EXPECT_EQ(G().CommitEdit(cProdukt, 1, "01"), grid::PlainGrid::CommitResult::Accepted);
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+}
+
+TEST_F(DayViewTest, InsertNeedsAValidProductAndAValue)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().Key(Qt::Key_Insert);
+    EXPECT_EQ(G().DataRowCount(), 1) << "empty quantity";
+    D().TypeAt(cMenge, 1, QStringLiteral("0"));
+    D().Key(Qt::Key_Insert);
+    EXPECT_EQ(G().DataRowCount(), 1) << "quantity 0";
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+
+    D().TypeAt(cMenge, 1, QStringLiteral("2"));
+    D().Key(Qt::Key_Insert);
+    ASSERT_EQ(G().DataRowCount(), 2);
+    EXPECT_EQ(G().CursorRow(), 2);
+    EXPECT_EQ(G().CursorCol(), cProdukt);
+    // The new, empty row cannot be left by the keys.
+    D().Key(Qt::Key_Up);
+    EXPECT_EQ(G().CursorRow(), 2);
+}
+
+TEST_F(DayViewTest, DeleteRemovesTheRowAndClearsTheOnlyOne)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().TypeAt(cMenge, 1, QStringLiteral("1"));
+    D().Key(Qt::Key_Insert);
+    D().Type(QStringLiteral("2"));
+    D().TypeAt(cMenge, 2, QStringLiteral("4"));
+    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("20,00"));
+
+    D().Key(Qt::Key_Delete);
+    ASSERT_EQ(G().DataRowCount(), 1);
+    EXPECT_EQ(G().CursorRow(), 1);
+    EXPECT_EQ(D().Cell(cProdukt, 1), "1");
+    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("10,00"));
+
+    D().Key(Qt::Key_Delete);
+    EXPECT_EQ(G().DataRowCount(), 1);
+    EXPECT_EQ(D().Cell(cProdukt, 1), "");
+    EXPECT_EQ(D().Cell(cDisplay, 1), "");
+    EXPECT_FALSE(G().HasCellState(cMenge, 1));
+    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("0,00"));
+}
+
+TEST_F(DayViewTest, DaySwitchStoresSortedAndShowsTheChosenDay)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("2"));
+    D().TypeAt(cMenge, 1, QStringLiteral("4"));
+    D().Key(Qt::Key_Insert);
+    D().Type(QStringLiteral("1"));
+    D().TypeAt(cMenge, 2, QStringLiteral("1"));
+
+    D().ClickDate(ui::DateOfDay(kToday + 1));
+    EXPECT_EQ(Main().DayView().CurrentDay, kToday + 1);
+    EXPECT_EQ(G().DataRowCount(), 1);
+    EXPECT_EQ(D().Cell(cProdukt, 1), "");
+    EXPECT_EQ(D().Cell(cProdukt, Footer()), "05-03-16");
+    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("0,00"));
+    EXPECT_EQ(D().Cell(cDB1P, Footer()), "");
+
+    const tDay* day = StoredDay(kToday);
+    ASSERT_NE(day, nullptr);
+    ASSERT_EQ(day->Count(), 2);
+    EXPECT_EQ(day->Entry(0).ProductID, 1);
+    EXPECT_EQ(day->Entry(1).ProductID, 2);
+    EXPECT_DOUBLE_EQ(day->Entry(1).Value, 4.0);
+    EXPECT_EQ(StoredDay(kToday + 1), nullptr) << "an empty day is never stored";
+
+    D().ClickDate(ui::DateOfDay(kToday));
+    EXPECT_EQ(D().Cell(cProdukt, 1), "1");
+    EXPECT_EQ(D().Cell(cProdukt, 2), "2");
+    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("20,00"));
+}
+
+TEST_F(DayViewTest, DaySwitchDropsTheIncompleteCursorRowOnly)
+{
+    const struct {
+        const char* name;
+        const char* quantity; // of the cursor row 2; nullptr: no product typed
+        int storedCount;
+    } cases[] = {
+        {"inserted and left empty", nullptr, 1},
+        {"quantity 0", "0", 1},
+        {"complete", "2", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+        D().TypeAt(cMenge, 1, QStringLiteral("1"));
+        D().Key(Qt::Key_Insert);
+        if (c.quantity) {
+            D().Type(QStringLiteral("2"));
+            D().TypeAt(cMenge, 2, QString::fromLatin1(c.quantity));
+        }
+        Main().DayView().CalDayClick();
+        const tDay* day = StoredDay(kToday);
+        ASSERT_NE(day, nullptr);
+        EXPECT_EQ(day->Count(), c.storedCount);
+        // Empty the day again for the next case.
+        while (G().DataRowCount() > 1)
+            D().Key(Qt::Key_Delete);
+        D().Key(Qt::Key_Delete);
+        Main().DayView().CalDayClick();
+        EXPECT_EQ(StoredDay(kToday), nullptr) << "an emptied day is deleted";
+    }
+}
+
+TEST_F(DayViewTest, IncompleteFirstRowIsRemovedAndTheOthersStored)
+{
+    AddDay(Main().Days(), kToday, {{1, 1.0}, {2, 2.0}});
+    Main().DayView().StoreDayOnSwitch = false;
+    Main().DayView().CalDayClick();
+    Main().DayView().StoreDayOnSwitch = true;
+    // Quantity 0 on row 1 with the cursor there.
+    D().TypeAt(cMenge, 1, QStringLiteral("0"));
+    Main().DayView().CalDayClick();
+    const tDay* day = StoredDay(kToday);
+    ASSERT_NE(day, nullptr);
+    ASSERT_EQ(day->Count(), 1);
+    EXPECT_EQ(day->Entry(0).ProductID, 2);
+}
+
+TEST_F(DayViewTest, StoredEntryOfAMissingProductIsShownWarnedAndKept)
+{
+    AddDay(Main().Days(), kToday, {{2, 1.0}, {9, 5.0}});
+    Main().DayView().StoreDayOnSwitch = false;
+    Main().DayView().CalDayClick();
+    Main().DayView().StoreDayOnSwitch = true;
+    EXPECT_EQ(prompts.warnings, QStringList{texts::UnknownProductEntry()});
+    EXPECT_EQ(D().Cell(cDisplay, 2), texts::UnknownProductName().toStdString());
+    EXPECT_EQ(D().Shown(cMenge, 2), QStringLiteral("5,00"));
+    EXPECT_EQ(D().Cell(cVerkauf, 2), "");
+    EXPECT_TRUE(G().IsCellReadOnly(cVerkauf, 2));
+
+    // The cursor stands on that row; the switch keeps the user's stored entry.
+    ASSERT_EQ(G().CursorRow(), 2);
+    Main().DayView().CalDayClick();
+    const tDay* day = StoredDay(kToday);
+    ASSERT_NE(day, nullptr);
+    ASSERT_EQ(day->Count(), 2);
+    EXPECT_EQ(day->Entry(1).ProductID, 9);
+    EXPECT_DOUBLE_EQ(day->Entry(1).Value, 5.0);
+}
+
+TEST_F(DayViewTest, NameIsTheOneValidOnTheShownDay)
+{
+    Main().Products().Item(0).Name.AddValue(kToday + 1, "Kaffee gro\xdf");
+    AddDay(Main().Days(), kToday - 1, {{1, 1.0}});
+    AddDay(Main().Days(), kToday + 1, {{1, 1.0}});
+    D().ClickDate(ui::DateOfDay(kToday + 1));
+    EXPECT_EQ(D().Cell(cDisplay, 1), "Kaffee gro\xc3\x9f");
+    D().ClickDate(ui::DateOfDay(kToday - 1));
+    EXPECT_EQ(D().Cell(cDisplay, 1), "Kaffee");
+}
+
+TEST_F(DayViewTest, EntriesTypedAfterNewBelongToDayZero)
+{
+    prompts.AnswerNext(ui::Answer::Yes);
+    Main().Neu1Click();
+    FillCatalogue(Main().Groups(), Main().Products());
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().TypeAt(cMenge, 1, QStringLiteral("1"));
+    D().ClickDate(ui::DateOfDay(kToday));
+    EXPECT_NE(StoredDay(0), nullptr);
+    EXPECT_EQ(StoredDay(kToday), nullptr);
+}
+
+TEST_F(DayViewTest, HintsAndButtonsArePresent)
+{
+    ui::TDayView& page = Main().DayView();
+    for (const char* name : {"bDayPrint", "bDayPrintSet", "bDayExport", "HintBox", "DayHint", "CalDay", "Label5"})
+        EXPECT_NE(page.findChild<QWidget*>(QLatin1StringView(name)), nullptr) << name;
+    EXPECT_FALSE(page.findChild<QWidget*>(QStringLiteral("MyProgress"))->isVisible());
+}
+
+// The example row of 10.00 at 19 % with a purchase price of 5.00, in a German and
+// an English locale.
+struct FiguresCase {
+    const char* name;
+    QLocale locale;
+    std::array<const char*, 6> row; // Verkauf (B), Verkauf (N), Einkauf, Steuer, DB1, DB1 (%)
+    std::array<const char*, 6> footer;
+};
+
+class DayFiguresTest : public DayViewTest, public ::testing::WithParamInterface<FiguresCase> {
+protected:
+    DayFiguresTest() : DayViewTest(GetParam().locale) {}
+};
+
+TEST_P(DayFiguresTest, RowAndFooterOfTheExample)
+{
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().TypeAt(cMenge, 1, QStringLiteral("1"));
+    const int cols[] = {cVerkauf, cVerkaufN, cEinkauf, cSteuer, cDB1, cDB1P};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(D().Shown(cols[i], 1), QString::fromLatin1(GetParam().row[size_t(i)])) << "column " << cols[i];
+        EXPECT_EQ(D().Shown(cols[i], Footer()), QString::fromLatin1(GetParam().footer[size_t(i)]))
+            << "footer column " << cols[i];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, DayFiguresTest,
+    ::testing::Values(
+        FiguresCase{"German", QLocale(QLocale::German, QLocale::Germany),
+                    {"10,00", "8,40", "5,00", "19,0", "3,40", "40,46"},
+                    {"10,00", "8,40", "5,00", "", "3,40", "34,00"}},
+        FiguresCase{"English", QLocale(QLocale::English, QLocale::UnitedStates),
+                    {"10.00", "8.40", "5.00", "19.0", "3.40", "40.46"},
+                    {"10.00", "8.40", "5.00", "", "3.40", "34.00"}}),
+    [](const ::testing::TestParamInfo<FiguresCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kontaro::test

@@ -1,0 +1,329 @@
+// The main window's file commands with every answer to their questions, the
+// start-up argument, the caption and the enabling of the commands.
+#include "window_fixture.h"
+
+#include "ui/day_view.h"
+#include "ui/page_control.h"
+#include "ui/texts.h"
+
+#include "grid/grid_setups.h"
+#include "grid/plain_grid.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTabBar>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+namespace kontaro::test {
+namespace {
+
+namespace texts = ui::texts;
+using ui::Answer;
+using namespace grid::day;
+
+class FileCommandsTest : public WindowTest {
+protected:
+    // A project with the catalogue and two days, the later one with product 2.
+    QString WriteSample(const std::string& name = "laden.kdt")
+    {
+        Project project;
+        FillCatalogue(project.Groups, project.Products);
+        AddDay(project.Days, kToday - 10, {{1, 3.0}});
+        AddDay(project.Days, kToday - 2, {{2, 4.0}, {3, 12.5}});
+        return WriteProject(project, name);
+    }
+    grid::PlainGrid& Grid() { return Main().DayView().Grid(); }
+    bool PageShown() { return Main().MyPages().isVisible() && Main().MyPages().tabBar()->isTabVisible(0); }
+};
+
+TEST_F(FileCommandsTest, StartsWithoutProjectAndOnlyNewLoadAndExitEnabled)
+{
+    Start();
+    EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
+    EXPECT_FALSE(Main().ProjectOpen());
+    EXPECT_FALSE(PageShown());
+    for (const char* name : {"tSave", "Speichern1", "Speichernals1", "agesansicht1", "Gruppen1"})
+        EXPECT_FALSE(Action(name).isEnabled()) << name;
+    for (const char* name : {"tLoad", "Neu1", "Laden1", "Beenden1"})
+        EXPECT_TRUE(Action(name).isEnabled()) << name;
+    EXPECT_GE(Main().minimumWidth(), 600);
+    EXPECT_GE(Main().minimumHeight(), 500);
+}
+
+TEST_F(FileCommandsTest, MenuShortcutsAreTheListedOnes)
+{
+    Start();
+    const struct {
+        const char* action;
+        QKeySequence keys;
+    } cases[] = {
+        {"Neu1", QKeySequence(Qt::CTRL | Qt::Key_N)},           {"Laden1", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"Speichern1", QKeySequence(Qt::CTRL | Qt::Key_S)},     {"Speichernals1", QKeySequence(Qt::Key_F12)},
+        {"agesansicht1", QKeySequence(Qt::CTRL | Qt::Key_1)},   {"Monatsansicht1", QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {"Jahresansicht1", QKeySequence(Qt::CTRL | Qt::Key_3)}, {"Produkte1", QKeySequence(Qt::CTRL | Qt::Key_4)},
+        {"Gruppen1", QKeySequence(Qt::CTRL | Qt::Key_5)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Action(c.action).shortcut(), c.keys) << c.action;
+}
+
+TEST_F(FileCommandsTest, NewRightAfterStartAsksNothingAndOpensTheDayView)
+{
+    Start();
+    QTest::keyClick(&Main(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_TRUE(Main().ProjectOpen());
+    EXPECT_TRUE(PageShown());
+    EXPECT_EQ(Main().MyPages().currentIndex(), 0);
+    EXPECT_TRUE(Action("Speichern1").isEnabled());
+    // The reset leaves day number 0 as the grid's day although the calendar shows today.
+    EXPECT_EQ(Main().DayView().CurrentDay, 0);
+    EXPECT_EQ(Grid().Cell(cProdukt, Grid().FooterRow()), "99-12-30");
+}
+
+TEST_F(FileCommandsTest, NewWhileOpenAsksAndNoKeepsEverything)
+{
+    Start({WriteSample()});
+    const QString title = Main().windowTitle();
+    prompts.AnswerNext(Answer::No);
+    Main().Neu1Click();
+    EXPECT_EQ(prompts.questions, QStringList{texts::AskNew()});
+    EXPECT_EQ(Main().windowTitle(), title);
+    EXPECT_EQ(Main().Products().Count(), 3);
+
+    prompts.AnswerNext(Answer::Yes);
+    Main().Neu1Click();
+    EXPECT_EQ(Main().Products().Count(), 0);
+    EXPECT_EQ(Main().Days().Count(), 0);
+    EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
+    EXPECT_TRUE(Main().FileName().isEmpty());
+}
+
+TEST_F(FileCommandsTest, CommandLineFileIsLoadedWithItsFullPathAndLatestDay)
+{
+    WriteSample();
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(temp.Path().string()));
+    Start({QStringLiteral("laden.kdt")});
+    QDir::setCurrent(previous);
+
+    const QString full = QString::fromStdString(temp.File("laden.kdt"));
+    EXPECT_EQ(Main().FileName(), full);
+    EXPECT_EQ(Main().windowTitle(), full);
+    EXPECT_TRUE(Main().ProjectOpen());
+    EXPECT_EQ(Main().DayView().CurrentDay, kToday - 2);
+    EXPECT_EQ(Grid().Cell(cProdukt, 1), "2");
+    EXPECT_EQ(Grid().Cell(cProdukt, 2), "3");
+    EXPECT_EQ(Grid().Cell(cDisplay, Grid().FooterRow()), "Summe (laden)");
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+}
+
+TEST_F(FileCommandsTest, CommandLineArgumentThatIsNoFileIsIgnored)
+{
+    Start({QString::fromStdString(temp.File("fehlt.kdt")), QStringLiteral("zweites")});
+    EXPECT_FALSE(Main().ProjectOpen());
+    EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+}
+
+TEST_F(FileCommandsTest, LoadWithoutProjectShowsTheOpenDialogAtOnce)
+{
+    Start();
+    const QString file = WriteSample();
+    prompts.ChooseFile(file);
+    Main().tLoadClick();
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    ASSERT_EQ(prompts.fileDialogs.size(), 1);
+    EXPECT_EQ(prompts.fileDialogs[0].filter, texts::ProjectFilter());
+    EXPECT_EQ(prompts.fileDialogs[0].defaultExtension, QStringLiteral("kdt"));
+    EXPECT_TRUE(prompts.fileDialogs[0].mustExist);
+    EXPECT_EQ(Main().windowTitle(), file);
+    EXPECT_EQ(Main().Days().Count(), 2);
+}
+
+TEST_F(FileCommandsTest, LoadWhileOpenAsksAndCancelledDialogChangesNothing)
+{
+    const QString file = WriteSample();
+    Start({file});
+    prompts.AnswerNext(Answer::No);
+    Main().tLoadClick();
+    EXPECT_EQ(prompts.questions, QStringList{texts::AskLoad()});
+    EXPECT_TRUE(prompts.fileDialogs.isEmpty());
+
+    prompts.AnswerNext(Answer::Yes);
+    prompts.CancelFileDialog();
+    Main().tLoadClick();
+    EXPECT_EQ(Main().windowTitle(), file);
+    EXPECT_EQ(Main().Days().Count(), 2);
+    EXPECT_TRUE(prompts.AllScriptsUsed());
+}
+
+TEST_F(FileCommandsTest, LoadOfAFileWithoutDaysLeavesAnEmptyDayView)
+{
+    Project project;
+    FillCatalogue(project.Groups, project.Products);
+    Start({WriteProject(project, "leer.kdt")});
+    EXPECT_EQ(Grid().DataRowCount(), 1);
+    EXPECT_EQ(Grid().Cell(cProdukt, 1), "");
+    EXPECT_EQ(Main().DayView().CurrentDay, 0);
+}
+
+// A refused file leaves an open, empty project without a file name, so the next
+// Save asks for a name instead of replacing the refused file.
+TEST_F(FileCommandsTest, FailedLoadLeavesNoFileNameAndSaveAsksForOne)
+{
+    const struct {
+        const char* name;
+        const char* content; // nullptr: a folder instead of a file
+        QString warning;
+    } cases[] = {
+        {"kaputt.kdt", nullptr, texts::CannotLoad()},
+        {"ohne.kdt", "<?xml version=\"1.0\" ?>\r\n<kontaro>\r\n</kontaro>\r\n", texts::NoGroups()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = temp.File(c.name);
+        if (c.content)
+            std::ofstream(path, std::ios::binary) << c.content;
+        else
+            std::filesystem::create_directory(path);
+        Start();
+        prompts.ChooseFile(QString::fromStdString(path));
+        Main().tLoadClick();
+        ASSERT_EQ(prompts.warnings.size(), 1);
+        EXPECT_EQ(prompts.warnings[0], c.warning.contains(QStringLiteral("%1"))
+                                           ? c.warning.arg(QString::fromStdString(path))
+                                           : c.warning);
+        EXPECT_TRUE(Main().ProjectOpen());
+        EXPECT_TRUE(Main().FileName().isEmpty());
+        EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
+        EXPECT_EQ(Main().Groups().Count(), 0);
+
+        prompts.CancelFileDialog();
+        EXPECT_FALSE(Main().tSaveClick());
+        EXPECT_EQ(prompts.fileDialogs.size(), 2);
+        if (c.content) {
+            std::ifstream back(path, std::ios::binary);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(back), {}), c.content);
+        }
+        prompts.warnings.clear();
+        prompts.fileDialogs.clear();
+    }
+}
+
+TEST_F(FileCommandsTest, LoadThatDroppedElementsListsThemInOneWarning)
+{
+    Project project;
+    FillCatalogue(project.Groups, project.Products);
+    project.Products.Item(1).Verkauf.AddValue(5, 3.0);
+    const std::string path = WriteProject(project, "defekt.kdt").toStdString();
+    std::ifstream in(path, std::ios::binary);
+    std::string content(std::istreambuf_iterator<char>(in), {});
+    in.close();
+    // Product 2's second price loses its date.
+    const size_t at = content.find("<d>5</d>");
+    ASSERT_NE(at, std::string::npos);
+    content.replace(at, 8, "<d>x</d>");
+    std::ofstream(path, std::ios::binary) << content;
+
+    Start({QString::fromStdString(path)});
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    EXPECT_TRUE(prompts.warnings[0].startsWith(texts::LoadDropped().arg(QString::fromStdString(path))));
+    EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("Produkt 2"))) << prompts.warnings[0].toStdString();
+    EXPECT_EQ(Main().FileName(), QString::fromStdString(path));
+    EXPECT_EQ(Main().Products().Count(), 3);
+}
+
+TEST_F(FileCommandsTest, SaveOfANewProjectAsksForANameAndCancelWritesNothing)
+{
+    StartWithCatalogue();
+    prompts.CancelFileDialog();
+    QTest::keyClick(&Main(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompts.fileDialogs.size(), 1);
+    EXPECT_TRUE(prompts.fileDialogs[0].askOverwrite);
+    EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
+    EXPECT_TRUE(std::filesystem::is_empty(temp.Path()));
+}
+
+TEST_F(FileCommandsTest, SaveAsWritesTheChosenFileAndProposesTheCurrentName)
+{
+    const QString file = WriteSample();
+    Start({file});
+    const QString copy = QString::fromStdString(temp.File("kopie.kdt"));
+    prompts.ChooseFile(copy);
+    Main().Speichernals1Click();
+    EXPECT_EQ(prompts.fileDialogs[0].initialFileName, file);
+    EXPECT_EQ(Main().windowTitle(), copy);
+
+    Project reread;
+    ASSERT_EQ(LoadProjectFile(copy.toStdString(), reread).status, LoadStatus::Ok);
+    EXPECT_EQ(reread.Days.Count(), 2);
+    EXPECT_EQ(reread.Products.Count(), 3);
+}
+
+TEST_F(FileCommandsTest, SaveThatFailsWarnsAndKeepsTheTriedName)
+{
+    StartWithCatalogue();
+    const QString unwritable = QString::fromStdString(temp.File("fehlt/neu.kdt"));
+    prompts.ChooseFile(unwritable);
+    EXPECT_FALSE(Main().Speichernals1Click());
+    EXPECT_EQ(prompts.warnings, QStringList{texts::CannotSave().arg(unwritable)});
+    EXPECT_EQ(Main().FileName(), unwritable);
+}
+
+TEST_F(FileCommandsTest, ExitWithoutGroupsClosesWithoutQuestion)
+{
+    Start();
+    Main().Neu1Click();
+    EXPECT_TRUE(Main().close());
+    EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+TEST_F(FileCommandsTest, ExitQuestionWithEachAnswer)
+{
+    const struct {
+        const char* name;
+        Answer answer;
+        bool chooseFile; // for Yes on an unsaved project: the save dialog's answer
+        bool closes;
+        bool written;
+    } cases[] = {
+        {"cancel keeps the window", Answer::Cancel, false, false, false},
+        {"no closes without writing", Answer::No, false, true, false},
+        {"yes with a cancelled save dialog keeps the window", Answer::Yes, false, false, false},
+        {"yes saves and closes", Answer::Yes, true, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartWithCatalogue();
+        const QString target = QString::fromStdString(temp.File("ende.kdt"));
+        prompts.AnswerNext(c.answer);
+        if (c.answer == Answer::Yes) {
+            if (c.chooseFile)
+                prompts.ChooseFile(target);
+            else
+                prompts.CancelFileDialog();
+        }
+        EXPECT_EQ(Main().close(), c.closes);
+        EXPECT_EQ(prompts.questions.constLast(), texts::AskSaveOnExit());
+        EXPECT_EQ(QFile::exists(target), c.written);
+        EXPECT_TRUE(prompts.AllScriptsUsed());
+        QFile::remove(target);
+    }
+}
+
+TEST_F(FileCommandsTest, ExitAfterAFailedSaveKeepsTheWindow)
+{
+    StartWithCatalogue();
+    const QString unwritable = QString::fromStdString(temp.File("fehlt/neu.kdt"));
+    Main().SetFileName(unwritable);
+    prompts.AnswerNext(Answer::Yes);
+    EXPECT_FALSE(Main().close());
+    EXPECT_EQ(prompts.warnings, QStringList{texts::CannotSave().arg(unwritable)});
+}
+
+} // namespace
+} // namespace kontaro::test

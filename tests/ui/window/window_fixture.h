@@ -1,0 +1,66 @@
+#pragma once
+// Shared set-up of the window tests: a fixed "today", a fixed locale, scripted
+// prompts, a small catalogue and helpers that find the window's components by
+// their object names.
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+
+#include "model/day_number.h"
+#include "model/project_file.h"
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLocale>
+
+#include <memory>
+#include <string>
+
+namespace kontaro::test {
+
+// 2005-03-15, the "today" of every window test.
+inline constexpr DayNumber kToday = 38426;
+
+// A product with one dated value per list from day 0 on.
+struct ProductSpec {
+    int32_t id;
+    std::string name; // Windows-1252
+    double price;     // gross sales price (unused when variable)
+    double cost;      // net purchase price, or a percentage when costPercent
+    double tax;       // percent
+    bool variable = false;
+    bool costPercent = false;
+};
+
+// Group 1 "Getränke" with three products: 1 "Kaffee" at 10.00 (cost 5.00, 19 %),
+// 2 "Kuchen" at 2.50 (cost 1.00, 7 %) and 3 "Tagesessen" with a variable price
+// (cost 40 % of the net sales, 19 %).
+void FillCatalogue(tGroups& groups, tProducts& products);
+void AddProduct(tProducts& products, const ProductSpec& spec);
+void AddDay(tDays& days, DayNumber day, std::initializer_list<tDayEntry> entries);
+
+class WindowTest : public ::testing::Test {
+protected:
+    explicit WindowTest(QLocale locale = QLocale(QLocale::German, QLocale::Germany));
+    ~WindowTest() override;
+
+    // Creates the window with these command-line arguments and shows it.
+    void Start(const QStringList& arguments = {});
+    // Starts, then opens a new project and fills the catalogue of FillCatalogue.
+    void StartWithCatalogue();
+    // Saves `project` under `name` in the temporary folder; returns the full path.
+    QString WriteProject(const Project& project, const std::string& name);
+
+    ui::TKontarosMain& Main() { return *window_; }
+    QAction& Action(const char* name);
+
+    ScriptedPrompts prompts;
+    TempDir temp;
+
+private:
+    QLocale savedLocale_;
+    std::unique_ptr<ui::TKontarosMain> window_;
+};
+
+} // namespace kontaro::test
