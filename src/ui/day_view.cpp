@@ -21,6 +21,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kontaro::ui {
 
 namespace {
@@ -62,18 +64,20 @@ void TDayView::CreateComponents()
     layout->addWidget(gridArea, 0, 0, 2, 1);
 
     auto* side = new QWidget(this);
-    side->setFixedWidth(kSideWidth + 8);
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
 
     calDay_ = new TMonthCalendar(side);
     calDay_->setObjectName(QStringLiteral("CalDay"));
     column->addWidget(calDay_);
+    // The column is 162 pixels wide unless the calendar needs more to show a
+    // whole month in the desktop's font.
+    const int sideWidth = std::max(kSideWidth, calDay_->sizeHint().width());
+    side->setFixedWidth(sideWidth);
 
     auto makeButton = [side, column](const char* name, const QString& caption) {
         auto* button = new QPushButton(caption, side);
         button->setObjectName(QLatin1StringView(name));
-        button->setFixedWidth(kSideWidth);
         column->addWidget(button);
         return button;
     };
@@ -83,22 +87,20 @@ void TDayView::CreateComponents()
 
     MyProgress_ = new QProgressBar(side);
     MyProgress_->setObjectName(QStringLiteral("MyProgress"));
-    MyProgress_->setFixedWidth(kSideWidth);
     MyProgress_->hide();
     column->addWidget(MyProgress_);
 
     HintBox_ = new QGroupBox(texts::HintBoxTitle(), side);
     HintBox_->setObjectName(QStringLiteral("HintBox"));
-    HintBox_->setFixedWidth(kSideWidth);
     auto* hints = new QVBoxLayout(HintBox_);
     DayHint_ = new controls::HtmlLabel(HintBox_);
     DayHint_->setObjectName(QStringLiteral("DayHint"));
     DayHint_->SetHtml(texts::DayHintHtml());
     hints->addWidget(DayHint_);
-    column->addWidget(HintBox_);
-    column->addStretch(1);
+    hints->addStretch(1);
+    column->addWidget(HintBox_, 1);
 
-    layout->addWidget(side, 0, 1, Qt::AlignTop | Qt::AlignRight);
+    layout->addWidget(side, 0, 1, 2, 1);
     layout->setColumnStretch(0, 1);
 }
 
