@@ -84,8 +84,9 @@ int CreateTemporaryBeside(const std::string& target, std::string& tempPath)
     static std::atomic<unsigned> counter{0};
     const fs::path where(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + where.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                                 std::to_string(counter++);
+        std::string name = ".";
+        name += where.filename().string();
+        name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         tempPath = (where.parent_path() / name).string();
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)

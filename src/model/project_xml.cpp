@@ -77,11 +77,11 @@ int CountElements(std::string_view text, std::string_view tag)
 // section whose end is missing (a cut file), which the reader cannot walk.
 int CountInUnclosedSection(std::string_view text, std::string_view section, std::string_view tag)
 {
-    const size_t start = text.find("<" + std::string(section) + ">");
+    const size_t start = text.find(txmlStream::StartTag(section, 0));
     if (start == std::string_view::npos)
         return -1;
     int count = 0;
-    const std::string opening = "<" + std::string(tag) + ">";
+    const std::string opening = txmlStream::StartTag(tag, 0);
     for (size_t at = text.find(opening, start); at != std::string_view::npos; at = text.find(opening, at + 1))
         ++count;
     return count;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -51,60 +52,88 @@ int HexDigit(char c)
 
 } // namespace
 
-std::string FormatReal(double value)
+size_t FormatReal(double value, char* out)
 {
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
-    if (value == 0.0)
-        return "0";
-
-    // d.dddddddddddddde±x: the value rounded to 15 significant digits.
-    char scientific[40];
-    const auto result = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                      std::chars_format::scientific, 14);
-    const std::string_view text(scientific, static_cast<size_t>(result.ptr - scientific));
-    const bool negative = text.front() == '-';
-    const size_t mantissaStart = negative ? 1 : 0;
-    const size_t e = text.find('e');
-    std::string digits;
-    for (size_t i = mantissaStart; i < e; ++i) {
-        if (text[i] != '.')
-            digits += text[i];
+    char* const begin = out;
+    auto put = [&](std::string_view text) {
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+    };
+    if (std::isnan(value)) {
+        put("NAN");
+        return static_cast<size_t>(out - begin);
     }
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    if (std::isinf(value)) {
+        put(value < 0 ? "-INF" : "INF");
+        return static_cast<size_t>(out - begin);
+    }
+    if (value == 0.0) {
+        put("0");
+        return 1;
+    }
+
+    // d.ddde±x. For a normal double, the shortest form that reads back as the
+    // value is exactly the value rounded to 15 digits whenever it has no more than
+    // 15 digits itself (half a unit of the 15th digit exceeds half an ulp);
+    // otherwise the rounding is done by the conversion.
+    char scientific[40];
+    auto result = std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific);
+    std::string_view text(scientific, static_cast<size_t>(result.ptr - scientific));
+    const bool subnormal = std::fabs(value) < std::numeric_limits<double>::min();
+    if (subnormal || text.find('e') - (text.front() == '-' ? 1 : 0) > 16) {
+        result = std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, 14);
+        text = std::string_view(scientific, static_cast<size_t>(result.ptr - scientific));
+    }
+    const bool negative = text.front() == '-';
+    const size_t e = text.find('e');
+    char digits[20];
+    size_t count = 0;
+    for (size_t i = negative ? 1 : 0; i < e; ++i) {
+        if (text[i] != '.')
+            digits[count++] = text[i];
+    }
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
     int exponent = 0;
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
 
-    std::string out = negative ? "-" : "";
+    if (negative)
+        *out++ = '-';
+    const std::string_view all(digits, count);
     if (exponent >= -4 && exponent < 15) {
         if (exponent < 0) {
-            out += "0.";
-            out.append(static_cast<size_t>(-exponent - 1), '0');
-            out += digits;
+            put("0.");
+            for (int i = -1; i > exponent; --i)
+                *out++ = '0';
+            put(all);
         } else {
             const auto whole = static_cast<size_t>(exponent) + 1;
-            if (digits.size() <= whole) {
-                out += digits;
-                out.append(whole - digits.size(), '0');
+            if (count <= whole) {
+                put(all);
+                for (size_t i = count; i < whole; ++i)
+                    *out++ = '0';
             } else {
-                out.append(digits, 0, whole);
-                out += '.';
-                out.append(digits, whole);
+                put(all.substr(0, whole));
+                *out++ = '.';
+                put(all.substr(whole));
             }
         }
     } else {
-        out += digits.front();
-        if (digits.size() > 1) {
-            out += '.';
-            out.append(digits, 1);
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            put(all.substr(1));
         }
-        out += 'E';
-        out += std::to_string(exponent);
+        *out++ = 'E';
+        out = std::to_chars(out, out + 8, exponent).ptr;
     }
-    return out;
+    return static_cast<size_t>(out - begin);
+}
+
+std::string FormatReal(double value)
+{
+    char text[kMaxRealText];
+    return std::string(text, FormatReal(value, text));
 }
 
 bool ParseInteger(std::string_view text, int32_t& value)
@@ -285,7 +314,8 @@ void txmlStream::WriteInt(std::string_view tag, int32_t value, int indent)
 void txmlStream::WriteFloat(std::string_view tag, double value, int indent)
 {
     OpenValue(tag, indent);
-    buffer_ += FormatReal(value);
+    char text[kMaxRealText];
+    buffer_.append(text, FormatReal(value, text));
     CloseValue(tag);
 }
 

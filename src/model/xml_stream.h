@@ -16,6 +16,9 @@ namespace kontaro {
 
 // 15 significant digits; plain between 0.0001 and 10^15, otherwise "1.5E-7" style.
 std::string FormatReal(double value);
+// The same into `out`, which holds kMaxRealText bytes; returns the length.
+inline constexpr size_t kMaxRealText = 32;
+size_t FormatReal(double value, char* out);
 // Optional sign and decimal digits, or hexadecimal after "$" or "0x"; the value must
 // fit 32 bits (hexadecimal as the bit pattern). False on anything else.
 bool ParseInteger(std::string_view text, int32_t& value);

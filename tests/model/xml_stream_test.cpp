@@ -4,6 +4,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace kontaro {
 namespace {
@@ -45,6 +48,8 @@ TEST(XmlStreamWrite, RealsHaveFifteenSignificantDigits)
         {2.0 / 3.0, "0.666666666666667"},            {123456789012345678.0, "1.23456789012346E17"},
         {0.07, "0.07"},        {1.19, "1.19"},       {1e100, "1E100"},       {-2.5e-300, "-2.5E-300"},
         {9999999999999999.0, "1E16"},                {0.000099999999999999999, "0.0001"},
+        {0.1 + 0.2, "0.3"},    {999999999999999.9, "1E15"}, {-0.00009999999999999995, "-0.0001"},
+        {123.456789012345678, "123.456789012346"}, {5e-324, "4.94065645841247E-324"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatReal(c.value), c.text) << c.value;
@@ -182,6 +187,24 @@ TEST(XmlStream, WrittenRealsReadBackWithinFifteenDigits)
         double back = 0;
         ASSERT_TRUE(ParseReal(FormatReal(value), back)) << value;
         EXPECT_NEAR(back, value, std::fabs(value) * 1e-14) << value;
+    }
+}
+
+TEST(XmlStream, WrittenRealsCarryTheValueRoundedToFifteenDigits)
+{
+    // Random bit patterns against the C library's rounding to 15 digits.
+    uint64_t bits = 0x9E3779B97F4A7C15ull;
+    for (int n = 0; n < 20000; ++n) {
+        bits ^= bits << 13, bits ^= bits >> 7, bits ^= bits << 17;
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        char reference[64];
+        std::snprintf(reference, sizeof reference, "%.14e", value);
+        double back = 0;
+        ASSERT_TRUE(ParseReal(FormatReal(value), back)) << FormatReal(value);
+        EXPECT_EQ(back, std::strtod(reference, nullptr)) << reference << " written as " << FormatReal(value);
     }
 }
 
