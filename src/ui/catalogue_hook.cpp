@@ -1,18 +1,50 @@
 #include "catalogue_hook.h"
 
+#include "main_window.h"
+#include "ui/groups_list_page.h"
+#include "ui/products_list_page.h"
+
+#include <QVBoxLayout>
+
 namespace kontaro::ui {
 
 namespace {
-// The two sheets stay empty until the catalogue pages fill them.
-class NoCataloguePages final : public CataloguePages {
+
+// The two catalogue pages, each filling its tab sheet.
+class CatalogueTabs final : public CataloguePages {
 public:
-    void ListsChanged() override {}
+    CatalogueTabs(TKontarosMain& main, QWidget& tabProducts, QWidget& tabGroups)
+        : products_(new ProductsPage(main.Products(), main.Groups(), main.Days(), &tabProducts)),
+          groups_(new GroupsPage(main.Groups(), main.Products(), &tabGroups))
+    {
+        Fill(tabProducts, products_);
+        Fill(tabGroups, groups_);
+    }
+
+    void ListsChanged() override
+    {
+        products_->Reset();
+        groups_->Reset();
+    }
+
+private:
+    static void Fill(QWidget& sheet, QWidget* page)
+    {
+        auto* layout = new QVBoxLayout(&sheet);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(page);
+    }
+
+    ProductsPage* products_; // owned by its sheet
+    GroupsPage* groups_;     // owned by its sheet
 };
+
 } // namespace
 
-std::unique_ptr<CataloguePages> CreateCataloguePages(TKontarosMain&, QWidget&, QWidget&)
+std::unique_ptr<CataloguePages> CreateCataloguePages(TKontarosMain& main, QWidget& tabProducts,
+                                                     QWidget& tabGroups)
 {
-    return std::make_unique<NoCataloguePages>();
+    return std::make_unique<CatalogueTabs>(main, tabProducts, tabGroups);
 }
 
 } // namespace kontaro::ui

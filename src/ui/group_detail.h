@@ -1,0 +1,61 @@
+#pragma once
+// TGroupDetail: the modal dialog for one dated row of a product's group list: a
+// date and a group chosen from the catalogue's groups. It refuses a date that
+// another row of the list uses (DateList, OldDate counting as free). It never
+// touches the data model: after OK the caller reads Day(), GroupText() and
+// GroupID().
+#include "model/day_number.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QCalendarWidget;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace kontaro {
+class tGroups;
+}
+
+namespace kontaro::ui {
+
+class TGroupDetail : public QDialog {
+    Q_OBJECT
+public:
+    // Lists the groups as they are now; the dialog keeps no reference to them.
+    TGroupDetail(QWidget* owner, const tGroups& groups);
+
+    std::optional<DayNumber> OldDate;
+    std::vector<DayNumber> DateList;
+
+    QCalendarWidget* const TheDay;
+    QLabel* const Label1;
+    QComboBox* const comGroup;
+    QLabel* const ErrText;
+    QPushButton* const bOK;
+    QPushButton* const bCancel;
+
+    // Chooses the entry of the group with this ID; the first entry when there is none.
+    void SelectGroup(int32_t id);
+
+    DayNumber Day() const;
+    QString GroupText() const;
+    // The chosen group's ID; nothing when there are no groups to choose from.
+    std::optional<int32_t> GroupID() const;
+
+    void FormCreate(const tGroups& groups);
+    void FormShow();
+    void TheDayClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool shown_ = false;
+};
+
+} // namespace kontaro::ui

@@ -1,0 +1,168 @@
+#include "ui/groups_list_page.h"
+
+#include "controls/labeled_edit.h"
+#include "model/catalogue.h"
+#include "ui/catalogue_models.h"
+#include "ui/catalogue_texts.h"
+#include "ui/modal_runner.h"
+#include "ui/model_text.h"
+#include "ui/new_group.h"
+#include "ui/user_prompts.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace kontaro::ui {
+
+namespace t = catalogue_texts;
+
+namespace {
+
+constexpr int kButtonWidth = 162;
+
+} // namespace
+
+GroupsPage::GroupsPage(tGroups& groups, const tProducts& products, QWidget* parent)
+    : QWidget(parent),
+      ListGroups(new QTableView(this)),
+      bNewGroup(new QPushButton(t::ButtonNew(), this)),
+      bEditGroup(new QPushButton(t::ButtonChange(), this)),
+      bDelGroup(new QPushButton(t::ButtonDelete(), this)),
+      groups_(groups),
+      products_(products),
+      model_(new GroupListModel(groups, this))
+{
+    ListGroups->setObjectName(QStringLiteral("ListGroups"));
+    bNewGroup->setObjectName(QStringLiteral("bNewGroup"));
+    bEditGroup->setObjectName(QStringLiteral("bEditGroup"));
+    bDelGroup->setObjectName(QStringLiteral("bDelGroup"));
+
+    ListGroups->setModel(model_);
+    SetupCatalogueList(*ListGroups);
+    connect(ListGroups->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &GroupsPage::ListGroupsChange);
+    connect(ListGroups, &QTableView::activated, this, &GroupsPage::bEditGroupClick);
+
+    bEditGroup->setEnabled(false);
+    bDelGroup->setEnabled(false);
+    connect(bNewGroup, &QPushButton::clicked, this, &GroupsPage::bNewGroupClick);
+    connect(bEditGroup, &QPushButton::clicked, this, &GroupsPage::bEditGroupClick);
+    connect(bDelGroup, &QPushButton::clicked, this, &GroupsPage::bDelGroupClick);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {bNewGroup, bEditGroup, bDelGroup}) {
+        button->setFixedWidth(kButtonWidth);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(ListGroups, 1);
+    layout->addLayout(buttons);
+}
+
+void GroupsPage::Reset()
+{
+    model_->Reset();
+    ListGroupsChange();
+}
+
+int GroupsPage::SelectedIndex() const
+{
+    const QModelIndexList rows = ListGroups->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void GroupsPage::ListGroupsChange()
+{
+    const bool selected = SelectedIndex() >= 0;
+    bEditGroup->setEnabled(selected);
+    bDelGroup->setEnabled(selected);
+}
+
+void GroupsPage::SelectID(int32_t id)
+{
+    const int index = groups_.IndexOfID(id);
+    if (index >= 0)
+        ListGroups->selectRow(index);
+    ListGroupsChange();
+}
+
+std::vector<int32_t> GroupsPage::IDsInUse() const
+{
+    std::vector<int32_t> ids;
+    for (int i = 0; i < groups_.Count(); ++i)
+        ids.push_back(groups_.Item(i).ID);
+    return ids;
+}
+
+void GroupsPage::bNewGroupClick()
+{
+    TNewGroup editor(window());
+    editor.IDList = IDsInUse();
+    editor.OldID = -1;
+    if (RunModal(editor) != QDialog::Accepted)
+        return;
+    auto group = std::make_unique<tGroup>();
+    group->ID = editor.GroupID();
+    group->Name = ToModelText(editor.GroupName()).value_or(std::string());
+    if (groups_.AddGroup(group) < 0)
+        Prompts().Warning(window(), t::GroupNotAdded());
+    model_->Reset();
+    SelectID(editor.GroupID());
+}
+
+void GroupsPage::bEditGroupClick()
+{
+    const int index = SelectedIndex();
+    if (index < 0) {
+        bEditGroup->setEnabled(false);
+        return;
+    }
+    tGroup& group = groups_.Item(index);
+    TNewGroup editor(window());
+    editor.IDList = IDsInUse();
+    editor.OldID = group.ID;
+    editor.eID->SetText(QString::number(group.ID));
+    editor.eName->SetText(FromModelText(group.Name));
+    if (RunModal(editor) != QDialog::Accepted)
+        return;
+    group.ID = editor.GroupID();
+    group.Name = ToModelText(editor.GroupName()).value_or(group.Name);
+    groups_.SortByID();
+    model_->Reset();
+    SelectID(editor.GroupID());
+}
+
+bool GroupsPage::GroupUsed(int32_t id) const
+{
+    for (int p = 0; p < products_.Count(); ++p) {
+        const tTimeintegerList& uses = products_.Item(p).Gruppe;
+        for (int i = 0; i < uses.Count(); ++i) {
+            if (uses.Item(i).Value == id)
+                return true;
+        }
+    }
+    return false;
+}
+
+void GroupsPage::bDelGroupClick()
+{
+    const int index = SelectedIndex();
+    if (index < 0) {
+        bDelGroup->setEnabled(false);
+        return;
+    }
+    if (GroupUsed(groups_.Item(index).ID)) {
+        Prompts().Warning(window(), t::GroupInUse());
+        return;
+    }
+    if (Prompts().ConfirmYesNo(window(), t::AskDeleteGroup()) != Answer::Yes)
+        return;
+    groups_.Delete(index);
+    model_->Reset();
+    ListGroupsChange();
+}
+
+} // namespace kontaro::ui

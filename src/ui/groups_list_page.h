@@ -1,0 +1,54 @@
+#pragma once
+// The page "Gruppen": the list of all groups (ListGroups, drawn on demand from the
+// groups) and the buttons to create, change and delete a group. A group is deleted
+// only when no product refers to it at any date. Changing a group's ID leaves the
+// products' references as they are.
+//
+// The page works on the window's collections, which must outlive it.
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+class QPushButton;
+class QTableView;
+
+namespace kontaro {
+class tGroups;
+class tProducts;
+}
+
+namespace kontaro::ui {
+
+class GroupListModel;
+
+class GroupsPage : public QWidget {
+    Q_OBJECT
+public:
+    GroupsPage(tGroups& groups, const tProducts& products, QWidget* parent = nullptr);
+
+    QTableView* const ListGroups;
+    QPushButton* const bNewGroup;
+    QPushButton* const bEditGroup;
+    QPushButton* const bDelGroup;
+
+    // Shows the groups as they are now (after New, Load or any change of them).
+    void Reset();
+
+    void ListGroupsChange();
+    void bNewGroupClick();
+    void bEditGroupClick();
+    void bDelGroupClick();
+
+private:
+    int SelectedIndex() const;
+    void SelectID(int32_t id);
+    std::vector<int32_t> IDsInUse() const;
+    bool GroupUsed(int32_t id) const;
+
+    tGroups& groups_;
+    const tProducts& products_;
+    GroupListModel* const model_;
+};
+
+} // namespace kontaro::ui

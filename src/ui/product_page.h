@@ -1,0 +1,115 @@
+#pragma once
+// TProduktPage: the modal product editor. It shows the ID, the two flags and the
+// five dated lists (names, purchase prices, sales prices, tax rates, groups) of
+// one product, or of a new one, and lets the user change them on copies. Only OK
+// writes into the catalogue, in one step: a new product is added to `products`,
+// an existing one is changed in place (same object, same index; the caller sorts
+// the products again). Cancel leaves the catalogue untouched.
+//
+// Before showing it the caller sets ProductIndex (kNewProduct for a new product).
+// After OK the caller reads OldID and ProductID() and carries an ID change into
+// the days.
+#include "model/day_number.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace kontaro {
+class tDays;
+class tGroups;
+class tProduct;
+class tProducts;
+}
+
+namespace kontaro::controls {
+class LabeledEdit;
+}
+
+namespace kontaro::ui {
+
+class TProduktPage : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int32_t kNewProduct = std::numeric_limits<int32_t>::max();
+
+    // The five dated lists, in the order of their group boxes.
+    enum class ListKind { Name, Einkauf, Verkauf, Steuer, Gruppe };
+
+    // With `days`, changing the ID of a product to one that day entries still
+    // carry (of a product no longer in the catalogue) is refused like a taken ID,
+    // so that the change never gives a day two entries of one product.
+    TProduktPage(QWidget* owner, tProducts& products, const tGroups& groups, const tDays* days = nullptr);
+
+    // Index in the products of the product to change, or kNewProduct; after OK
+    // for a new product the index it was added at.
+    int32_t ProductIndex = kNewProduct;
+    // The product's ID when the dialog opened; kNewProduct for a new product.
+    int32_t OldID = kNewProduct;
+
+    // The ID in the ID field; 0 when it holds none.
+    int32_t ProductID() const;
+
+    QGroupBox* const grAllgemein;
+    controls::LabeledEdit* const ProdID;
+    QLabel* const ProdErr;
+    QCheckBox* const cVerkaufSpec;
+    QCheckBox* const cEinkaufSpec;
+    QPushButton* const bOK;
+    QPushButton* const bCancel;
+
+    QGroupBox* Box(ListKind kind) const { return lists_[Index(kind)].box; }
+    QTreeWidget* List(ListKind kind) const { return lists_[Index(kind)].list; }
+
+    void FormShow();
+    void ProdIDChange();
+    void UpdateOK();
+    void cVerkaufSpecClick();
+    void cEinkaufSpecClick();
+    // The selection rule of a list (ProdNameChange ... ProdGruppeChange).
+    void ListChange(ListKind kind);
+    // "Neu", "Ändern" and "Löschen" of a list.
+    void RowNewClick(ListKind kind);
+    void RowEditClick(ListKind kind);
+    void RowDelClick(ListKind kind);
+    void bOKClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct DatedList {
+        QGroupBox* box = nullptr;
+        QTreeWidget* list = nullptr;
+        QPushButton* bNew = nullptr;
+        QPushButton* bEdit = nullptr;
+        QPushButton* bDel = nullptr;
+    };
+
+    static constexpr std::size_t Index(ListKind kind) { return static_cast<std::size_t>(kind); }
+    DatedList MakeList(ListKind kind);
+    void FillLists(const tProduct& product);
+    // Opens the dated value dialog for a new row (row == nullptr) or for `row`.
+    void RunRowDialog(ListKind kind, QTreeWidgetItem* row);
+    void WriteLists(tProduct& product) const;
+    void ShowIDError(const QString& text);
+    bool IDTaken(int32_t id) const;
+
+    tProducts& products_;
+    const tGroups& groups_;
+    const tDays* days_;
+    std::array<DatedList, 5> lists_;
+    bool shown_ = false;
+};
+
+} // namespace kontaro::ui

@@ -1,0 +1,166 @@
+#include "ui/products_list_page.h"
+
+#include "grid/grid_setups.h"
+#include "model/catalogue.h"
+#include "model/days.h"
+#include "ui/catalogue_models.h"
+#include "ui/catalogue_texts.h"
+#include "ui/modal_runner.h"
+#include "ui/product_page.h"
+#include "ui/user_prompts.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace kontaro::ui {
+
+namespace t = catalogue_texts;
+
+namespace {
+
+constexpr int kButtonWidth = 162;
+
+} // namespace
+
+ProductsPage::ProductsPage(tProducts& products, const tGroups& groups, tDays& days, QWidget* parent)
+    : QWidget(parent),
+      ListProducts(new QTableView(this)),
+      bAddProd(new QPushButton(t::ButtonNew(), this)),
+      bEditProd(new QPushButton(t::ButtonChange(), this)),
+      bDelProd(new QPushButton(t::ButtonDelete(), this)),
+      bExportProd(new QPushButton(t::ButtonExportOverview(), this)),
+      products_(products),
+      groups_(groups),
+      days_(days),
+      model_(new ProductListModel(products, this))
+{
+    ListProducts->setObjectName(QStringLiteral("ListProducts"));
+    bAddProd->setObjectName(QStringLiteral("bAddProd"));
+    bEditProd->setObjectName(QStringLiteral("bEditProd"));
+    bDelProd->setObjectName(QStringLiteral("bDelProd"));
+    bExportProd->setObjectName(QStringLiteral("bExportProd"));
+    grid::SetupExportGrid(gExportGrid);
+
+    ListProducts->setModel(model_);
+    SetupCatalogueList(*ListProducts);
+    connect(ListProducts->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ProductsPage::ListProductsChange);
+    connect(ListProducts, &QTableView::activated, this, &ProductsPage::bEditProdClick);
+
+    bEditProd->setEnabled(false);
+    bDelProd->setEnabled(false);
+    connect(bAddProd, &QPushButton::clicked, this, &ProductsPage::bAddProdClick);
+    connect(bEditProd, &QPushButton::clicked, this, &ProductsPage::bEditProdClick);
+    connect(bDelProd, &QPushButton::clicked, this, &ProductsPage::bDelProdClick);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {bAddProd, bEditProd, bDelProd, bExportProd}) {
+        button->setFixedWidth(kButtonWidth);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(ListProducts, 1);
+    layout->addLayout(buttons);
+}
+
+void ProductsPage::Reset()
+{
+    model_->Reset();
+    ListProductsChange();
+}
+
+int ProductsPage::SelectedIndex() const
+{
+    const QModelIndexList rows = ListProducts->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ProductsPage::ListProductsChange()
+{
+    const bool selected = SelectedIndex() >= 0;
+    bEditProd->setEnabled(selected);
+    bDelProd->setEnabled(selected);
+    bExportProd->setEnabled(products_.Count() > 0);
+}
+
+void ProductsPage::SelectID(int32_t id)
+{
+    const int index = products_.IndexOfID(id);
+    if (index >= 0)
+        ListProducts->selectRow(index);
+    ListProductsChange();
+}
+
+void ProductsPage::bAddProdClick()
+{
+    TProduktPage editor(window(), products_, groups_, &days_);
+    editor.ProductIndex = TProduktPage::kNewProduct;
+    if (RunModal(editor) == QDialog::Accepted) {
+        model_->Reset();
+        SelectID(editor.ProductID());
+    }
+}
+
+void ProductsPage::bEditProdClick()
+{
+    const int index = SelectedIndex();
+    if (index < 0) {
+        bEditProd->setEnabled(false);
+        return;
+    }
+    TProduktPage editor(window(), products_, groups_, &days_);
+    editor.ProductIndex = index;
+    if (RunModal(editor) == QDialog::Accepted) {
+        const int32_t oldID = editor.OldID;
+        const int32_t newID = editor.ProductID();
+        if (oldID != newID)
+            CarryIDChange(oldID, newID);
+        products_.SortByID();
+        model_->Reset();
+        SelectID(newID);
+    }
+}
+
+void ProductsPage::CarryIDChange(int32_t oldID, int32_t newID)
+{
+    for (int d = 0; d < days_.Count(); ++d) {
+        tDay& day = days_.Item(d);
+        const int entry = day.IndexOfProduct(oldID);
+        if (entry < 0)
+            continue;
+        day.Entry(entry).ProductID = newID;
+        day.SortByProduct();
+    }
+}
+
+bool ProductsPage::ProductUsed(int32_t id) const
+{
+    for (int d = 0; d < days_.Count(); ++d) {
+        if (days_.Item(d).IndexOfProduct(id) >= 0)
+            return true;
+    }
+    return false;
+}
+
+void ProductsPage::bDelProdClick()
+{
+    const int index = SelectedIndex();
+    if (index < 0) {
+        bDelProd->setEnabled(false);
+        return;
+    }
+    if (Prompts().ConfirmYesNo(window(), t::AskDeleteProduct()) != Answer::Yes)
+        return;
+    if (ProductUsed(products_.Item(index).ID)) {
+        Prompts().Warning(window(), t::ProductInUse());
+        return;
+    }
+    products_.Delete(index);
+    model_->Reset();
+    ListProductsChange();
+}
+
+} // namespace kontaro::ui
