@@ -324,8 +324,25 @@ bool ColumnGrid::event(QEvent* event)
     return QAbstractScrollArea::event(event);
 }
 
+void ColumnGrid::ForwardToEditor(QKeyEvent* event)
+{
+    forwarding_ = true;
+    QKeyEvent copy(QEvent::KeyPress, event->key(), event->modifiers(), event->text(), event->isAutoRepeat(),
+                   ushort(event->count()));
+    QApplication::sendEvent(editor_, &copy);
+    forwarding_ = false;
+}
+
 void ColumnGrid::keyPressEvent(QKeyEvent* event)
 {
+    // While an editor is open, the keys it leaves alone (such as Insert) come here
+    // and do nothing; keys sent to the grid itself go on to the editor.
+    if (editor_) {
+        if (!forwarding_ && !editor_->hasFocus())
+            ForwardToEditor(event);
+        event->accept();
+        return;
+    }
     const auto modifiers = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier);
     const bool rowSelect = grid_.Options().rowSelect;
     switch (event->key()) {
@@ -387,15 +404,10 @@ void ColumnGrid::keyPressEvent(QKeyEvent* event)
         break;
     }
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() && !(modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (OpenEditor() && editor_) {
-            if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
-                line->selectAll();
-            QKeyEvent copy(QEvent::KeyPress, event->key(), event->modifiers(), event->text(),
-                           event->isAutoRepeat(), ushort(event->count()));
-            QApplication::sendEvent(editor_, &copy);
-            return;
-        }
+    if (!typed.isEmpty() && typed.at(0).isPrint() && !(modifiers & (Qt::ControlModifier | Qt::AltModifier)) &&
+        OpenEditor() && editor_) {
+        ForwardToEditor(event);
+        return;
     }
     QAbstractScrollArea::keyPressEvent(event);
 }
@@ -486,8 +498,9 @@ QRect ColumnGrid::CellRect(int col, int row) const
 
     int y = 0;
     if (row == grid_.FooterRow()) {
+        // Right below the last data row while all rows fit, else at the bottom.
         int contentBottom = grid_.RowHeight(0);
-        for (int r = topRow_; r <= grid_.LastDataRow(); ++r)
+        for (int r = grid_.FirstDataRow(); r <= grid_.LastDataRow(); ++r)
             contentBottom += grid_.RowHeight(r);
         y = std::min(contentBottom, DataAreaBottom());
     } else if (row > 0) {
@@ -523,7 +536,14 @@ void ColumnGrid::EnsureCursorVisible()
     const int row = grid_.CursorRow();
     if (row < topRow_)
         topRow_ = row;
-    while (topRow_ < row && CellRect(grid_.CursorCol(), row).isEmpty() && !grid_.ColumnAt(grid_.CursorCol()).hidden)
+    // Scroll until the cursor row lies wholly above the footer.
+    const auto rowBottom = [this](int r) {
+        int y = grid_.RowHeight(0);
+        for (int i = topRow_; i <= r; ++i)
+            y += grid_.RowHeight(i);
+        return y;
+    };
+    while (topRow_ < row && rowBottom(row) > DataAreaBottom())
         ++topRow_;
     UpdateScrollBars();
 
@@ -543,7 +563,6 @@ void ColumnGrid::EnsureCursorVisible()
 
 void ColumnGrid::UpdateScrollBars()
 {
-    topRow_ = std::clamp(topRow_, grid_.FirstDataRow(), grid_.LastDataRow());
     // The greatest first row that still fills the data area.
     int lastTop = grid_.LastDataRow();
     int height = grid_.RowHeight(0) + grid_.RowHeight(lastTop);
@@ -551,6 +570,7 @@ void ColumnGrid::UpdateScrollBars()
         --lastTop;
         height += grid_.RowHeight(lastTop);
     }
+    topRow_ = std::clamp(topRow_, grid_.FirstDataRow(), lastTop);
     QScrollBar* vertical = verticalScrollBar();
     const QSignalBlocker block(vertical);
     vertical->setRange(0, lastTop - grid_.FirstDataRow());

@@ -82,6 +82,7 @@ private:
     void MoveBy(int dCol, int dRow);
     void TabMove(bool forward);
     bool EditorKey(QKeyEvent* event);
+    void ForwardToEditor(QKeyEvent* event);
     int FixedWidth() const;
     int ColumnLeft(int col) const; // content coordinates
     int TotalWidth() const;
@@ -99,6 +100,7 @@ private:
     int editCol_ = -1;
     int editRow_ = -1;
     bool committing_ = false;
+    bool forwarding_ = false;
     int topRow_ = 1; // first data row shown
     int lastCursorCol_ = -1;
     int lastCursorRow_ = -1;

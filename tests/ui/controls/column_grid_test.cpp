@@ -1,0 +1,273 @@
+#include "controls/column_grid.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/calc_edit.h"
+#include "controls/html_label.h"
+#include "grid/grid_setups.h"
+
+namespace kontaro::controls {
+namespace {
+
+using grid::PlainGrid;
+namespace day = grid::day;
+
+std::string Local(const char* text)
+{
+    std::string result = text;
+    const char decimal = QLocale().decimalPoint().toStdString().front();
+    for (char& c : result)
+        if (c == ',')
+            c = decimal;
+    return result;
+}
+
+// A shown day grid whose handlers log what the widget made the grid raise.
+class ColumnGridTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        view = std::make_unique<ColumnGrid>();
+        view->setObjectName(QStringLiteral("gDayView"));
+        view->resize(700, 300);
+        PlainGrid& g = view->Grid();
+        grid::SetupDayView(g);
+        g.Events().OnCellValidate = [this](int col, int row, std::string& value, bool& valid) {
+            log.push_back("validate " + std::to_string(col) + "," + std::to_string(row) + " " + value);
+            valid = value != "99";
+        };
+        g.Events().OnCellsChanged = [this](const grid::CellRect& r) {
+            log.push_back("changed " + std::to_string(r.top));
+        };
+        g.Events().OnRowChanging = [this](int from, int to, bool&) {
+            log.push_back("row " + std::to_string(from) + ">" + std::to_string(to));
+        };
+        g.Events().OnColChanging = [this](int from, int to, bool& allow) {
+            log.push_back("col " + std::to_string(from) + ">" + std::to_string(to));
+            allow = allow && allowCol;
+        };
+        g.Events().OnCanInsertRow = [this](int row, bool&) { log.push_back("caninsert " + std::to_string(row)); };
+        g.Events().OnAutoInsertRow = [this](int row) { log.push_back("autoinsert " + std::to_string(row)); };
+        g.Events().OnCanDeleteRow = [this](int row, bool&) { log.push_back("candelete " + std::to_string(row)); };
+        g.Events().OnAutoDeleteRow = [this](int row) { log.push_back("autodelete " + std::to_string(row)); };
+        view->show();
+        view->activateWindow();
+        view->setFocus();
+    }
+
+    PlainGrid& G() { return view->Grid(); }
+    void Click(int col, int row)
+    {
+        const QRect rect = view->CellRect(col, row);
+        ASSERT_FALSE(rect.isEmpty());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    std::unique_ptr<ColumnGrid> view;
+    std::vector<std::string> log;
+    bool allowCol = true;
+};
+
+TEST_F(ColumnGridTest, TypingOpensTheColumnEditorAndTabCommitsThenMoves)
+{
+    QTest::keyClicks(view.get(), QStringLiteral("7"));
+    ASSERT_TRUE(view->IsEditing());
+    EXPECT_NE(qobject_cast<QLineEdit*>(view->Editor()), nullptr);
+    EXPECT_EQ(qobject_cast<CalcEdit*>(view->Editor()), nullptr);
+    QTest::keyClick(view->Editor(), Qt::Key_Tab);
+    EXPECT_FALSE(view->IsEditing());
+    EXPECT_EQ(G().Cell(day::cProdukt, 1), "7");
+    EXPECT_EQ(log, (std::vector<std::string>{"validate 1,1 7", "changed 1", "col 1>2"}));
+    EXPECT_EQ(G().CursorCol(), day::cMenge);
+
+    // The calculator columns get a calculator editor.
+    QTest::keyClicks(view.get(), QStringLiteral("4"));
+    EXPECT_NE(qobject_cast<CalcEdit*>(view->Editor()), nullptr);
+}
+
+TEST_F(ColumnGridTest, NumericEditorTakesDigitsOnly)
+{
+    QTest::keyClicks(view.get(), QStringLiteral("1a2"));
+    QTest::keyClick(view->Editor(), Qt::Key_Return);
+    EXPECT_EQ(G().Cell(day::cProdukt, 1), "12");
+}
+
+TEST_F(ColumnGridTest, RefusedCommitRestoresTheTextAndReopensTheEditor)
+{
+    G().SetCell(day::cProdukt, 1, "5");
+    QTest::keyClicks(view.get(), QStringLiteral("99"));
+    QTest::keyClick(view->Editor(), Qt::Key_Tab);
+    EXPECT_EQ(G().Cell(day::cProdukt, 1), "5");
+    ASSERT_TRUE(view->IsEditing());
+    EXPECT_EQ(view->EditingCol(), day::cProdukt);
+    EXPECT_EQ(G().CursorCol(), day::cProdukt);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(view->Editor())->text(), QStringLiteral("5"));
+    EXPECT_EQ(log, std::vector<std::string>{"validate 1,1 99"});
+}
+
+TEST_F(ColumnGridTest, EscapeKeepsTheCellText)
+{
+    G().SetCell(day::cProdukt, 1, "5");
+    QTest::keyClicks(view.get(), QStringLiteral("8"));
+    QTest::keyClick(view->Editor(), Qt::Key_Escape);
+    EXPECT_FALSE(view->IsEditing());
+    EXPECT_EQ(G().Cell(day::cProdukt, 1), "5");
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(ColumnGridTest, ReadOnlyCellsOpenNoEditor)
+{
+    G().SetCellReadOnly(day::cMenge, 1, true, grid::kLightYellow);
+    G().SetCell(day::cMenge, 1, "2");
+    G().SetCursor(day::cMenge, 1);
+    QTest::keyClicks(view.get(), QStringLiteral("5"));
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_FALSE(view->IsEditing());
+    G().SetCursor(day::cEinkauf, 1);
+    QTest::keyClicks(view.get(), QStringLiteral("5"));
+    EXPECT_FALSE(view->IsEditing());
+    EXPECT_EQ(G().Cell(day::cMenge, 1), "2");
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(ColumnGridTest, CalculatorEditThroughTheGrid)
+{
+    struct Case {
+        const char* keys;
+        const char* cell;
+    };
+    const Case cases[] = {{"2+3", "3"}, {"2+3=", "5"}, {"5/0=", "0"}, {"200+10%=", "220"}};
+    for (const Case& c : cases) {
+        G().SetCell(day::cMenge, 1, "");
+        G().SetCursor(day::cMenge, 1);
+        QTest::keyClicks(view.get(), QString::fromLatin1(c.keys));
+        ASSERT_TRUE(view->IsEditing()) << c.keys;
+        QTest::keyClick(view->Editor(), Qt::Key_Return);
+        EXPECT_EQ(G().Cell(day::cMenge, 1), c.cell) << c.keys;
+    }
+}
+
+TEST_F(ColumnGridTest, NoCalculationCarriesIntoTheNextEdit)
+{
+    G().SetCursor(day::cMenge, 1);
+    QTest::keyClicks(view.get(), QStringLiteral("2+"));
+    QTest::keyClick(view->Editor(), Qt::Key_Return);
+    EXPECT_EQ(G().Cell(day::cMenge, 1), "2");
+    QTest::keyClick(view.get(), Qt::Key_F2);
+    ASSERT_TRUE(view->IsEditing());
+    QTest::keyClicks(view->Editor(), QStringLiteral("3="));
+    QTest::keyClick(view->Editor(), Qt::Key_Return);
+    EXPECT_EQ(G().Cell(day::cMenge, 1), "3");
+}
+
+TEST_F(ColumnGridTest, FooterSumsFollowEveryCommit)
+{
+    G().SetRowCount(4);
+    G().SetCursor(day::cVerkauf, 1);
+    QTest::keyClicks(view.get(), QString::fromStdString(Local("10,5")));
+    QTest::keyClick(view->Editor(), Qt::Key_Down);
+    QTest::keyClicks(view.get(), QStringLiteral("2*3="));
+    QTest::keyClick(view->Editor(), Qt::Key_Return);
+    EXPECT_EQ(G().Cell(day::cVerkauf, 2), "6");
+    EXPECT_EQ(G().Cell(day::cVerkauf, G().FooterRow()), Local("16,50"));
+    EXPECT_EQ(G().DisplayText(day::cVerkauf, 2), Local("6,00"));
+}
+
+TEST_F(ColumnGridTest, CursorKeysRunRowThenColumnCheck)
+{
+    G().SetRowCount(4);
+    QTest::keyClick(view.get(), Qt::Key_Down);
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    EXPECT_EQ(log, (std::vector<std::string>{"row 1>2", "col 1>2"}));
+    EXPECT_EQ(G().CursorRow(), 2);
+    EXPECT_EQ(G().CursorCol(), day::cMenge);
+
+    log.clear();
+    allowCol = false;
+    Click(day::cProdukt, 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"row 2>1", "col 2>1"}));
+    EXPECT_EQ(G().CursorRow(), 2);
+    allowCol = true;
+    Click(day::cDisplay, 1); // the fixed column takes no cursor
+    EXPECT_EQ(G().CursorCol(), day::cMenge);
+}
+
+TEST_F(ColumnGridTest, InsertAndDeleteKeysWithTheirModifiers)
+{
+    QTest::keyClick(view.get(), Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(view.get(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(G().DataRowCount(), 1);
+    QTest::keyClick(view.get(), Qt::Key_Insert);
+    EXPECT_EQ(G().DataRowCount(), 2);
+    EXPECT_EQ(G().CursorRow(), 2);
+    QTest::keyClick(view.get(), Qt::Key_Delete, Qt::AltModifier);
+    EXPECT_EQ(G().DataRowCount(), 2);
+    QTest::keyClick(view.get(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(G().DataRowCount(), 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"caninsert 1", "autoinsert 2", "changed 2", "candelete 2",
+                                              "autodelete 2", "changed 1"}));
+}
+
+TEST_F(ColumnGridTest, KeysInsideAnOpenEditorDoNotTouchRows)
+{
+    G().SetCell(day::cProdukt, 1, "12");
+    QTest::keyClick(view.get(), Qt::Key_F2);
+    QTest::keyClick(view->Editor(), Qt::Key_End);
+    QTest::keyClick(view->Editor(), Qt::Key_Delete);
+    QTest::keyClick(view->Editor(), Qt::Key_Insert);
+    EXPECT_EQ(G().DataRowCount(), 1);
+    EXPECT_TRUE(view->IsEditing());
+}
+
+TEST_F(ColumnGridTest, FooterStaysVisibleWhileTheDataRowsScroll)
+{
+    G().SetRowCount(40);
+    view->resize(700, 200);
+    QApplication::processEvents();
+    const QRect footer = view->CellRect(day::cVerkauf, G().FooterRow());
+    ASSERT_FALSE(footer.isEmpty());
+    EXPECT_EQ(footer.bottom(), view->viewport()->height() - 1);
+    EXPECT_TRUE(view->CellRect(day::cVerkauf, 38).isEmpty());
+
+    G().SetCursor(day::cVerkauf, 38);
+    QApplication::processEvents();
+    const QRect last = view->CellRect(day::cVerkauf, 38);
+    const QRect footerAfter = view->CellRect(day::cVerkauf, G().FooterRow());
+    ASSERT_FALSE(last.isEmpty());
+    EXPECT_LT(last.bottom(), footerAfter.top());
+    EXPECT_EQ(footerAfter.bottom(), view->viewport()->height() - 1);
+    EXPECT_FALSE(view->CellRect(day::cVerkauf, 0).isEmpty());
+    EXPECT_GT(view->verticalScrollBar()->value(), 0);
+
+    // With few rows the footer follows the last data row.
+    G().SetRowCount(3);
+    EXPECT_EQ(view->CellRect(day::cVerkauf, G().FooterRow()).top(), 2 * 21);
+}
+
+TEST_F(ColumnGridTest, HiddenColumnsTakeNoSpaceAndNoCursor)
+{
+    G().SetColumnHidden(day::cMenge, true);
+    EXPECT_TRUE(view->CellRect(day::cMenge, 1).isEmpty());
+    EXPECT_EQ(view->CellRect(day::cVerkauf, 1).left(), 150 + 64);
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    EXPECT_EQ(G().CursorCol(), day::cVerkauf);
+}
+
+TEST(HtmlLabel, RendersRichText)
+{
+    HtmlLabel label;
+    label.SetHtml(QStringLiteral("<ul><li><b>Einf\u00fcge Taste</b>: Zeile einf\u00fcgen</li></ul>"));
+    EXPECT_EQ(label.textFormat(), Qt::RichText);
+    EXPECT_TRUE(label.wordWrap());
+    EXPECT_TRUE(label.Html().startsWith(QStringLiteral("<ul>")));
+}
+
+} // namespace
+} // namespace kontaro::controls
