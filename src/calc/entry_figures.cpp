@@ -112,20 +112,4 @@ DayValues LookUpDayValues(const tProduct& product, DayNumber day)
     return values;
 }
 
-EntryContribution ContributionOf(const tProduct& product, const DayValues& values, double value)
-{
-    EntryContribution c;
-    const long double amount = value;
-    c.counted = !product.VerkaufVariabel;
-    c.taxed = values.factor != 0;
-    c.quantity = amount;
-    c.gross = product.VerkaufVariabel ? amount : static_cast<long double>(values.price) * amount;
-    if (c.taxed) {
-        c.net = c.gross / values.factor;
-        c.purchase = product.EinkaufProzent ? values.cost * (amount / values.factor)
-                                            : values.cost * amount;
-    }
-    return c;
-}
-
 } // namespace kontaro::calc

@@ -69,7 +69,23 @@ struct DayValues {
 
 DayValues LookUpDayValues(const tProduct& product, DayNumber day);
 
-EntryContribution ContributionOf(const tProduct& product, const DayValues& values, double value);
+// Inline: the summaries call it for every entry of their period.
+inline EntryContribution ContributionOf(const tProduct& product, const DayValues& values,
+                                        double value)
+{
+    EntryContribution c;
+    const long double amount = value;
+    c.counted = !product.VerkaufVariabel;
+    c.taxed = values.factor != 0;
+    c.quantity = amount;
+    c.gross = product.VerkaufVariabel ? amount : static_cast<long double>(values.price) * amount;
+    if (c.taxed) {
+        c.net = c.gross / values.factor;
+        c.purchase = product.EinkaufProzent ? values.cost * (amount / values.factor)
+                                            : values.cost * amount;
+    }
+    return c;
+}
 
 // Adds `amount` to `total` in extended precision and stores the result as a double.
 inline void AddToTotal(double& total, long double amount)

@@ -2,6 +2,7 @@
 
 #include "calc/calc_texts.h"
 #include "calc/columns.h"
+#include "calc/day_walk.h"
 #include "calc/product_day_values.h"
 #include "calc/row_texts.h"
 #include "calc/shown_value.h"
@@ -27,28 +28,30 @@ void AddEntries(Project& project, int firstDay, DayNumber to)
     const IdIndex productIds = IdIndex::Of(products);
     const IdIndex groupIds = IdIndex::Of(groups);
     ProductDayValues values(products);
-    for (int d = firstDay; d < days.Count() && days.Item(d).Date <= to; ++d) {
-        const tDay& day = days.Item(d);
-        int last = 0;
-        for (int e = 0; e < day.Count(); ++e) {
-            const tDayEntry& entry = day.Entry(e);
-            const int index = productIds.Find(entry.ProductID, last);
-            if (index < 0)
-                continue;
-            last = index;
-            const int groupIndex = groupIds.Find(values.GroupAt(index, day.Date));
-            if (groupIndex < 0)
-                continue;
-            tGroup& group = groups.Item(groupIndex);
-            const EntryContribution c = ContributionOf(
-                products.Item(index), values.ValuesAt(index, day.Date), entry.Value);
-            AddToTotal(group.TotalBrutto, c.gross);
-            if (c.taxed) {
-                AddToTotal(group.TotalNetto, c.net);
-                AddToTotal(group.TotalEinkauf, c.purchase);
-            }
+    std::vector<const tProduct*> items;
+    items.reserve(static_cast<std::size_t>(products.Count()));
+    for (int i = 0; i < products.Count(); ++i)
+        items.push_back(&products.Item(i));
+    std::vector<tGroup*> groupItems;
+    groupItems.reserve(static_cast<std::size_t>(groups.Count()));
+    for (int i = 0; i < groups.Count(); ++i)
+        groupItems.push_back(&groups.Item(i));
+    ForEachEntry(days, firstDay, to, [&](DayNumber date, const tDayEntry& entry) {
+        const int index = productIds.Find(entry.ProductID);
+        if (index < 0)
+            return;
+        const int groupIndex = groupIds.Find(values.GroupAt(index, date));
+        if (groupIndex < 0)
+            return;
+        tGroup& group = *groupItems[static_cast<std::size_t>(groupIndex)];
+        const EntryContribution c = ContributionOf(*items[static_cast<std::size_t>(index)],
+                                                   values.ValuesAt(index, date), entry.Value);
+        AddToTotal(group.TotalBrutto, c.gross);
+        if (c.taxed) {
+            AddToTotal(group.TotalNetto, c.net);
+            AddToTotal(group.TotalEinkauf, c.purchase);
         }
-    }
+    });
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "calc/calc_texts.h"
 #include "calc/columns.h"
+#include "calc/day_walk.h"
 #include "calc/product_day_values.h"
 #include "calc/row_texts.h"
 #include "calc/shown_value.h"
@@ -24,27 +25,24 @@ void AddEntries(Project& project, int firstDay, DayNumber to)
     const tDays& days = project.Days;
     const IdIndex ids = IdIndex::Of(products);
     ProductDayValues values(products);
-    for (int d = firstDay; d < days.Count() && days.Item(d).Date <= to; ++d) {
-        const tDay& day = days.Item(d);
-        int last = 0;
-        for (int e = 0; e < day.Count(); ++e) {
-            const tDayEntry& entry = day.Entry(e);
-            const int index = ids.Find(entry.ProductID, last);
-            if (index < 0)
-                continue;
-            last = index;
-            tProduct& product = products.Item(index);
-            const EntryContribution c =
-                ContributionOf(product, values.ValuesAt(index, day.Date), entry.Value);
-            if (c.counted && c.taxed)
-                AddToTotal(product.TotalMenge, c.quantity);
-            AddToTotal(product.TotalBrutto, c.gross);
-            if (c.taxed) {
-                AddToTotal(product.TotalNetto, c.net);
-                AddToTotal(product.TotalEinkauf, c.purchase);
-            }
+    std::vector<tProduct*> items;
+    items.reserve(static_cast<std::size_t>(products.Count()));
+    for (int i = 0; i < products.Count(); ++i)
+        items.push_back(&products.Item(i));
+    ForEachEntry(days, firstDay, to, [&](DayNumber date, const tDayEntry& entry) {
+        const int index = ids.Find(entry.ProductID);
+        if (index < 0)
+            return;
+        tProduct& product = *items[static_cast<std::size_t>(index)];
+        const EntryContribution c = ContributionOf(product, values.ValuesAt(index, date), entry.Value);
+        if (c.counted && c.taxed)
+            AddToTotal(product.TotalMenge, c.quantity);
+        AddToTotal(product.TotalBrutto, c.gross);
+        if (c.taxed) {
+            AddToTotal(product.TotalNetto, c.net);
+            AddToTotal(product.TotalEinkauf, c.purchase);
         }
-    }
+    });
 }
 
 } // namespace

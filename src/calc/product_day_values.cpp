@@ -23,17 +23,25 @@ void NarrowToValidRange(const List& list, DayNumber day, int64_t& from, int64_t&
         until = std::min<int64_t>(until, list.Item(index + 1).Date);
 }
 
-bool Holds(int64_t from, int64_t until, DayNumber day) { return from <= day && day < until; }
-
 } // namespace
 
-int IdIndex::Find(int32_t id, int from) const
+IdIndex::IdIndex(std::vector<int32_t> sortedIds) : ids_(std::move(sortedIds))
 {
-    std::ptrdiff_t first = std::clamp<std::ptrdiff_t>(from, 0, std::ssize(ids_));
-    if (first < std::ssize(ids_) && ids_[static_cast<std::size_t>(first)] > id)
-        first = 0;
-    const auto start = ids_.begin() + first;
-    const auto found = std::lower_bound(start, ids_.end(), id);
+    if (ids_.empty())
+        return;
+    // A table of up to a few entries per ID plus some slack costs little memory.
+    const int64_t span = static_cast<int64_t>(ids_.back()) - ids_.front() + 1;
+    if (span > 4 * static_cast<int64_t>(ids_.size()) + 4096)
+        return;
+    first_ = ids_.front();
+    table_.assign(static_cast<std::size_t>(span), -1);
+    for (std::size_t i = 0; i < ids_.size(); ++i)
+        table_[static_cast<std::size_t>(ids_[i] - first_)] = static_cast<int32_t>(i);
+}
+
+int IdIndex::Search(int32_t id) const
+{
+    const auto found = std::lower_bound(ids_.begin(), ids_.end(), id);
     if (found == ids_.end() || *found != id)
         return -1;
     return static_cast<int>(found - ids_.begin());
@@ -44,33 +52,25 @@ ProductDayValues::ProductDayValues(const tProducts& products)
 {
 }
 
-const DayValues& ProductDayValues::ValuesAt(int index, DayNumber day)
+void ProductDayValues::Refresh(Slot& slot, int index, DayNumber day)
 {
-    Slot& slot = slots_[static_cast<std::size_t>(index)];
-    if (!Holds(slot.from, slot.until, day)) {
-        const tProduct& product = products_.Item(index);
-        slot.from = kBeforeAll;
-        slot.until = kAfterAll;
-        if (!product.VerkaufVariabel)
-            NarrowToValidRange(product.Verkauf, day, slot.from, slot.until);
-        NarrowToValidRange(product.Einkauf, day, slot.from, slot.until);
-        NarrowToValidRange(product.Steuer, day, slot.from, slot.until);
-        slot.values = LookUpDayValues(product, day);
-    }
-    return slot.values;
+    const tProduct& product = products_.Item(index);
+    slot.from = kBeforeAll;
+    slot.until = kAfterAll;
+    if (!product.VerkaufVariabel)
+        NarrowToValidRange(product.Verkauf, day, slot.from, slot.until);
+    NarrowToValidRange(product.Einkauf, day, slot.from, slot.until);
+    NarrowToValidRange(product.Steuer, day, slot.from, slot.until);
+    slot.values = LookUpDayValues(product, day);
 }
 
-int32_t ProductDayValues::GroupAt(int index, DayNumber day)
+void ProductDayValues::RefreshGroup(Slot& slot, int index, DayNumber day)
 {
-    Slot& slot = slots_[static_cast<std::size_t>(index)];
-    if (!Holds(slot.groupFrom, slot.groupUntil, day)) {
-        const tProduct& product = products_.Item(index);
-        slot.groupFrom = kBeforeAll;
-        slot.groupUntil = kAfterAll;
-        NarrowToValidRange(product.Gruppe, day, slot.groupFrom, slot.groupUntil);
-        slot.group = product.Gruppe.ValueAt(day);
-    }
-    return slot.group;
+    const tProduct& product = products_.Item(index);
+    slot.groupFrom = kBeforeAll;
+    slot.groupUntil = kAfterAll;
+    NarrowToValidRange(product.Gruppe, day, slot.groupFrom, slot.groupUntil);
+    slot.group = product.Gruppe.ValueAt(day);
 }
 
 } // namespace kontaro::calc

@@ -1,6 +1,6 @@
 #pragma once
 // Lookups for the summaries, which visit the entries of many days in ascending date
-// order: products by ID through a flat copy of the catalogue's sorted IDs, and each
+// order: products and groups by ID through a table of their indices, and each
 // product's dated values cached together with the range of days on which they all
 // stay valid, so that a product's lists are searched again only when a day leaves
 // that range. Every value comes from the data model's own lookups, so the results
@@ -14,25 +14,39 @@
 
 namespace kontaro::calc {
 
-// A sorted list of IDs and the search for one of them.
+// The index of every ID of a collection: a table from the smallest to the greatest
+// ID when the IDs are dense enough, else a binary search in the sorted IDs.
 class IdIndex {
 public:
     template <class Collection>
     static IdIndex Of(const Collection& collection)
     {
-        IdIndex index;
-        index.ids_.reserve(static_cast<std::size_t>(collection.Count()));
+        std::vector<int32_t> ids;
+        ids.reserve(static_cast<std::size_t>(collection.Count()));
         for (int i = 0; i < collection.Count(); ++i)
-            index.ids_.push_back(collection.Item(i).ID);
-        return index;
+            ids.push_back(collection.Item(i).ID);
+        return IdIndex(std::move(ids));
     }
 
-    // The index of `id`, or -1. A search for a greater ID than the last one found
-    // may start at `from`, the last index found.
-    int Find(int32_t id, int from = 0) const;
+    // The index of `id`, or -1.
+    int Find(int32_t id) const
+    {
+        if (!table_.empty()) {
+            const int64_t slot = static_cast<int64_t>(id) - first_;
+            if (slot < 0 || slot >= static_cast<int64_t>(table_.size()))
+                return -1;
+            return table_[static_cast<std::size_t>(slot)];
+        }
+        return Search(id);
+    }
 
 private:
+    explicit IdIndex(std::vector<int32_t> sortedIds);
+    int Search(int32_t id) const;
+
     std::vector<int32_t> ids_;
+    int64_t first_ = 0;
+    std::vector<int32_t> table_; // index per ID from first_ on, -1 for gaps
 };
 
 class ProductDayValues {
@@ -40,9 +54,22 @@ public:
     explicit ProductDayValues(const tProducts& products);
 
     // The values of the product at `index` valid on `day`.
-    const DayValues& ValuesAt(int index, DayNumber day);
+    const DayValues& ValuesAt(int index, DayNumber day)
+    {
+        Slot& slot = slots_[static_cast<std::size_t>(index)];
+        if (!(slot.from <= day && day < slot.until))
+            Refresh(slot, index, day);
+        return slot.values;
+    }
+
     // The group ID of the product at `index` valid on `day`.
-    int32_t GroupAt(int index, DayNumber day);
+    int32_t GroupAt(int index, DayNumber day)
+    {
+        Slot& slot = slots_[static_cast<std::size_t>(index)];
+        if (!(slot.groupFrom <= day && day < slot.groupUntil))
+            RefreshGroup(slot, index, day);
+        return slot.group;
+    }
 
 private:
     struct Slot {
@@ -53,6 +80,9 @@ private:
         int64_t groupUntil = 0;
         int32_t group = 0;
     };
+
+    void Refresh(Slot& slot, int index, DayNumber day);
+    void RefreshGroup(Slot& slot, int index, DayNumber day);
 
     const tProducts& products_;
     std::vector<Slot> slots_;

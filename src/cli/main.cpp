@@ -1,5 +1,7 @@
 // kontaro-report VERB [ARGUMENTS]: the headless report tool. A verb is added with
 // a function in its group's file and one line in the table below.
+#include "cli_report_texts.h"
+#include "cli_reports.h"
 #include "cli_texts.h"
 #include "cli_verbs.h"
 #include "model/model_texts.h"
@@ -25,6 +27,10 @@ const Verb kVerbs[] = {
     {"info", texts::kInfoHelp, RunInfo},
     {"check", texts::kCheckHelp, RunCheck},
     {"normalize", texts::kNormalizeHelp, RunNormalize},
+    {"summary", texts::kSummaryHelp, RunSummary},
+    {"groups", texts::kGroupsHelp, RunGroups},
+    {"day", texts::kDayHelp, RunDay},
+    {"products", texts::kProductsHelp, RunProducts},
     {"--help", texts::kHelpHelp, RunHelp},
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+// The texts of the report verbs (UTF-8); "%s" is filled by texts::FormatText.
+#include <string_view>
+
+namespace kontaro::cli::texts {
+
+inline constexpr std::string_view kSummaryUsage =
+    "summary DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv] [--decimal ,|.]";
+inline constexpr std::string_view kGroupsUsage =
+    "groups DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv] [--decimal ,|.]";
+inline constexpr std::string_view kDayUsage = "day DATEI --date JJJJ-MM-TT [--csv] [--decimal ,|.]";
+inline constexpr std::string_view kProductsUsage =
+    "products DATEI [--date JJJJ-MM-TT] [--csv] [--decimal ,|.]";
+
+inline constexpr std::string_view kSummaryHelp =
+    "summary DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT: die Summenansicht des Zeitraums, je Produkt";
+inline constexpr std::string_view kGroupsHelp =
+    "groups DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT: die Gruppenansicht des Zeitraums, je Gruppe";
+inline constexpr std::string_view kDayHelp =
+    "day DATEI --date JJJJ-MM-TT: die Tagesansicht eines gespeicherten Tages";
+inline constexpr std::string_view kProductsHelp =
+    "products DATEI [--date JJJJ-MM-TT]: die Produktübersicht (ohne --date: heute); "
+    "alle Berichte: --csv für CSV, --decimal , oder . für das Dezimaltrennzeichen";
+
+inline constexpr std::string_view kMissingOption = "Die Option %s fehlt. Aufruf: kontaro-report %s";
+inline constexpr std::string_view kBadDate = "Ungültiges Datum \"%s\" für %s (erwartet JJJJ-MM-TT).";
+inline constexpr std::string_view kBadDecimal =
+    "Ungültiges Dezimaltrennzeichen \"%s\" (erlaubt sind , und .).";
+
+} // namespace kontaro::cli::texts

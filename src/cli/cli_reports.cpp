@@ -1,0 +1,125 @@
+// summary, groups, day, products: the grids of the views, computed headless.
+#include "cli_reports.h"
+
+#include "calc/calc_texts.h"
+#include "cli_report_texts.h"
+#include "cli_texts.h"
+#include "model/globals.h"
+#include "model/model_texts.h"
+#include "report_grid.h"
+#include "report_locale.h"
+#include "report_table.h"
+
+#include <cstdio>
+
+namespace kontaro::cli {
+
+namespace {
+
+using kontaro::texts::FormatText;
+
+struct OutputOptions {
+    bool csv = false;
+    calc::NumberLocale locale;
+};
+
+OutputOptions TakeOutputOptions(Arguments& args)
+{
+    OutputOptions options;
+    options.csv = args.TakeFlag("--csv");
+    options.locale = EnvironmentNumberLocale();
+    if (const std::optional<std::string> decimal = args.TakeOption("--decimal")) {
+        if (*decimal != "," && *decimal != ".")
+            throw Failure{FormatText(texts::kBadDecimal, {*decimal})};
+        options.locale = LocaleWithDecimal(decimal->front());
+    }
+    return options;
+}
+
+std::optional<DayNumber> TakeDate(Arguments& args, std::string_view option)
+{
+    const std::optional<std::string> text = args.TakeOption(option);
+    if (!text)
+        return std::nullopt;
+    const std::optional<DayNumber> day = ParseIsoDate(*text);
+    if (!day)
+        throw Failure{FormatText(texts::kBadDate, {*text, option})};
+    return day;
+}
+
+DayNumber TakeRequiredDate(Arguments& args, std::string_view option, std::string_view usage)
+{
+    const std::optional<DayNumber> day = TakeDate(args, option);
+    if (!day)
+        throw Failure{FormatText(texts::kMissingOption, {option, usage})};
+    return *day;
+}
+
+std::string LoadProject(Arguments& args, std::string_view usage, Project& project)
+{
+    const std::string path = args.Positional(1, usage)[0];
+    const LoadResult loaded = LoadOrFail(path, project);
+    if (!loaded.report.Empty()) {
+        const std::string warning = FormatText(texts::kDroppedOnLoad, {path});
+        std::fprintf(stderr, "%s\n", warning.c_str());
+    }
+    return path;
+}
+
+int Print(const Report& report, const OutputOptions& options)
+{
+    const std::string out = options.csv
+                                ? CsvTable(report.grid, options.locale.decimalSeparator == ',' ? ';' : ',')
+                                : TextTable(report.grid);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    if (report.daysFound)
+        return kExitOk;
+    std::fprintf(stderr, "%s\n", calc::texts::kKeinePassendenEintraege);
+    return kExitNothingFound;
+}
+
+using SummaryBuilder = Report (*)(Project&, DayNumber, DayNumber, const std::string&,
+                                  const calc::NumberLocale&);
+
+int RunPeriodReport(Arguments& args, std::string_view usage, SummaryBuilder build)
+{
+    const OutputOptions options = TakeOutputOptions(args);
+    const DayNumber from = TakeRequiredDate(args, "--from", usage);
+    const DayNumber to = TakeRequiredDate(args, "--to", usage);
+    Project project;
+    const std::string path = LoadProject(args, usage, project);
+    return Print(build(project, from, to, path, options.locale), options);
+}
+
+} // namespace
+
+int RunSummary(Arguments& args)
+{
+    return RunPeriodReport(args, texts::kSummaryUsage, SummaryReport);
+}
+
+int RunGroups(Arguments& args)
+{
+    return RunPeriodReport(args, texts::kGroupsUsage, GroupReport);
+}
+
+int RunDay(Arguments& args)
+{
+    const OutputOptions options = TakeOutputOptions(args);
+    const DayNumber day = TakeRequiredDate(args, "--date", texts::kDayUsage);
+    Project project;
+    const std::string path = LoadProject(args, texts::kDayUsage, project);
+    return Print(DayReport(project, day, path, options.locale), options);
+}
+
+int RunProducts(Arguments& args)
+{
+    const OutputOptions options = TakeOutputOptions(args);
+    const DayNumber day = TakeDate(args, "--date").value_or(TodayNumber());
+    Project project;
+    const std::string path = LoadProject(args, texts::kProductsUsage, project);
+    return Print(ProductsReport(project, day, path, options.locale), options);
+}
+
+} // namespace kontaro::cli

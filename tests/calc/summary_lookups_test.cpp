@@ -1,0 +1,140 @@
+// The summaries look products, groups and dated values up through tables and
+// caches; their totals must be those of looking everything up per entry with the
+// data model's own searches.
+#include "calc/entry_figures.h"
+#include "calc/group_summary.h"
+#include "calc/period_summary.h"
+#include "project_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace kontaro::calc {
+namespace {
+
+using test::AddEntry;
+using test::AddGroup;
+using test::AddProduct;
+using test::March;
+
+// A deterministic pseudo-random sequence.
+class Sequence {
+public:
+    uint32_t Next(uint32_t bound)
+    {
+        state_ = state_ * 1103515245u + 12345u;
+        return (state_ >> 8) % bound;
+    }
+
+private:
+    uint32_t state_ = 20050306u;
+};
+
+// Products with many dated changes before, inside and after the period, entries of
+// products that do not exist, and a group list that points to a missing group.
+Project BusyProject(int32_t idStep)
+{
+    Project project;
+    Sequence random;
+    for (int32_t g = 1; g <= 4; ++g)
+        AddGroup(project, g * idStep, "Gruppe");
+    for (int32_t p = 1; p <= 24; ++p) {
+        const bool variable = p % 5 == 0;
+        tProduct& product = AddProduct(project, {.id = p * idStep,
+                                                 .einkauf = variable ? 35.0 : 0.5 + p * 0.11,
+                                                 .verkauf = variable ? std::nullopt
+                                                                     : std::optional<double>(1.0 + p * 0.37),
+                                                 .steuer = p % 3 == 0 ? 7.0 : 19.0,
+                                                 .gruppe = (p % 4 + 1) * idStep,
+                                                 .einkaufProzent = variable && p % 2 == 0,
+                                                 .from = March(1) + static_cast<int>(random.Next(40))});
+        for (int change = 0; change < 6; ++change) {
+            const DayNumber day = March(1) + static_cast<int>(random.Next(200)) - 20;
+            product.Einkauf.AddValue(day, 0.3 + random.Next(300) / 100.0);
+            if (!variable)
+                product.Verkauf.AddValue(day + 1, 1.0 + random.Next(900) / 100.0);
+            product.Steuer.AddValue(day + 2, random.Next(4) == 0 ? 16.0 : 19.0);
+            product.Gruppe.AddValue(day + 3, static_cast<int32_t>(random.Next(5) + 1) * idStep);
+        }
+    }
+    for (int day = 0; day < 180; ++day) {
+        if (random.Next(7) == 0)
+            continue;
+        for (int32_t p = 1; p <= 26; ++p)
+            if (random.Next(3) != 0)
+                AddEntry(project, March(1) + day, p * idStep, random.Next(2000) / 100.0 - 2.0);
+    }
+    return project;
+}
+
+struct Totals {
+    std::vector<double> menge, brutto, netto, einkauf;
+};
+
+Totals LookedUpPerEntry(const Project& project, DayNumber from, DayNumber to, bool byGroup)
+{
+    const int count = byGroup ? project.Groups.Count() : project.Products.Count();
+    Totals totals{std::vector<double>(count), std::vector<double>(count), std::vector<double>(count),
+                  std::vector<double>(count)};
+    for (int d = 0; d < project.Days.Count(); ++d) {
+        const tDay& day = project.Days.Item(d);
+        if (day.Date < from || day.Date > to)
+            continue;
+        for (int e = 0; e < day.Count(); ++e) {
+            const int p = project.Products.IndexOfID(day.Entry(e).ProductID);
+            if (p < 0)
+                continue;
+            const tProduct& product = project.Products.Item(p);
+            const int i = byGroup ? project.Groups.IndexOfID(product.Gruppe.ValueAt(day.Date)) : p;
+            if (i < 0)
+                continue;
+            const EntryContribution c =
+                ContributionOf(product, LookUpDayValues(product, day.Date), day.Entry(e).Value);
+            if (c.counted && !byGroup)
+                AddToTotal(totals.menge[static_cast<std::size_t>(i)], c.quantity);
+            AddToTotal(totals.brutto[static_cast<std::size_t>(i)], c.gross);
+            AddToTotal(totals.netto[static_cast<std::size_t>(i)], c.net);
+            AddToTotal(totals.einkauf[static_cast<std::size_t>(i)], c.purchase);
+        }
+    }
+    return totals;
+}
+
+class SummaryLookupsTest : public ::testing::TestWithParam<int32_t> {};
+
+TEST_P(SummaryLookupsTest, GiveTheTotalsOfPerEntryLookups)
+{
+    Project project = BusyProject(GetParam());
+    const DayNumber from = March(20);
+    const DayNumber to = March(20) + 120;
+
+    PeriodSummary(project, from, to, "", {});
+    const Totals products = LookedUpPerEntry(project, from, to, false);
+    for (int i = 0; i < project.Products.Count(); ++i) {
+        const tProduct& product = project.Products.Item(i);
+        const auto k = static_cast<std::size_t>(i);
+        EXPECT_EQ(product.TotalMenge, products.menge[k]) << product.ID;
+        EXPECT_EQ(product.TotalBrutto, products.brutto[k]) << product.ID;
+        EXPECT_EQ(product.TotalNetto, products.netto[k]) << product.ID;
+        EXPECT_EQ(product.TotalEinkauf, products.einkauf[k]) << product.ID;
+    }
+
+    GroupSummary(project, from, to, "", {});
+    const Totals groups = LookedUpPerEntry(project, from, to, true);
+    for (int i = 0; i < project.Groups.Count(); ++i) {
+        const tGroup& group = project.Groups.Item(i);
+        const auto k = static_cast<std::size_t>(i);
+        EXPECT_NE(group.TotalBrutto, 0);
+        EXPECT_EQ(group.TotalBrutto, groups.brutto[k]) << group.ID;
+        EXPECT_EQ(group.TotalNetto, groups.netto[k]) << group.ID;
+        EXPECT_EQ(group.TotalEinkauf, groups.einkauf[k]) << group.ID;
+    }
+}
+
+// Dense IDs are found through a table, sparse ones by a binary search.
+INSTANTIATE_TEST_SUITE_P(Ids, SummaryLookupsTest, ::testing::Values(1, 100000));
+
+} // namespace
+} // namespace kontaro::calc
