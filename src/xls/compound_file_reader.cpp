@@ -72,8 +72,8 @@ private:
 };
 
 bool Reader::ReadHeader() {
-    if (bytes_.size() < kHeaderSize || !std::equal(std::begin(kSignature), std::end(kSignature),
-                                                   bytes_.begin())) {
+    if (bytes_.size() < kHeaderSize ||
+        !std::equal(std::begin(kSignature), std::end(kSignature), bytes_.begin())) {
         return false;
     }
     major_ = Get16(bytes_, kOffMajorVersion);
@@ -88,7 +88,8 @@ bool Reader::ReadHeader() {
     sectorSize_ = 1u << shift;
     if (bytes_.size() > sectorSize_) {
         const std::uint64_t count = (bytes_.size() - sectorSize_ + sectorSize_ - 1) / sectorSize_;
-        sectorCount_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(count, kMaxRegularSector));
+        sectorCount_ =
+            static_cast<std::uint32_t>(std::min<std::uint64_t>(count, kMaxRegularSector));
     }
     sectorUsed_.assign(sectorCount_, false);
     return true;
@@ -175,8 +176,7 @@ std::vector<std::uint8_t> Reader::ReadRegular(std::uint32_t start, std::uint64_t
                                               const char* what) {
     const std::uint64_t needed = (size + sectorSize_ - 1) / sectorSize_;
     if (needed > sectorCount_) {
-        throw Broken{std::string(what) + ": size " + std::to_string(size) +
-                     " exceeds the file"};
+        throw Broken{std::string(what) + ": size " + std::to_string(size) + " exceeds the file"};
     }
     std::vector<std::uint8_t> data;
     data.reserve(static_cast<std::size_t>(size));
@@ -187,8 +187,8 @@ std::vector<std::uint8_t> Reader::ReadRegular(std::uint32_t start, std::uint64_t
         }
         ClaimSector(s, what);
         const auto sector = Sector(s);
-        const std::size_t want = static_cast<std::size_t>(
-            std::min<std::uint64_t>(sectorSize_, size - data.size()));
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(sectorSize_, size - data.size()));
         if (sector.size() < want) {
             throw Broken{std::string(what) + ": data cut off at the end of the file"};
         }
@@ -232,8 +232,8 @@ std::vector<std::uint8_t> Reader::ReadMini(std::uint32_t start, std::uint64_t si
         }
         miniUsed_[s] = true;
         const std::size_t offset = static_cast<std::size_t>(s) * kMiniSectorSize;
-        const std::size_t want = static_cast<std::size_t>(
-            std::min<std::uint64_t>(kMiniSectorSize, size - data.size()));
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(kMiniSectorSize, size - data.size()));
         if (offset + want > miniStream_.size()) {
             throw Broken{"mini stream chain leaves the mini stream"};
         }
@@ -246,8 +246,8 @@ std::vector<std::uint8_t> Reader::ReadMini(std::uint32_t start, std::uint64_t si
 
 void Reader::ReadDirectory() {
     std::vector<std::uint8_t> table;
-    for (const std::uint32_t s : FollowChain(Get32(bytes_, kOffFirstDirectorySector),
-                                             "directory")) {
+    for (const std::uint32_t s :
+         FollowChain(Get32(bytes_, kOffFirstDirectorySector), "directory")) {
         const auto sector = Sector(s);
         table.insert(table.end(), sector.begin(), sector.end());
     }

@@ -17,7 +17,9 @@ using namespace cfb;
     throw XlsError(texts::FormatText(texts::kCantWriteFile, ""), why);
 }
 
-std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) { return (a + b - 1) / b; }
+std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) {
+    return (a + b - 1) / b;
+}
 
 struct Node {
     std::u16string name;
@@ -43,8 +45,8 @@ private:
     std::uint32_t AddNode(std::uint32_t parent, Node node);
     void CheckNames(const Node& storage) const;
     void BuildTree(std::uint32_t storage);
-    std::uint32_t Balance(const std::vector<std::uint32_t>& sorted, std::size_t lo,
-                          std::size_t hi, int depth, std::vector<int>& depths);
+    std::uint32_t Balance(const std::vector<std::uint32_t>& sorted, std::size_t lo, std::size_t hi,
+                          int depth, std::vector<int>& depths);
     void PutChain(std::vector<std::uint32_t>& table, std::uint32_t first, std::uint64_t count);
 
     std::vector<Node> nodes_;
@@ -111,7 +113,8 @@ void Writer::CheckNames(const Node& storage) const {
         }
         names.push_back(name);
     }
-    std::sort(names.begin(), names.end(), [](auto a, auto b) { return CompareElementNames(a, b) < 0; });
+    std::sort(names.begin(), names.end(),
+              [](auto a, auto b) { return CompareElementNames(a, b) < 0; });
     for (std::size_t i = 1; i < names.size(); ++i) {
         if (CompareElementNames(names[i - 1], names[i]) == 0) {
             Refuse("two elements of one storage have the same name");
@@ -155,10 +158,10 @@ void Writer::BuildTree(std::uint32_t storage) {
     }
 }
 
-void Writer::PutChain(std::vector<std::uint32_t>& table, std::uint32_t first,
-                      std::uint64_t count) {
+void Writer::PutChain(std::vector<std::uint32_t>& table, std::uint32_t first, std::uint64_t count) {
     for (std::uint64_t i = 0; i < count; ++i) {
-        table[first + i] = (i + 1 == count) ? kEndOfChain : static_cast<std::uint32_t>(first + i + 1);
+        table[first + i] =
+            (i + 1 == count) ? kEndOfChain : static_cast<std::uint32_t>(first + i + 1);
     }
 }
 
@@ -234,13 +237,15 @@ std::vector<std::uint8_t> Writer::Write() {
         if (node.inMiniStream) {
             const std::uint64_t count = CeilDiv(node.data.size(), kMiniSectorSize);
             PutChain(miniFat, node.start, count);
-            const std::size_t at = static_cast<std::size_t>((miniStreamStart + 1) * ss +
-                                                            node.start * kMiniSectorSize);
-            std::copy(node.data.begin(), node.data.end(), out.begin() + static_cast<std::ptrdiff_t>(at));
+            const std::size_t at =
+                static_cast<std::size_t>((miniStreamStart + 1) * ss + node.start * kMiniSectorSize);
+            std::copy(node.data.begin(), node.data.end(),
+                      out.begin() + static_cast<std::ptrdiff_t>(at));
         } else {
             PutChain(fat, node.start, CeilDiv(node.data.size(), ss));
             const std::size_t at = static_cast<std::size_t>((node.start + 1) * ss);
-            std::copy(node.data.begin(), node.data.end(), out.begin() + static_cast<std::ptrdiff_t>(at));
+            std::copy(node.data.begin(), node.data.end(),
+                      out.begin() + static_cast<std::ptrdiff_t>(at));
         }
     }
     PutChain(fat, static_cast<std::uint32_t>(miniStreamStart), miniStreamSectors);
@@ -261,7 +266,8 @@ std::vector<std::uint8_t> Writer::Write() {
     }
 
     // Directory: the entries in the order they were added, then zeroed unused entries.
-    const std::size_t entrySlots = static_cast<std::size_t>(directorySectors * ss / kDirectoryEntrySize);
+    const std::size_t entrySlots =
+        static_cast<std::size_t>(directorySectors * ss / kDirectoryEntrySize);
     for (std::size_t i = 0; i < entrySlots; ++i) {
         auto e = std::span<std::uint8_t>(out).subspan(
             static_cast<std::size_t>((directoryStart + 1) * ss) + i * kDirectoryEntrySize,
@@ -287,7 +293,8 @@ std::vector<std::uint8_t> Writer::Write() {
                 std::copy(options_.rootClassId->begin(), options_.rootClassId->end(),
                           e.begin() + kOffEntryClassId);
             }
-            Put32(e, kOffStart, miniBytes ? static_cast<std::uint32_t>(miniStreamStart) : kEndOfChain);
+            Put32(e, kOffStart,
+                  miniBytes ? static_cast<std::uint32_t>(miniStreamStart) : kEndOfChain);
             Put64(e, kOffSize, miniBytes);
         } else if (node.type == kTypeStream) {
             Put32(e, kOffStart, node.data.empty() ? kEndOfChain : node.start);
@@ -296,9 +303,9 @@ std::vector<std::uint8_t> Writer::Write() {
     }
 
     // DIFAT: 109 entries in the header, then chained sectors of 127 entries and a link.
-    std::vector<std::uint32_t> difat(static_cast<std::size_t>(
-                                         kHeaderDifatEntries + difatSectors * (perSector - 1)),
-                                     kFreeSector);
+    std::vector<std::uint32_t> difat(
+        static_cast<std::size_t>(kHeaderDifatEntries + difatSectors * (perSector - 1)),
+        kFreeSector);
     for (std::uint64_t i = 0; i < fatSectors; ++i) {
         difat[i] = static_cast<std::uint32_t>(fatStart + i);
     }
@@ -307,7 +314,8 @@ std::vector<std::uint8_t> Writer::Write() {
         for (std::uint64_t k = 0; k + 1 < perSector; ++k) {
             Put32(s, 4 * k, difat[kHeaderDifatEntries + d * (perSector - 1) + k]);
         }
-        Put32(s, ss - 4, d + 1 < difatSectors ? static_cast<std::uint32_t>(difatStart + d + 1) : kEndOfChain);
+        Put32(s, ss - 4,
+              d + 1 < difatSectors ? static_cast<std::uint32_t>(difatStart + d + 1) : kEndOfChain);
     }
 
     auto header = std::span<std::uint8_t>(out).first(kHeaderSize);

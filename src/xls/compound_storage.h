@@ -15,8 +15,8 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "xls/compound_file_reader.h"

@@ -13,7 +13,8 @@ public:
     explicit XlsError(const std::string& message, std::string detail = {})
         : std::runtime_error(message), detail_(std::move(detail)) {}
 
-    // Why the operation failed, in developer terms ("FAT chain of stream 3 is cyclic"); may be empty.
+    // Why the operation failed, in developer terms ("FAT chain of stream 3 is cyclic"); may be
+    // empty.
     const std::string& detail() const noexcept { return detail_; }
 
 private:

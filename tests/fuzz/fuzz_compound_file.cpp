@@ -16,7 +16,8 @@ bool Same(const kontaro::xls::StorageElementList& a, const kontaro::xls::Storage
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].name != b[i].name || a[i].content != b[i].content || !Same(a[i].children, b[i].children)) {
+        if (a[i].name != b[i].name || a[i].content != b[i].content ||
+            !Same(a[i].children, b[i].children)) {
             return false;
         }
     }

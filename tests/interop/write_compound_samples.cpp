@@ -79,14 +79,16 @@ void List(std::ostream& manifest, const std::string& file, const std::string& pr
         if (e.kind == StorageElement::Kind::Storage) {
             List(manifest, file, path + "/", e.children);
         } else if (!e.content.empty()) {
-            manifest << file << '\t' << path << '\t' << e.content.size() << '\t' << Fnv1a(e.content) << '\n';
+            manifest << file << '\t' << path << '\t' << e.content.size() << '\t' << Fnv1a(e.content)
+                     << '\n';
         }
     }
 }
 
 void WriteFile(const fs::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void Sample(std::ostream& manifest, const fs::path& dir, const std::string& name,
@@ -94,7 +96,8 @@ void Sample(std::ostream& manifest, const fs::path& dir, const std::string& name
     WriteFile(dir / name, kontaro::xls::WriteCompoundFile(carried, workbook));
     StorageElementList listed;
     for (const StorageElement& e : carried) {
-        if (!kontaro::xls::IsWorkbookStreamName(e.name) || e.kind == StorageElement::Kind::Storage) {
+        if (!kontaro::xls::IsWorkbookStreamName(e.name) ||
+            e.kind == StorageElement::Kind::Storage) {
             listed.push_back(e);
         }
     }
@@ -106,7 +109,8 @@ void WriteSamples(const fs::path& dir) {
     fs::create_directories(dir);
     std::ofstream manifest(dir / "manifest.txt");
 
-    const auto empty = kontaro::xls::ReadCompoundFile(kontaro::xls::EmptyWorkbook(), "EMPTY_WORKBOOK");
+    const auto empty =
+        kontaro::xls::ReadCompoundFile(kontaro::xls::EmptyWorkbook(), "EMPTY_WORKBOOK");
     Bytes records = empty.workbook;
     records.resize(1704);  // the records alone, as the record writer saves them
     Sample(manifest, dir, "empty_workbook.xls", empty.carried, records);
@@ -120,20 +124,21 @@ void WriteSamples(const fs::path& dir) {
 
     StorageElementList nested;
     nested.push_back(Stream(u"\u0001CompObj", Pattern(90, 6)));
-    nested.push_back(Storage(u"_VBA_PROJECT_CUR",
-                             {Stream(u"PROJECT", Pattern(300, 7)),
-                              Storage(u"VBA", {Stream(u"dir", Pattern(4500, 8)),
-                                               Stream(u"Workbook", Pattern(50, 9)),
-                                               Storage(u"Deeper", {Stream(u"leaf", Pattern(1, 1))})})}));
+    nested.push_back(Storage(
+        u"_VBA_PROJECT_CUR",
+        {Stream(u"PROJECT", Pattern(300, 7)),
+         Storage(u"VBA", {Stream(u"dir", Pattern(4500, 8)), Stream(u"Workbook", Pattern(50, 9)),
+                          Storage(u"Deeper", {Stream(u"leaf", Pattern(1, 1))})})}));
     nested.push_back(Stream(u"BOOK", Pattern(77, 2)));  // an old workbook stream: replaced
     nested.push_back(Stream(u"empty", {}));
     Sample(manifest, dir, "nested_storages.xls", nested, Pattern(20000, 10));
 
     StorageElementList siblings;
     for (int i = 0; i < 45; ++i) {
-        siblings.push_back(Stream(u"s" + std::u16string(static_cast<std::size_t>(i % 9), u'x') +
-                                      static_cast<char16_t>(u'a' + i / 9),
-                                  Pattern(static_cast<std::size_t>(10 + i * 150), static_cast<std::uint8_t>(i))));
+        siblings.push_back(
+            Stream(u"s" + std::u16string(static_cast<std::size_t>(i % 9), u'x') +
+                       static_cast<char16_t>(u'a' + i / 9),
+                   Pattern(static_cast<std::size_t>(10 + i * 150), static_cast<std::uint8_t>(i))));
     }
     Sample(manifest, dir, "many_siblings.xls", siblings, Pattern(3000, 11));
 

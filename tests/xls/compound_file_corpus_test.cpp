@@ -31,7 +31,8 @@ const CorpusCase kCorpus[] = {
     {"SimpleChart.xls", u"Workbook", 4463, 2, nullptr},
     {"WithCheckBoxes.xls", u"Workbook", 3623, 15, nullptr},
     {"password.xls", u"Workbook", 18438, 3, nullptr},  // refused later by FILEPASS
-    {"clusterfuzz-testcase-minimized-POIHSSFFuzzer-4819588401201152.xls", nullptr, 0, 0, "Can't read file \""},
+    {"clusterfuzz-testcase-minimized-POIHSSFFuzzer-4819588401201152.xls", nullptr, 0, 0,
+     "Can't read file \""},
     {"testEXCEL_4.xls", nullptr, 0, 0, "The file \""},
 };
 
@@ -75,7 +76,8 @@ TEST(CompoundFileCorpus, FilesOfOtherProgramsAreReadOrRefused) {
         EXPECT_EQ(read.workbook.size(), c.workbookSize);
         EXPECT_EQ(CountElements(read.carried), c.elements);
 
-        const auto again = ReadCompoundFile(WriteCompoundFile(read.carried, read.workbook), "again");
+        const auto again =
+            ReadCompoundFile(WriteCompoundFile(read.carried, read.workbook), "again");
         EXPECT_TRUE(again.workbookName == u"Workbook");
         EXPECT_TRUE(again.workbook == read.workbook);
         ExpectSame(read.carried, again.carried);

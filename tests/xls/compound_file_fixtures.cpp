@@ -41,7 +41,9 @@ void Write32(Bytes& file, std::size_t at, std::uint32_t value) {
     }
 }
 
-std::size_t SectorOffset(std::uint32_t s) { return (static_cast<std::size_t>(s) + 1) * 512; }
+std::size_t SectorOffset(std::uint32_t s) {
+    return (static_cast<std::size_t>(s) + 1) * 512;
+}
 
 std::size_t FatEntryOffset(const Bytes& file, std::uint32_t s) {
     const std::uint32_t fatSector = Read32(file, 76 + 4 * (s / 128));

@@ -94,8 +94,7 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
          [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"Workbook") + 120, 0x7FFFFFF0); },
          kCantRead},
         {"cyclic directory chain",
-         [](Bytes& f) { Write32(f, FatEntryOffset(f, Read32(f, 48)), Read32(f, 48)); },
-         kCantRead},
+         [](Bytes& f) { Write32(f, FatEntryOffset(f, Read32(f, 48)), Read32(f, 48)); }, kCantRead},
         {"directory beyond the file", [](Bytes& f) { Write32(f, 48, 5000); }, kCantRead},
         {"FAT sector beyond the file", [](Bytes& f) { Write32(f, 76, 5000); }, kCantRead},
         {"no FAT sector", [](Bytes& f) { Write32(f, 76, kFree); }, kCantRead},
@@ -114,19 +113,19 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
         {"tree link to itself",
          [](Bytes& f) {
              const std::size_t e = DirectoryEntryOffset(f, u"mini1");
-             Write32(f, e + 68, static_cast<std::uint32_t>((e - DirectoryEntryOffset(f, u"Root Entry")) / 128));
+             Write32(
+                 f, e + 68,
+                 static_cast<std::uint32_t>((e - DirectoryEntryOffset(f, u"Root Entry")) / 128));
          },
          kCantRead},
         {"tree link beyond the directory",
-         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini1") + 72, 40); },
-         kCantRead},
+         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini1") + 72, 40); }, kCantRead},
         {"storage whose child is the root",
-         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"store") + 76, 0); },
-         kCantRead},
-        {"root entry replaced", [](Bytes& f) { f[DirectoryEntryOffset(f, u"Root Entry") + 66] = 1; }, kCantRead},
+         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"store") + 76, 0); }, kCantRead},
+        {"root entry replaced",
+         [](Bytes& f) { f[DirectoryEntryOffset(f, u"Root Entry") + 66] = 1; }, kCantRead},
         {"name length beyond the name field",
-         [](Bytes& f) { f[DirectoryEntryOffset(f, u"mini1") + 64] = 70; },
-         kCantRead},
+         [](Bytes& f) { f[DirectoryEntryOffset(f, u"mini1") + 64] = 70; }, kCantRead},
         {"cyclic mini stream chain",
          [](Bytes& f) {
              // The mini FAT's entry for mini1's second mini sector points back to its first.
@@ -136,10 +135,11 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
          },
          kCantRead},
         {"mini stream chain beyond the mini stream",
-         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini2") + 116, 120); },
-         kCantRead},
+         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini2") + 116, 120); }, kCantRead},
         {"mini stream sectors shared",
-         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini2") + 116, StartOf(f, u"mini1")); },
+         [](Bytes& f) {
+             Write32(f, DirectoryEntryOffset(f, u"mini2") + 116, StartOf(f, u"mini1"));
+         },
          kCantRead},
     };
     for (const Case& c : cases) {
@@ -156,19 +156,42 @@ TEST(CompoundFileMalformed, WhatRealWritersDoDifferentlyIsRead) {
         std::function<void(Bytes&)> change;
     };
     const Case cases[] = {
-        {"free sectors beyond the FAT's end", [](Bytes& f) { f.resize(f.size() + 3 * 512, 0); }},
-        {"a cut-off last sector that holds nothing needed", [](Bytes& f) { f.resize(f.size() + 100, 0); }},
-        {"FREESECT as the end of the DIFAT chain", [](Bytes& f) { Write32(f, 68, kFree); }},
-        {"more DIFAT entries than FAT sectors", [](Bytes& f) { Write32(f, 80, Read32(f, 76)); }},
-        {"other header minor version", [](Bytes& f) { f[24] = 0x3B; }},
-        {"version 3 directory sector count set", [](Bytes& f) { Write32(f, 40, 1); }},
+        {"free sectors beyond the FAT's end",
+         [](Bytes& f) {
+             f.resize(f.size() + 3 * 512, 0);
+         }},
+        {"a cut-off last sector that holds nothing needed",
+         [](Bytes& f) {
+             f.resize(f.size() + 100, 0);
+         }},
+        {"FREESECT as the end of the DIFAT chain",
+         [](Bytes& f) {
+             Write32(f, 68, kFree);
+         }},
+        {"more DIFAT entries than FAT sectors",
+         [](Bytes& f) {
+             Write32(f, 80, Read32(f, 76));
+         }},
+        {"other header minor version",
+         [](Bytes& f) {
+             f[24] = 0x3B;
+         }},
+        {"version 3 directory sector count set",
+         [](Bytes& f) {
+             Write32(f, 40, 1);
+         }},
         {"garbage in the high half of a version 3 size",
-         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"Workbook") + 124, 0xDEADBEEF); }},
+         [](Bytes& f) {
+             Write32(f, DirectoryEntryOffset(f, u"Workbook") + 124, 0xDEADBEEF);
+         }},
         {"directory chain ended with FREESECT",
-         [](Bytes& f) { Write32(f, FatEntryOffset(f, Read32(f, 48) + 1), kFree); }},
+         [](Bytes& f) {
+             Write32(f, FatEntryOffset(f, Read32(f, 48) + 1), kFree);
+         }},
         {"all entries red",
          [](Bytes& f) {
-             for (const char16_t* name : {u"Root Entry", u"mini1", u"store", u"mini2", u"Workbook"}) {
+             for (const char16_t* name :
+                  {u"Root Entry", u"mini1", u"store", u"mini2", u"Workbook"}) {
                  f[DirectoryEntryOffset(f, name) + 67] = 0;
              }
          }},
@@ -190,7 +213,8 @@ TEST(CompoundFileMalformed, WhatRealWritersDoDifferentlyIsRead) {
             EXPECT_EQ(read.workbook, expected.workbook);
             ASSERT_EQ(read.carried.size(), 2u);
             EXPECT_EQ(read.carried[0].content, expected.carried[0].content);
-            EXPECT_EQ(read.carried[1].children.at(0).content, expected.carried[1].children.at(0).content);
+            EXPECT_EQ(read.carried[1].children.at(0).content,
+                      expected.carried[1].children.at(0).content);
         } catch (const XlsError& e) {
             ADD_FAILURE() << e.what() << ": " << e.detail();
         }

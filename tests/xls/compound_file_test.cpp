@@ -45,11 +45,11 @@ void ExpectSameElements(const StorageElementList& expected, const StorageElement
 TEST(CompoundFile, NestedStoragesComeBackInNameOrderWithTheirBytes) {
     StorageElementList carried;
     carried.push_back(Stream(u"\u0005SummaryInformation", Pattern(4096, 3)));
-    carried.push_back(Storage(u"_VBA_PROJECT_CUR",
-                              {Stream(u"PROJECT", Pattern(700)),
-                               Storage(u"VBA", {Stream(u"dir", Pattern(5000, 9)),
-                                                Stream(u"Workbook", Pattern(64)),
-                                                Storage(u"Deep", {Stream(u"x", {1})})})}));
+    carried.push_back(Storage(
+        u"_VBA_PROJECT_CUR",
+        {Stream(u"PROJECT", Pattern(700)),
+         Storage(u"VBA", {Stream(u"dir", Pattern(5000, 9)), Stream(u"Workbook", Pattern(64)),
+                          Storage(u"Deep", {Stream(u"x", {1})})})}));
     carried.push_back(Stream(u"Ctls", Pattern(1)));
     const Bytes workbook = Pattern(10000, 5);
 
@@ -60,11 +60,11 @@ TEST(CompoundFile, NestedStoragesComeBackInNameOrderWithTheirBytes) {
     // A storage lists its elements in the format's name order: shorter names first.
     StorageElementList expected;
     expected.push_back(Stream(u"Ctls", Pattern(1)));
-    expected.push_back(Storage(u"_VBA_PROJECT_CUR",
-                               {Storage(u"VBA", {Stream(u"dir", Pattern(5000, 9)),
-                                                 Storage(u"Deep", {Stream(u"x", {1})}),
-                                                 Stream(u"Workbook", Pattern(64))}),
-                                Stream(u"PROJECT", Pattern(700))}));
+    expected.push_back(Storage(
+        u"_VBA_PROJECT_CUR",
+        {Storage(u"VBA", {Stream(u"dir", Pattern(5000, 9)), Storage(u"Deep", {Stream(u"x", {1})}),
+                          Stream(u"Workbook", Pattern(64))}),
+         Stream(u"PROJECT", Pattern(700))}));
     expected.push_back(Stream(u"\u0005SummaryInformation", Pattern(4096, 3)));
     ExpectSameElements(expected, read.carried);
 }
@@ -86,9 +86,9 @@ TEST(CompoundFile, StreamSizesAroundTheMiniStreamCutoff) {
         std::size_t size;
         bool inMiniStream;
     };
-    for (const Case c : {Case{1, true}, Case{63, true}, Case{64, true}, Case{65, true},
-                         Case{4095, true}, Case{4096, false}, Case{4097, false},
-                         Case{512 * 9, false}}) {
+    for (const Case c :
+         {Case{1, true}, Case{63, true}, Case{64, true}, Case{65, true}, Case{4095, true},
+          Case{4096, false}, Case{4097, false}, Case{512 * 9, false}}) {
         SCOPED_TRACE(c.size);
         StorageElementList carried;
         carried.push_back(Stream(u"data", Pattern(c.size, 7)));
@@ -131,7 +131,8 @@ TEST(CompoundFile, HeaderOfAWrittenFile) {
 
 TEST(CompoundFile, VersionFourFilesAreRead) {
     StorageElementList carried;
-    carried.push_back(Storage(u"s", {Stream(u"small", Pattern(100)), Stream(u"big", Pattern(9000))}));
+    carried.push_back(
+        Storage(u"s", {Stream(u"small", Pattern(100)), Stream(u"big", Pattern(9000))}));
     CompoundFileOptions options;
     options.majorVersion = 4;
     const Bytes file = WriteCompoundFile(carried, Pattern(5000), options);
@@ -177,24 +178,24 @@ TEST(CompoundFile, WorkbookStreamFoundByTheFormatsNameRule) {
         std::u16string found;               // empty: no workbook stream
     };
     const Case cases[] = {
-        {{u"WORKBOOK"}, u"WORKBOOK"},
-        {{u"workBook"}, u"workBook"},
-        {{u"BOOK"}, u"BOOK"},
-        {{u"Book", u"Workbook"}, u"Workbook"},  // the newer name wins
-        {{u"Workbook2", u"Books"}, u""},
-        {{u"!Workbook"}, u""},  // a storage is no workbook stream
+        {{u"WORKBOOK"}, u"WORKBOOK"},          {{u"workBook"}, u"workBook"}, {{u"BOOK"}, u"BOOK"},
+        {{u"Book", u"Workbook"}, u"Workbook"},                         // the newer name wins
+        {{u"Workbook2", u"Books"}, u""},       {{u"!Workbook"}, u""},  // a storage is no workbook
+                                                                       // stream
     };
     for (const Case& c : cases) {
         // The writer never writes such names beside its own workbook stream, so the file is
         // written with stand-ins of the same length that are then renamed in place.
         StorageElementList top;
         // The writer's own workbook stream is renamed first, before a stand-in takes its name.
-        std::vector<std::pair<std::u16string, std::u16string>> renames = {{u"Workbook", u"Zzzzzzzz"}};
+        std::vector<std::pair<std::u16string, std::u16string>> renames = {
+            {u"Workbook", u"Zzzzzzzz"}};
         for (std::size_t i = 0; i < c.names.size(); ++i) {
             const bool storage = c.names[i][0] == u'!';
             const std::u16string name = storage ? c.names[i].substr(1) : c.names[i];
             const std::u16string standIn(name.size(), static_cast<char16_t>(u'P' + i));
-            top.push_back(storage ? Storage(standIn, {Stream(u"x", {1})}) : Stream(standIn, Pattern(40)));
+            top.push_back(storage ? Storage(standIn, {Stream(u"x", {1})})
+                                  : Stream(standIn, Pattern(40)));
             renames.emplace_back(standIn, name);
         }
         Bytes file = WriteCompoundFile(top, Pattern(1));
@@ -240,7 +241,8 @@ TEST(CompoundFile, NamesTheFormatCannotHoldAreRefused) {
             WriteCompoundFile(list, Bytes{1});
             ADD_FAILURE() << "not refused";
         } catch (const XlsError& e) {
-            EXPECT_STREQ(e.what(), "Can't write to file \"\". Check it is not in use by another user");
+            EXPECT_STREQ(e.what(),
+                         "Can't write to file \"\". Check it is not in use by another user");
         }
     }
 }
@@ -299,7 +301,8 @@ TEST(CompoundFile, DirectoryTreesAreBalancedRedBlackTrees) {
         StorageElementList carried;
         StorageElementList inner;
         for (int i = 0; i < n; ++i) {
-            const std::u16string name = u"e" + std::u16string(static_cast<std::size_t>(i % 7), u'x') +
+            const std::u16string name = u"e" +
+                                        std::u16string(static_cast<std::size_t>(i % 7), u'x') +
                                         static_cast<char16_t>(u'A' + i / 7);
             carried.push_back(Stream(name, {1}));
             inner.push_back(Stream(name, {2}));

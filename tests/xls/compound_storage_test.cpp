@@ -57,7 +57,8 @@ TEST(CompoundStorage, AnExistingFileIsNeverReplaced) {
     kontaro::test::TempDir dir;
     const std::string path = dir.File("taken.xls");
     kontaro::test::WriteFileBytes(path, "the user's data");
-    const std::string expected = "Can't write to file \"" + path + "\". Check it is not in use by another user";
+    const std::string expected =
+        "Can't write to file \"" + path + "\". Check it is not in use by another user";
 
     EXPECT_EQ(Message([&] { CompoundStorage::CreateFile(path); }), expected);
     EXPECT_EQ(Message([&] { WriteCompoundFileAt(path, Carried(), Pattern(10)); }), expected);
