@@ -7,10 +7,14 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScrollBar>
 #include <algorithm>
 
 #include "controls/calc_edit_link.h"
+#include "controls/controls_texts.h"
+#include "controls/grid_printer.h"
 #include "controls/edit_link.h"
 
 namespace kontaro::controls {
@@ -595,6 +599,26 @@ void ColumnGrid::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
     PlaceEditor();
+}
+
+bool ColumnGrid::Print(QString* error)
+{
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        if (error)
+            *error = texts::NoPrinter();
+        return false;
+    }
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (!printSettings_.UseDefaultOrientation)
+        printer.setPageOrientation(printSettings_.Orientation == grid::PrinterOrientation::poLandscape
+                                       ? QPageLayout::Landscape
+                                       : QPageLayout::Portrait);
+    if (PrintGridPages({grid_, printSettings_}, printer) == 0) {
+        if (error)
+            *error = texts::PrintFailed();
+        return false;
+    }
+    return true;
 }
 
 QSize ColumnGrid::sizeHint() const

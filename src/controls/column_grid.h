@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "grid/plain_grid.h"
+#include "grid/print_settings.h"
 
 namespace kontaro::controls {
 
@@ -60,6 +61,13 @@ public:
     bool CellAt(const QPoint& position, int* col, int* row) const;
     void EnsureCursorVisible();
 
+    // The grid's print settings (see grid/print_settings.h).
+    grid::PrintSettings& PrintSettings() { return printSettings_; }
+    const grid::PrintSettings& PrintSettings() const { return printSettings_; }
+    // Prints every row and visible column on the default printer as one job. False
+    // with a German message when there is no printer or the job was refused.
+    bool Print(QString* error = nullptr);
+
     QSize sizeHint() const override;
 
 protected:
@@ -91,6 +99,7 @@ private:
     void DrawCell(QPainter& painter, int col, int row, const QRect& rect) const;
 
     grid::PlainGrid grid_;
+    grid::PrintSettings printSettings_;
     std::vector<std::unique_ptr<EditLink>> links_;
     std::unique_ptr<EditLink> textLink_;
     std::unique_ptr<EditLink> numericLink_;

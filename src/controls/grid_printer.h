@@ -1,0 +1,32 @@
+#pragma once
+// Lays a whole plain grid out on pages (header row, data rows and footer row; the
+// visible columns) according to a grid's print settings: margins, spacings, fonts,
+// borders, scaling to the page width, centring, repeated fixed rows and columns,
+// and the title, date, time and page number at their positions. Columns wider
+// than the page go on further pages, left to right, after all rows of the first.
+#include <QDateTime>
+
+#include "grid/plain_grid.h"
+#include "grid/print_settings.h"
+
+class QPagedPaintDevice;
+
+namespace kontaro::controls {
+
+struct PrintJob {
+    const grid::PlainGrid& grid;
+    const grid::PrintSettings& settings;
+    QDateTime printedAt = QDateTime::currentDateTime();
+};
+
+// Paints all pages on the device (which must not be painted on yet) and returns
+// the number of pages; 0 when the device could not be painted on.
+int PrintGridPages(const PrintJob& job, QPagedPaintDevice& device);
+
+// The page count PrintGridPages would produce, without painting.
+int CountGridPages(const PrintJob& job, QPagedPaintDevice& device);
+
+// A date format of the settings ("dd/mm/yyyy", "d.m.yy", "hh:nn") as a Qt format.
+QString QtDateFormat(const std::string& format);
+
+} // namespace kontaro::controls
