@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -245,11 +246,20 @@ void TProduktPage::FormShow()
         ProdID->SetText(QString::number(product.ID));
         ProdIDChange();
     }
-    ProdID->SetCursorPosition(0);
     for (ListKind kind : {ListKind::Name, ListKind::Einkauf, ListKind::Verkauf, ListKind::Steuer,
                           ListKind::Gruppe})
         ListChange(kind);
     ProdID->setFocus();
+}
+
+void TProduktPage::setVisible(bool visible)
+{
+    const bool opening = visible && !isVisible();
+    QDialog::setVisible(visible);
+    // Showing the dialog focuses the ID field with all of its text selected; the
+    // caret goes to the start instead.
+    if (opening)
+        ProdID->SetCursorPosition(0);
 }
 
 void TProduktPage::FillLists(const tProduct& product)

@@ -84,6 +84,8 @@ public:
     void RowDelClick(ListKind kind);
     void bOKClick();
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
