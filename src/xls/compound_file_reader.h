@@ -3,10 +3,10 @@
 // sectors) into the carried elements and the bytes of its workbook stream.
 //
 // The reader trusts nothing in the input: every sector number, chain and size is checked
-// against the input, chains are followed at most once per sector, and nothing is allocated
-// beyond what the input can hold. It is lenient where real files differ from the format
-// (free sectors beyond the FAT, FREESECT entries in the DIFAT, red-red directory trees) and
-// throws XlsError where a file cannot be read:
+// against the input, and no sector may serve two chains (which also ends every cycle and keeps
+// the memory used within a small multiple of the input's size). It is lenient where real
+// files differ from the format (free sectors beyond the FAT, FREESECT entries in the DIFAT,
+// red-red directory trees) and throws XlsError where a file cannot be read:
 //   - texts::kFileInvalid      the input is not a compound file (signature or header);
 //   - texts::kCantReadFile     the container is broken (sector tables, directory, chains);
 //   - texts::kNoWorkbookStream the file has no workbook stream at its top level;
