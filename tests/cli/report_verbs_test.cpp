@@ -39,7 +39,7 @@ Outcome RunReport(const std::string& locale, const std::string& arguments)
     const std::string stem = "kontaro-report-test-" + std::to_string(::getpid());
     const std::filesystem::path out = dir / (stem + ".out");
     const std::filesystem::path err = dir / (stem + ".err");
-    const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + locale + " '" + KONTARO_REPORT_TOOL +
+    const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + locale + " '" + KONTARO_REPORT +
                                 "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
     const int raw = std::system(command.c_str());
     Outcome outcome;
