@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace kontaro::calc {
 namespace {
 
@@ -180,6 +182,29 @@ TEST(PeriodSummary, RunsAgainWithTheSameResult)
     const SummaryResult second = Summarise(project, March(1), March(31));
     EXPECT_EQ(first.grid.rows, second.grid.rows);
     EXPECT_EQ(first.grid.footer, second.grid.footer);
+}
+
+} // namespace
+} // namespace kontaro::calc
+
+namespace kontaro::calc {
+namespace {
+
+TEST(PeriodSummary, OverflowingAmountsShowNoInfOrNan)
+{
+    Project project;
+    AddProduct(project, {.einkauf = 1e300, .verkauf = 1e300});
+    AddEntry(project, March(6), 1, 1e300);
+    const SummaryResult result = PeriodSummary(project, March(6), March(6), "", kPoint);
+    ASSERT_EQ(result.grid.rows.size(), 1u);
+    for (const TextRow* row : {&result.grid.rows[0], &result.grid.footer})
+        for (std::string text : *row) {
+            for (char& c : text)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+            EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+        }
+    EXPECT_EQ(result.grid.rows[0][sumcol::VerkaufB], "");
 }
 
 } // namespace
