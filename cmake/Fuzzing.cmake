@@ -8,4 +8,8 @@ function(kontaro_add_fuzzer name)
   target_link_libraries(${name} PRIVATE kontaro_options ${F_LIBS})
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  # The libraries under test need the coverage instrumentation too, or the fuzzer runs blind.
+  foreach(lib ${F_LIBS})
+    target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endforeach()
 endfunction()

@@ -65,7 +65,6 @@ class WorkbookGlobals {
   BiffRecord bof_, eof_;
   std::vector<Item> main_;
   std::vector<BiffRecord> externals_, names_, drawingGroup_;
-  bool paletteInMain_ = false;
 };
 
 }  // namespace kontaro::xls

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::uint16_t kWorksheetType = 0x0010;
 constexpr std::size_t kRowsPerBlock = 32;
+constexpr std::uint16_t kLastColumn = 255;
 constexpr std::size_t kRangesPerMergeRecord = 1026;
 // Keeps a MULRK within one record's data; a sheet has only 256 columns anyway.
 constexpr std::size_t kMaxJoinedCells = 256;
@@ -81,6 +82,7 @@ Sheet Sheet::Read(const BiffRecord& bof, RecordReader& reader, SharedStringTable
   int formulaRow = -1;  // the cell that formula companions attach to
   int formulaColumn = -1;
   const auto addCell = [&](int row, Cell cell) {
+    if (cell.column > kLastColumn) Invalid("cell beyond the last column");
     formulaRow = -1;
     if (cell.kind == CellKind::Other && cell.raw.front().id == rec::FORMULA) {
       formulaRow = row;
@@ -184,7 +186,8 @@ Sheet Sheet::Read(const BiffRecord& bof, RecordReader& reader, SharedStringTable
         const std::size_t count = (record.data.size() - 6) / each;
         const int row = GetU16(d);
         const std::uint16_t first = GetU16(d + 2);
-        for (std::size_t i = 0; i < count && first + i <= 0xFFFF; ++i) {
+        for (std::size_t i = 0; i < count; ++i) {
+          if (first + i > kLastColumn) Invalid("cell beyond the last column");
           Cell cell;
           cell.column = static_cast<std::uint16_t>(first + i);
           cell.xf = GetU16(d + 4 + each * i);

@@ -309,6 +309,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadStream{"StringBeyondTable",
                   [](Bytes& s) { SetU32(s.data() + OffsetOf(s, rec::LABELSST) + 10, 7); },
                   "Error reading Excel records. File invalid"},
+        BadStream{"CellBeyondTheLastColumn",
+                  [](Bytes& s) { SetU16(s.data() + OffsetOf(s, rec::LABELSST) + 6, 256); },
+                  "Error reading Excel records. File invalid"},
         BadStream{"SecondRowRecord",
                   [](Bytes& s) {
                     const std::size_t second = OffsetOf(s, rec::ROW) + 20;
