@@ -4,7 +4,8 @@
 usage:
   check_compound_files.py lint TOOLS DIR           every .xls under DIR passes cfb_lint.py (no ERR)
   check_compound_files.py olefile DIR              olefile lists and reads DIR/manifest.txt's streams
-  check_compound_files.py corpus TOOLS CORPUS DIR  corpus files written anew keep every stream;
+  check_compound_files.py corpus TOOLS CORPUS DIR  corpus files written anew keep every stream
+                                                   (and read the same in xlrd, where installed);
                                                    refused ones carry one of the layer's messages
 Exit 77 means the reader is missing (the test is skipped).
 """
@@ -83,6 +84,19 @@ def check_olefile(folder):
     return 1 if failures else 0
 
 
+def xlrd_view(path):
+    """Sheet names and cell values as xlrd reads them, or its error; None without xlrd."""
+    try:
+        import xlrd
+    except ImportError:
+        return None
+    try:
+        book = xlrd.open_workbook(path, logfile=open(os.devnull, 'w'))
+        return [(sheet.name, [sheet.row_values(r) for r in range(sheet.nrows)]) for sheet in book.sheets()]
+    except Exception as error:  # xlrd's own error types vary between versions
+        return f'{type(error).__name__}: {error}'
+
+
 def corpus(tools, source, folder):
     olefile = need_olefile()
     diff = tool(tools, 'cfb_diff.py')
@@ -113,8 +127,11 @@ def corpus(tools, source, folder):
         same_workbook = bool(old) and before.openstream(old[0]).read() == after.openstream('Workbook').read()
         stale = [e for e in after.listdir(streams=True, storages=False) if e != ['Workbook'] and
                  len(e) == 1 and e[0].lower() in ('workbook', 'book')]
-        if result.returncode != 0 or not same_workbook or stale:
-            print(f'{name}: {result.stdout.strip()} workbook kept: {same_workbook}, old left: {stale}')
+        # Where xlrd is installed, it must see the same sheets and values in both files.
+        same_view = xlrd_view(original) == xlrd_view(written)
+        if result.returncode != 0 or not same_workbook or stale or not same_view:
+            print(f'{name}: {result.stdout.strip()} workbook kept: {same_workbook}, old left: {stale}, '
+                  f'same in xlrd: {same_view}')
             failures += 1
         else:
             print(f'{name}: every stream kept')
