@@ -519,15 +519,30 @@ QRect ColumnGrid::CellRect(int col, int row) const
     return QRect(x, y, width, grid_.RowHeight(row));
 }
 
+std::vector<int> ColumnGrid::ShownRows() const
+{
+    std::vector<int> rows{0};
+    int y = grid_.RowHeight(0);
+    for (int row = topRow_; row <= grid_.LastDataRow() && y < DataAreaBottom(); ++row) {
+        rows.push_back(row);
+        y += grid_.RowHeight(row);
+    }
+    if (grid_.FooterRow() >= 0)
+        rows.push_back(grid_.FooterRow());
+    return rows;
+}
+
 bool ColumnGrid::CellAt(const QPoint& position, int* col, int* row) const
 {
-    for (int r = 0; r < grid_.RowCount(); ++r) {
+    // The footer lies over the data rows it covers, the fixed columns over the
+    // scrolled ones.
+    const std::vector<int> rows = ShownRows();
+    for (auto r = rows.rbegin(); r != rows.rend(); ++r) {
         for (int c = 0; c < grid_.ColumnCount(); ++c) {
-            const QRect rect = CellRect(c, r);
-            // Fixed columns lie over the scrolled ones.
+            const QRect rect = CellRect(c, *r);
             if (rect.contains(position) && (c < grid_.Options().fixedCols || position.x() >= FixedWidth())) {
                 *col = c;
-                *row = r;
+                *row = *r;
                 return true;
             }
         }
@@ -683,10 +698,7 @@ void ColumnGrid::paintEvent(QPaintEvent*)
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Window));
     const int fixedCols = grid_.Options().fixedCols;
     const int fixedWidth = FixedWidth();
-    std::vector<int> rows;
-    for (int row = 0; row < grid_.RowCount(); ++row)
-        if (row == 0 || row == grid_.FooterRow() || row >= topRow_)
-            rows.push_back(row);
+    const std::vector<int> rows = ShownRows();
     // The scrolled columns first, clipped right of the fixed ones; then the fixed
     // columns over them.
     painter.save();

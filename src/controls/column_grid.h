@@ -96,6 +96,9 @@ private:
     int TotalWidth() const;
     int DataAreaBottom() const;
     int VisibleDataRows() const;
+    // The header row, the data rows in the data area and the footer row, in the
+    // order they are drawn.
+    std::vector<int> ShownRows() const;
     void DrawCell(QPainter& painter, int col, int row, const QRect& rect) const;
 
     grid::PlainGrid grid_;

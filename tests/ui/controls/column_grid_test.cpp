@@ -260,6 +260,74 @@ TEST_F(ColumnGridTest, HiddenColumnsTakeNoSpaceAndNoCursor)
     EXPECT_EQ(G().CursorCol(), day::cVerkauf);
 }
 
+TEST_F(ColumnGridTest, LeavingTheGridCommitsButThePanelDoesNot)
+{
+    QWidget window;
+    window.resize(800, 400);
+    view->setParent(&window);
+    QLineEdit other(&window);
+    other.setGeometry(0, 320, 50, 20);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    view->setFocus();
+    G().SetCursor(day::cMenge, 1);
+    QTest::keyClicks(view.get(), QStringLiteral("4"));
+    ASSERT_TRUE(view->IsEditing());
+    auto* calc = qobject_cast<CalcEdit*>(view->Editor());
+    ASSERT_NE(calc, nullptr);
+    calc->OpenPanel();
+    QApplication::processEvents();
+    EXPECT_TRUE(view->IsEditing());
+    calc->ClosePanel();
+    view->Editor()->setFocus();
+    other.setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_FALSE(view->IsEditing());
+    EXPECT_EQ(G().Cell(day::cMenge, 1), "4");
+    EXPECT_EQ(log, (std::vector<std::string>{"validate 2,1 4", "changed 1"}));
+    view->setParent(nullptr);
+}
+
+TEST_F(ColumnGridTest, TabRunsAlongTheRowThenToTheNextRow)
+{
+    G().SetRowCount(4);
+    G().SetCursor(day::cDB1P, 1);
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    EXPECT_EQ(G().CursorRow(), 2);
+    EXPECT_EQ(G().CursorCol(), day::cProdukt);
+    QTest::keyClick(view.get(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(G().CursorRow(), 1);
+    EXPECT_EQ(G().CursorCol(), day::cDB1P);
+    G().SetCursor(day::cDB1P, 2);
+    QTest::keyClick(view.get(), Qt::Key_Tab); // the last cell: stays
+    EXPECT_EQ(G().CursorRow(), 2);
+    EXPECT_EQ(G().CursorCol(), day::cDB1P);
+}
+
+TEST_F(ColumnGridTest, DoubleClickOpensTheEditor)
+{
+    G().SetCell(day::cProdukt, 1, "3");
+    const QPoint centre = view->CellRect(day::cProdukt, 1).center();
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    ASSERT_TRUE(view->IsEditing());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(view->Editor())->text(), QStringLiteral("3"));
+}
+
+TEST_F(ColumnGridTest, ClickOnTheFooterOverAPartlyCoveredRowHitsTheFooter)
+{
+    G().SetRowCount(40);
+    view->resize(700, 200);
+    QApplication::processEvents();
+    int col = 0;
+    int row = 0;
+    const QRect footer = view->CellRect(day::cVerkauf, G().FooterRow());
+    ASSERT_TRUE(view->CellAt(footer.topLeft() + QPoint(2, 1), &col, &row));
+    EXPECT_EQ(row, G().FooterRow());
+    Click(day::cVerkauf, G().FooterRow());
+    EXPECT_EQ(G().CursorRow(), 1);
+}
+
 TEST(HtmlLabel, RendersRichText)
 {
     HtmlLabel label;
