@@ -15,6 +15,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -124,6 +125,20 @@ void TDayView::ConnectGrid()
     events.OnCalcFooter = [this](int col, int row, std::string& value) { DayFooterPercent(col, row, value); };
 
     connect(calDay_, &TMonthCalendar::UserChanged, this, [this] { CalDayClick(); });
+    connect(calDay_, &QCalendarWidget::activated, this, [this] { gDayView_->setFocus(); });
+    gDayView_->installEventFilter(this);
+}
+
+bool TDayView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == gDayView_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier && !gDayView_->IsEditing()) {
+            calDay_->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace kontaro::ui

@@ -6,6 +6,10 @@
 // into the project's days and loads another day. Every figure comes from the
 // calculations; the handlers only move texts between the grid and the data.
 //
+// Keyboard: Ctrl+Tab in the grid moves the focus to the calendar, whose arrow
+// keys switch the day (the switch hands the focus back to the grid); Enter there
+// returns to the grid without a switch.
+//
 // Messages go through Prompts(). The page refers to the project it is given for
 // its whole lifetime.
 #include "model/day_number.h"
@@ -71,6 +75,10 @@ public:
     void gDayViewCanDeleteRow(int row, bool& canDelete);
     void gDayViewAutoDeleteRow(int row);
     void DayFooterPercent(int col, int row, std::string& value);
+
+protected:
+    // Ctrl+Tab leads from the grid, which keeps Tab for its cells, to the calendar.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateComponents();

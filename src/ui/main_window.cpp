@@ -8,6 +8,8 @@
 #include "texts.h"
 #include "user_prompts.h"
 
+#include "controls/column_grid.h"
+
 #include "model/globals.h"
 
 #include <QCloseEvent>
@@ -176,6 +178,9 @@ void TKontarosMain::showEvent(QShowEvent* event)
         }
     }
     QMainWindow::showEvent(event);
+    // A project loaded at start-up was shown before the grid could take the focus.
+    if (projectOpen_ && myPages_->currentIndex() == PageDayView)
+        dayView_->gDayView().setFocus();
 }
 
 void TKontarosMain::SetFileName(const QString& name)

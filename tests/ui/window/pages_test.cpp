@@ -9,6 +9,7 @@
 
 #include "grid/grid_setups.h"
 
+#include <QApplication>
 #include <QTabBar>
 #include <QTest>
 
@@ -101,6 +102,19 @@ TEST_F(PagesTest, SaveOnAnotherPageKeepsThatPagesChanges)
     const tDay& day = reread.Days.Item(reread.Days.IndexOfDate(kToday));
     ASSERT_EQ(day.Count(), 1);
     EXPECT_EQ(day.Entry(0).ProductID, 7);
+}
+
+TEST_F(PagesTest, KeyboardReachesTheCalendarAndSwitchesTheDay)
+{
+    TypeOneCoffee();
+    ui::TDayView& page = Main().DayView();
+    QTest::keyClick(&page.gDayView(), Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_TRUE(page.CalDay().hasFocus() || page.CalDay().isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(page.CurrentDay, kToday + 1);
+    EXPECT_EQ(StoredCount(), 1);
+    // The day switch hands the focus back to the grid for the new day's entries.
+    EXPECT_TRUE(page.gDayView().hasFocus());
 }
 
 TEST_F(PagesTest, KeyboardDaySurvivesSaveAndReopen)
