@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QScrollBar>
 #include <algorithm>
+#include <exception>
 
 #include "controls/calc_edit_link.h"
 #include "controls/controls_texts.h"
@@ -250,7 +251,7 @@ bool ColumnGrid::EditorKey(QKeyEvent* event)
     }
 }
 
-bool ColumnGrid::eventFilter(QObject* watched, QEvent* event)
+bool ColumnGrid::HandleEditorEvent(QObject* watched, QEvent* event)
 {
     if (editor_ && watched == editor_) {
         if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
@@ -273,7 +274,55 @@ bool ColumnGrid::eventFilter(QObject* watched, QEvent* event)
             }
         }
     }
+    return false;
+}
+
+// --- handler failures ----------------------------------------------------------------
+
+template <typename Action>
+bool ColumnGrid::Guarded(Action&& action)
+{
+    // A failing handler must not take the program down from inside Qt's event
+    // delivery; the edit in progress is dropped and the failure reported.
+    try {
+        return action();
+    } catch (const std::exception& failure) {
+        committing_ = false;
+        forwarding_ = false;
+        emit HandlerFailed(QString::fromUtf8(failure.what()));
+    }
+    return true;
+}
+
+bool ColumnGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (Guarded([&] { return HandleEditorEvent(watched, event); }))
+        return true;
     return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void ColumnGrid::keyPressEvent(QKeyEvent* event)
+{
+    Guarded([&] {
+        HandleKeyPress(event);
+        return true;
+    });
+}
+
+void ColumnGrid::mousePressEvent(QMouseEvent* event)
+{
+    Guarded([&] {
+        HandleMousePress(event);
+        return true;
+    });
+}
+
+void ColumnGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    Guarded([&] {
+        HandleDoubleClick(event);
+        return true;
+    });
 }
 
 // --- cursor movement -----------------------------------------------------------
@@ -337,7 +386,7 @@ void ColumnGrid::ForwardToEditor(QKeyEvent* event)
     forwarding_ = false;
 }
 
-void ColumnGrid::keyPressEvent(QKeyEvent* event)
+void ColumnGrid::HandleKeyPress(QKeyEvent* event)
 {
     // While an editor is open, the keys it leaves alone (such as Insert) come here
     // and do nothing; keys sent to the grid itself go on to the editor.
@@ -416,7 +465,7 @@ void ColumnGrid::keyPressEvent(QKeyEvent* event)
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-void ColumnGrid::mousePressEvent(QMouseEvent* event)
+void ColumnGrid::HandleMousePress(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mousePressEvent(event);
@@ -437,7 +486,7 @@ void ColumnGrid::mousePressEvent(QMouseEvent* event)
     EnsureCursorVisible();
 }
 
-void ColumnGrid::mouseDoubleClickEvent(QMouseEvent* event)
+void ColumnGrid::HandleDoubleClick(QMouseEvent* event)
 {
     int col = 0;
     int row = 0;

@@ -70,6 +70,11 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // A handler of the grid's events failed with an exception while the user
+    // worked in the grid; the edit in progress was dropped.
+    void HandlerFailed(const QString& what);
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +86,12 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    template <typename Action>
+    bool Guarded(Action&& action);
+    bool HandleEditorEvent(QObject* watched, QEvent* event);
+    void HandleKeyPress(QKeyEvent* event);
+    void HandleMousePress(QMouseEvent* event);
+    void HandleDoubleClick(QMouseEvent* event);
     EditLink* LinkFor(int col);
     void GridChanged();
     void UpdateScrollBars();

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -326,6 +327,23 @@ TEST_F(ColumnGridTest, ClickOnTheFooterOverAPartlyCoveredRowHitsTheFooter)
     EXPECT_EQ(row, G().FooterRow());
     Click(day::cVerkauf, G().FooterRow());
     EXPECT_EQ(G().CursorRow(), 1);
+}
+
+TEST_F(ColumnGridTest, AFailingHandlerIsReportedInsteadOfEndingTheProgram)
+{
+    G().Events().OnCellValidate = [](int, int, std::string&, bool&) { throw std::runtime_error("kaputt"); };
+    QStringList failures;
+    QObject::connect(view.get(), &ColumnGrid::HandlerFailed, [&failures](const QString& what) { failures << what; });
+    QTest::keyClicks(view.get(), QStringLiteral("7"));
+    QTest::keyClick(view->Editor(), Qt::Key_Return);
+    EXPECT_EQ(failures, QStringList{QStringLiteral("kaputt")});
+    EXPECT_FALSE(view->IsEditing());
+    EXPECT_EQ(G().Cell(day::cProdukt, 1), "");
+    // The grid goes on working.
+    G().Events().OnCellValidate = nullptr;
+    QTest::keyClicks(view.get(), QStringLiteral("8"));
+    QTest::keyClick(view->Editor(), Qt::Key_Return);
+    EXPECT_EQ(G().Cell(day::cProdukt, 1), "8");
 }
 
 TEST(HtmlLabel, RendersRichText)
