@@ -33,6 +33,11 @@ void AppendUtf8(std::string& out, char32_t c)
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
         out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c >= 0x10000) {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     } else {
         out += static_cast<char>(0xE0 | (c >> 12));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
@@ -113,6 +118,25 @@ std::optional<std::string> Utf8ToWin1252(std::string_view text)
 bool HasWin1252Byte(char32_t codePoint)
 {
     return ByteOf(codePoint).has_value();
+}
+
+std::string CharactersWithoutWin1252Byte(std::string_view utf8)
+{
+    std::u32string seen;
+    std::string out;
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        auto codePoint = DecodeUtf8(utf8, pos);
+        if (!codePoint) {
+            codePoint = 0xFFFD;
+            ++pos;
+        }
+        if (HasWin1252Byte(*codePoint) || seen.find(*codePoint) != std::u32string::npos)
+            continue;
+        seen += *codePoint;
+        AppendUtf8(out, *codePoint);
+    }
+    return out;
 }
 
 } // namespace kontaro

@@ -17,4 +17,9 @@ std::optional<std::string> Utf8ToWin1252(std::string_view text);
 // True when the Unicode code point has a Windows-1252 byte.
 bool HasWin1252Byte(char32_t codePoint);
 
+// The characters of the UTF-8 text that have no Windows-1252 byte, each once, in
+// order of appearance, as UTF-8 (for a message naming them); invalid UTF-8
+// sequences count as U+FFFD.
+std::string CharactersWithoutWin1252Byte(std::string_view utf8);
+
 } // namespace kontaro

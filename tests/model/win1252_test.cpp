@@ -33,5 +33,12 @@ TEST(Win1252, CharactersWithoutAByteAndBrokenUtf8AreRefused)
     EXPECT_FALSE(HasWin1252Byte(0x100));
 }
 
+TEST(Win1252, NamesTheCharactersWithoutAByte)
+{
+    EXPECT_EQ(CharactersWithoutWin1252Byte("Käse €"), "");
+    EXPECT_EQ(CharactersWithoutWin1252Byte("Tee 🍵 ₽ und 🍵 ł"), "🍵₽ł");
+    EXPECT_EQ(CharactersWithoutWin1252Byte("a\xFF" "b"), "\uFFFD");
+}
+
 } // namespace
 } // namespace kontaro
