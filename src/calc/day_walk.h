@@ -21,6 +21,8 @@ void ForEachEntry(const tDays& days, int first, DayNumber to, Visit&& visit)
         if (index >= days.Count())
             return;
         const tDay& day = days.Item(index);
+        if (index + 1 < days.Count())
+            __builtin_prefetch(&days.Item(index + 1));
         for (int e = 0; e < day.Count(); ++e) {
             entries.push_back(&day.Entry(e));
             __builtin_prefetch(entries.back());

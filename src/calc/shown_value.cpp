@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace kontaro::calc {
 
@@ -50,7 +51,9 @@ void CutAt(std::string& digits, std::size_t keep)
 
 } // namespace
 
-std::string FixedText(double value, int decimals, const NumberLocale& locale)
+namespace detail {
+
+std::string FixedTextFromExactDigits(double value, int decimals, const NumberLocale& locale)
 {
     if (!std::isfinite(value))
         return {};
@@ -104,6 +107,109 @@ std::string FixedText(double value, int decimals, const NumberLocale& locale)
         text += fraction;
     }
     return text;
+}
+
+} // namespace detail
+
+namespace {
+
+constexpr uint64_t kPowersOfTen[] = {1ull,
+                                     10ull,
+                                     100ull,
+                                     1000ull,
+                                     10000ull,
+                                     100000ull,
+                                     1000000ull,
+                                     10000000ull,
+                                     100000000ull,
+                                     1000000000ull,
+                                     10000000000ull,
+                                     100000000000ull,
+                                     1000000000000ull,
+                                     10000000000000ull,
+                                     100000000000000ull,
+                                     1000000000000000ull,
+                                     10000000000000000ull,
+                                     100000000000000000ull,
+                                     1000000000000000000ull,
+                                     10000000000000000000ull};
+
+// 128 bits hold 19 decimal digits scaled by up to 10^22.
+__extension__ typedef unsigned __int128 Uint128;
+
+// The first 19 significant digits of `magnitude` (exactly, the rest cut off) for
+// a magnitude of 10^exponent to 10^(exponent+1), if 128-bit integers hold them.
+std::optional<uint64_t> NineteenDigits(double magnitude, int exponent)
+{
+    const int scale = 18 - exponent; // digits = magnitude * 10^scale
+    if (scale < 0 || scale > 22)
+        return std::nullopt;
+    int binaryExponent = 0;
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
+    const int shift = binaryExponent - 53;
+    Uint128 scaled = mantissa;
+    for (int i = 0; i < scale; ++i)
+        scaled *= 10;
+    if (shift >= 0)
+        scaled <<= shift;
+    else if (shift > -128)
+        scaled >>= -shift;
+    else
+        scaled = 0;
+    if (scaled >= static_cast<Uint128>(kPowersOfTen[19]) * 10)
+        return std::nullopt;
+    return static_cast<uint64_t>(scaled);
+}
+
+// The text for the usual magnitudes, from 1e-4 up to where the 18 digits reach
+// past the kept decimals, with integer arithmetic alone; nothing outside them.
+std::optional<std::string> FastFixedText(double value, int decimals, const NumberLocale& locale)
+{
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4))
+        return std::nullopt;
+    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    std::optional<uint64_t> digits = NineteenDigits(magnitude, exponent);
+    // log10 may be off by one next to a power of ten.
+    if (digits && *digits >= kPowersOfTen[19])
+        digits = NineteenDigits(magnitude, ++exponent);
+    else if (digits && *digits < kPowersOfTen[18])
+        digits = NineteenDigits(magnitude, --exponent);
+    if (!digits || *digits < kPowersOfTen[18] || *digits >= kPowersOfTen[19])
+        return std::nullopt;
+    // The 19 digits have the unit 10^(exponent-18); at least one of the 18 kept
+    // digits must lie beyond the decimals, so that the second cut drops digits.
+    const int beyond = 18 - exponent - decimals - 1; // kept digits past the decimals
+    if (beyond < 1 || beyond > 19)
+        return std::nullopt;
+    const uint64_t kept = *digits / 10 + (*digits % 10 >= 5 ? 1 : 0);
+    const uint64_t cut = kept / kPowersOfTen[beyond - 1];
+    const uint64_t units = cut / 10 + (cut % 10 >= 5 ? 1 : 0); // in 10^-decimals
+
+    const uint64_t whole = units / kPowersOfTen[decimals];
+    const uint64_t fraction = units % kPowersOfTen[decimals];
+    std::string text;
+    if (value < 0 && units != 0)
+        text += '-';
+    text += std::to_string(whole);
+    if (decimals > 0) {
+        text += locale.decimalSeparator;
+        const std::string fractionDigits = std::to_string(fraction);
+        text.append(static_cast<std::size_t>(decimals) - fractionDigits.size(), '0');
+        text += fractionDigits;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string FixedText(double value, int decimals, const NumberLocale& locale)
+{
+    decimals = std::clamp(decimals, 0, kMaxDecimals);
+    if (std::optional<std::string> text = FastFixedText(value, decimals, locale))
+        return std::move(*text);
+    return detail::FixedTextFromExactDigits(value, decimals, locale);
 }
 
 std::string ShownText(double value, const NumberLocale& locale)

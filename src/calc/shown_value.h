@@ -37,4 +37,11 @@ double Round2(double value);
 // blanks. Nothing for any other text (an empty one included) and out of range.
 std::optional<int32_t> ReadCellInteger(std::string_view text);
 
+namespace detail {
+// The general path of FixedText, from the exact decimal expansion of the value;
+// FixedText takes a faster path where integer arithmetic is enough. Exposed for
+// the test that holds the two paths to the same results.
+std::string FixedTextFromExactDigits(double value, int decimals, const NumberLocale& locale);
+} // namespace detail
+
 } // namespace kontaro::calc
