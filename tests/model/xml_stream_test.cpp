@@ -1,5 +1,7 @@
 #include "model/xml_stream.h"
 
+#include "support/process_locale.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -57,8 +59,9 @@ TEST(XmlStreamWrite, RealsHaveFifteenSignificantDigits)
 
 TEST(XmlStreamWrite, RealsIgnoreTheProcessLocale)
 {
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
-        GTEST_SKIP() << "no German locale on this machine";
+    if (!test::SetProcessLocale("de_DE.UTF-8"))
+        GTEST_SKIP() << "no German locale on this machine, and none could be built";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(FormatReal(2.5), "2.5");
     double value = 0;
     EXPECT_TRUE(ParseReal("2.5", value));
