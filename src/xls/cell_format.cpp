@@ -97,13 +97,25 @@ int FormatTables::FindOrAddFont(const CellFont& font) {
 }
 
 void FormatTables::SortFormats() {
-  std::stable_sort(formats.begin(), formats.end(),
-                   [](const BiffRecord& a, const BiffRecord& b) { return FormatId(a) < FormatId(b); });
+  const auto byId = [](const BiffRecord& a, const BiffRecord& b) { return FormatId(a) < FormatId(b); };
+  if (std::is_sorted(formats.begin(), formats.end(), byId)) return;
+  std::stable_sort(formats.begin(), formats.end(), byId);
+  formatStringsValid_ = false;
+}
+
+const std::vector<std::pair<int, std::u16string>>& FormatTables::FormatStrings() {
+  if (!formatStringsValid_ || formatStringsOf_ != formats.size()) {
+    formatStrings_.clear();
+    for (const BiffRecord& record : formats) formatStrings_.emplace_back(FormatId(record), FormatString(record));
+    formatStringsOf_ = formats.size();
+    formatStringsValid_ = true;
+  }
+  return formatStrings_;
 }
 
 int FormatTables::FindOrAddNumberFormat(std::u16string_view format) {
-  for (const BiffRecord& record : formats) {
-    if (FormatString(record) == format) return FormatId(record);
+  for (const auto& [id, text] : FormatStrings()) {
+    if (text == format) return id;
   }
   for (int id = 0; id < 50; ++id) {
     if (kBuiltIn[static_cast<std::size_t>(id)] == format) return id;
@@ -116,24 +128,36 @@ int FormatTables::FindOrAddNumberFormat(std::u16string_view format) {
   PutBiffString(data, format, 2);
   if (data.size() > kMaxRecordData) throw XlsError(std::string(texts::kInvalidString));
   formats.push_back(BiffRecord{rec::FORMAT, std::move(data), {}});
+  // An XF may have named this identifier before it had a record.
+  described_.clear();
   return id;
 }
 
 int FormatTables::RegisterCellFormat(const CellFormat& format) {
+  for (const auto& [known, index] : registered_) {
+    if (known == format) return index;
+  }
   const int font = FindOrAddFont(format.font);
   const int id = FindOrAddNumberFormat(format.numberFormat);
   Bytes data = EncodeXf(format, font, id);
-  for (std::size_t i = 0; i < xfs.size(); ++i) {
-    if (xfs[i].data == data) return static_cast<int>(i);
+  int index = -1;
+  for (std::size_t i = 0; i < xfs.size() && index < 0; ++i) {
+    if (xfs[i].data == data) index = static_cast<int>(i);
   }
-  xfs.push_back(BiffRecord{rec::XF, std::move(data), {}});
-  return static_cast<int>(xfs.size() - 1);
+  if (index < 0) {
+    xfs.push_back(BiffRecord{rec::XF, std::move(data), {}});
+    index = static_cast<int>(xfs.size() - 1);
+  }
+  registered_.emplace_back(format, index);
+  return index;
 }
 
 CellFormat FormatTables::DescribeXf(int index) {
   CellFormat f;
   if (xfs.empty()) return f;
   if (index < 0 || static_cast<std::size_t>(index) >= xfs.size()) index = 0;
+  const auto slot = static_cast<std::size_t>(index);
+  if (slot < described_.size() && described_[slot]) return *described_[slot];
   Bytes x = xfs[static_cast<std::size_t>(index)].data;
   x.resize(std::max<std::size_t>(x.size(), 20), 0);
 
@@ -166,9 +190,9 @@ CellFormat FormatTables::DescribeXf(int index) {
 
   const int id = GetU16(x.data() + 2);
   SortFormats();
-  const auto record = std::find_if(formats.begin(), formats.end(),
-                                   [id](const BiffRecord& r) { return FormatId(r) == id; });
-  f.numberFormat = record != formats.end() ? FormatString(*record) : BuiltInNumberFormat(id);
+  const auto& strings = FormatStrings();
+  const auto record = std::find_if(strings.begin(), strings.end(), [id](const auto& entry) { return entry.first == id; });
+  f.numberFormat = record != strings.end() ? record->second : BuiltInNumberFormat(id);
 
   const std::uint16_t protection = GetU16(x.data() + 4);
   f.locked = protection & 1;
@@ -200,6 +224,8 @@ CellFormat FormatTables::DescribeXf(int index) {
   const std::uint16_t fill = GetU16(x.data() + 18);
   f.fillForeground = (fill & 0x7F) - 7;
   f.fillBackground = ((fill >> 7) & 0x7F) - 7;
+  if (described_.size() <= slot) described_.resize(slot + 1);
+  described_[slot] = f;
   return f;
 }
 

@@ -3,7 +3,9 @@
 // FORMAT and XF lists that turn a description into an XF index and back.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "xls/biff_record.h"
@@ -19,6 +21,7 @@ struct CellFont {
   int underline = 0; // 0 none, 1 single, 2 double, 3 single accounting, 4 double accounting
   std::uint8_t family = 0;
   std::uint8_t characterSet = 0;
+  bool operator==(const CellFont&) const = default;
 };
 
 inline constexpr int kFontBold = 1, kFontItalic = 2, kFontStrikeOut = 4, kFontSuperscript = 8,
@@ -27,6 +30,7 @@ inline constexpr int kFontBold = 1, kFontItalic = 2, kFontStrikeOut = 4, kFontSu
 struct CellBorder {
   int style = 0;   // line style code 0 to 13; 0 none, 1 thin
   int colour = 1;  // palette entry
+  bool operator==(const CellBorder&) const = default;
 };
 
 struct CellFormat {
@@ -46,12 +50,15 @@ struct CellFormat {
   bool shrinkToFit = false;
   int rotation = 0;
   int indent = 0;
+  bool operator==(const CellFormat&) const = default;
 };
 
 // The built-in number format of identifier 0 to 49 (empty for those a FORMAT record names).
 std::u16string BuiltInNumberFormat(int id);
 
-// The FONT, FORMAT and XF records of a workbook, in the order they are written.
+// The FONT, FORMAT and XF records of a workbook, in the order they are written. Records are
+// only ever appended (or the FORMAT list sorted), so what was found once stays valid: the
+// exporter asks for every cell, and the answers are remembered.
 class FormatTables {
  public:
   std::vector<BiffRecord> fonts;
@@ -70,6 +77,13 @@ class FormatTables {
 
  private:
   void SortFormats();
+  const std::vector<std::pair<int, std::u16string>>& FormatStrings();
+
+  std::vector<std::pair<int, std::u16string>> formatStrings_;  // of `formats`, in list order
+  std::size_t formatStringsOf_ = 0;
+  bool formatStringsValid_ = false;
+  std::vector<std::optional<CellFormat>> described_;
+  std::vector<std::pair<CellFormat, int>> registered_;
 };
 
 // The 20 data bytes of the XF record for a format with the given font and number format.

@@ -40,8 +40,12 @@ void ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)
   std::random_device seed;
   std::mt19937 random(seed());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const fs::path temporary =
-        folder / ("." + path.filename().string() + "." + std::to_string(random() % 1000000) + ".tmp");
+    std::string name = path.filename().string();
+    name.insert(0, 1, '.');
+    name += '.';
+    name += std::to_string(random() % 1000000);
+    name += ".tmp";
+    const fs::path temporary = folder / name;
     try {
       ExclusiveFile file(temporary.string());
       file.Finish(bytes);
