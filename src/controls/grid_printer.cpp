@@ -1,6 +1,7 @@
 #include "controls/grid_printer.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -80,7 +81,7 @@ Qt::Alignment PositionAlignment(PrintPosition position)
 // Everything about the pages that does not depend on the page being painted.
 class PageLayout {
 public:
-    PageLayout(const PrintJob& job, QPagedPaintDevice& device) : job_(job), device_(device)
+    PageLayout(const PrintJob& job, QPaintDevice& device) : job_(job), device_(device)
     {
         const grid::PlainGrid& g = job.grid;
         const grid::PrintSettings& s = job.settings;
@@ -338,7 +339,7 @@ private:
     }
 
     const PrintJob& job_;
-    QPagedPaintDevice& device_;
+    QPaintDevice& device_;
     std::vector<int> cols_;
     std::map<int, double> colWidth_;
     std::vector<double> rowHeight_;
@@ -374,6 +375,14 @@ QString QtDateFormat(const std::string& format)
             result += c;
     }
     return result;
+}
+
+void PaintGridPreview(const PrintJob& job, QImage& page)
+{
+    page.fill(Qt::white);
+    const PageLayout layout(job, page);
+    QPainter painter(&page);
+    layout.PaintPage(painter, 0);
 }
 
 int CountGridPages(const PrintJob& job, QPagedPaintDevice& device)

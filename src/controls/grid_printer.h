@@ -9,6 +9,7 @@
 #include "grid/plain_grid.h"
 #include "grid/print_settings.h"
 
+class QImage;
 class QPagedPaintDevice;
 
 namespace kontaro::controls {
@@ -25,6 +26,10 @@ int PrintGridPages(const PrintJob& job, QPagedPaintDevice& device);
 
 // The page count PrintGridPages would produce, without painting.
 int CountGridPages(const PrintJob& job, QPagedPaintDevice& device);
+
+// Paints the first page on an image whose size and resolution stand for the
+// paper's (the dialog's preview).
+void PaintGridPreview(const PrintJob& job, QImage& page);
 
 // A date format of the settings ("dd/mm/yyyy", "d.m.yy", "hh:nn") as a Qt format.
 QString QtDateFormat(const std::string& format);

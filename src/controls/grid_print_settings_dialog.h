@@ -1,0 +1,104 @@
+#pragma once
+// GridPrintSettingsDialog: edits the print settings of one ColumnGrid with a
+// preview of the page layout, and loads and saves them in a settings file.
+// Every change goes into the grid's settings at once; Cancel puts back the
+// settings the grid had when the dialog opened. The file questions and the
+// warnings go through two replaceable functions, so tests answer them.
+#include <QDialog>
+#include <functional>
+
+#include "grid/print_settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+
+namespace kontaro::controls {
+
+class ColumnGrid;
+class PrintPreview;
+
+class GridPrintSettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The file filter of the load and save questions; with its first entry chosen,
+    // ".ini" is added to a name without any ".".
+    static QString FileFilter();
+
+    // Asks for a file name: save or open; selectedFilter receives the chosen
+    // filter. Empty when the user cancelled.
+    using FileQuestion = std::function<QString(QWidget* parent, bool save, QString* selectedFilter)>;
+    using Warning = std::function<void(QWidget* parent, const QString& text)>;
+
+    explicit GridPrintSettingsDialog(QWidget* parent = nullptr);
+
+    void SetGrid(ColumnGrid* grid) { grid_ = grid; }
+    ColumnGrid* Grid() const { return grid_; }
+    // The settings file; empty unless the program sets it. With a file set, Save
+    // and Load use it without asking.
+    void SetIniFile(const QString& path) { iniFile_ = path; }
+    QString IniFile() const { return iniFile_; }
+    void SetFileQuestion(FileQuestion question) { askFile_ = std::move(question); }
+    void SetWarning(Warning warning) { warn_ = std::move(warning); }
+
+    // Shows the dialog modally for its grid; true when the user confirmed with OK.
+    // Without a grid it warns and returns false.
+    bool Show();
+
+    // The steps behind the dialog's buttons, also used by tests.
+    void SaveSettings();
+    void LoadSettings();
+
+protected:
+    void done(int result) override;
+
+private:
+    void Build();
+    void Fill();
+    void Apply();
+    QString ChosenFile(bool save);
+
+    ColumnGrid* grid_ = nullptr;
+    QString iniFile_;
+    FileQuestion askFile_;
+    Warning warn_;
+    grid::PrintSettings saved_;
+    bool filling_ = false;
+
+    QComboBox* borders_ = nullptr;
+    QComboBox* borderStyle_ = nullptr;
+    QComboBox* fitToPage_ = nullptr;
+    QCheckBox* centered_ = nullptr;
+    QCheckBox* noAutoSize_ = nullptr;
+    QCheckBox* repeatRows_ = nullptr;
+    QCheckBox* repeatCols_ = nullptr;
+    QCheckBox* useDisplayFont_ = nullptr;
+    QCheckBox* useFixedHeight_ = nullptr;
+    QSpinBox* fixedHeight_ = nullptr;
+    QCheckBox* useFixedWidth_ = nullptr;
+    QSpinBox* fixedWidth_ = nullptr;
+    QLineEdit* fontName_ = nullptr;
+    QSpinBox* fontSize_ = nullptr;
+    QLineEdit* headerFontName_ = nullptr;
+    QSpinBox* headerFontSize_ = nullptr;
+    QLineEdit* footerFontName_ = nullptr;
+    QSpinBox* footerFontSize_ = nullptr;
+    QComboBox* datePosition_ = nullptr;
+    QComboBox* timePosition_ = nullptr;
+    QLineEdit* dateFormat_ = nullptr;
+    QComboBox* titlePosition_ = nullptr;
+    QPlainTextEdit* titleLines_ = nullptr;
+    QComboBox* pagePosition_ = nullptr;
+    QLineEdit* pagePrefix_ = nullptr;
+    QLineEdit* pageSeparator_ = nullptr;
+    QLineEdit* pageSuffix_ = nullptr;
+    QSpinBox* margins_[4] = {};  // top, bottom, left, right in millimetres
+    QSpinBox* spacings_[3] = {}; // rows, columns, title in millimetres
+    QComboBox* orientation_ = nullptr;
+    QCheckBox* defaultOrientation_ = nullptr;
+    PrintPreview* preview_ = nullptr;
+};
+
+} // namespace kontaro::controls

@@ -1,0 +1,124 @@
+#include "controls/grid_print_settings_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "controls/column_grid.h"
+
+namespace kontaro::controls {
+namespace {
+
+class PrintSettingsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        dialog.SetGrid(&grid);
+        dialog.SetWarning([this](QWidget*, const QString& text) { warnings << text; });
+        dialog.SetFileQuestion([this](QWidget*, bool save, QString* filter) {
+            asked << (save ? QStringLiteral("save") : QStringLiteral("open"));
+            *filter = answerFilter;
+            return answer;
+        });
+    }
+
+    // Shows the dialog, lets change() work on it while it is open, then presses OK
+    // or Cancel.
+    bool ShowAndClose(const std::function<void()>& change, bool ok)
+    {
+        QTimer::singleShot(0, &dialog, [this, change, ok] {
+            change();
+            ok ? dialog.accept() : dialog.reject();
+        });
+        return dialog.Show();
+    }
+
+    QTemporaryDir folder;
+    ColumnGrid grid;
+    GridPrintSettingsDialog dialog;
+    QStringList warnings;
+    QStringList asked;
+    QString answer;
+    QString answerFilter = GridPrintSettingsDialog::FileFilter().section(QStringLiteral(";;"), 0, 0);
+};
+
+TEST_F(PrintSettingsDialogTest, OkKeepsTheChangesAndCancelRestoresTheSettings)
+{
+    const auto uncentre = [this] { dialog.findChild<QCheckBox*>(QStringLiteral("Centered"))->setChecked(false); };
+    EXPECT_FALSE(ShowAndClose(uncentre, false));
+    EXPECT_TRUE(grid.PrintSettings().Centered);
+
+    const auto landscape = [this] {
+        dialog.findChild<QComboBox*>(QStringLiteral("Orientation"))->setCurrentIndex(1);
+        // Changes reach the grid while the dialog is open.
+        EXPECT_EQ(grid.PrintSettings().Orientation, grid::PrinterOrientation::poLandscape);
+    };
+    EXPECT_TRUE(ShowAndClose(landscape, true));
+    EXPECT_EQ(grid.PrintSettings().Orientation, grid::PrinterOrientation::poLandscape);
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
+TEST_F(PrintSettingsDialogTest, WithoutAGridItWarnsAndReturnsFalse)
+{
+    dialog.SetGrid(nullptr);
+    EXPECT_FALSE(dialog.Show());
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("The dialog does not have a grid component assigned.")});
+}
+
+TEST_F(PrintSettingsDialogTest, SaveAddsTheExtensionOnlyForTheFirstFilter)
+{
+    answer = folder.filePath(QStringLiteral("Summe"));
+    dialog.SaveSettings();
+    EXPECT_TRUE(QFile::exists(answer + QStringLiteral(".ini")));
+
+    answer = folder.filePath(QStringLiteral("Andere"));
+    answerFilter = GridPrintSettingsDialog::FileFilter().section(QStringLiteral(";;"), 1, 1);
+    dialog.SaveSettings();
+    EXPECT_TRUE(QFile::exists(answer));
+
+    answer.clear(); // cancelled
+    dialog.SaveSettings();
+    EXPECT_EQ(asked.size(), 3);
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
+TEST_F(PrintSettingsDialogTest, AFixedSettingsFileIsUsedWithoutAsking)
+{
+    const QString path = folder.filePath(QStringLiteral("Print.set"));
+    dialog.SetIniFile(path);
+    grid.PrintSettings().RepeatFixedRows = true;
+    dialog.SaveSettings();
+    grid.PrintSettings() = {};
+    dialog.LoadSettings();
+    EXPECT_TRUE(grid.PrintSettings().RepeatFixedRows);
+    EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("RepeatFixedRows"))->isChecked());
+    EXPECT_TRUE(asked.isEmpty());
+}
+
+TEST_F(PrintSettingsDialogTest, LoadReadsMissingKeysAsDefaultsAndSaveFailureWarns)
+{
+    const QString path = folder.filePath(QStringLiteral("alt.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[PRINTSETTINGS]\r\nBorders=3\r\n");
+    file.close();
+    grid.PrintSettings().Centered = false;
+    answer = path;
+    dialog.LoadSettings();
+    EXPECT_TRUE(grid.PrintSettings().Centered);
+    EXPECT_EQ(grid.PrintSettings().Borders, grid::PrintBorderKind::pbVertical);
+    EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("Borders"))->currentIndex(), 3);
+
+    dialog.SetIniFile(folder.filePath(QStringLiteral("fehlt/Print.set")));
+    dialog.SaveSettings();
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("In %1 kann nicht geschrieben werden")
+                                        .arg(folder.filePath(QStringLiteral("fehlt/Print.set")))});
+}
+
+} // namespace
+} // namespace kontaro::controls
