@@ -97,6 +97,7 @@ void SetupCatalogueList(QTableView& list)
     list.setWordWrap(false);
     list.setTabKeyNavigation(false);
     list.verticalHeader()->hide();
+    list.verticalHeader()->setDefaultSectionSize(list.fontMetrics().height() + 6);
     list.horizontalHeader()->setSectionsClickable(false);
     list.horizontalHeader()->setHighlightSections(false);
     list.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

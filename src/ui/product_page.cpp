@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kontaro::ui {
 
 namespace t = catalogue_texts;
@@ -170,7 +172,7 @@ TProduktPage::TProduktPage(QWidget* owner, tProducts& products, const tGroups& g
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(boxes, 1);
     layout->addLayout(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(520, 519)));
+    setFixedSize(QSize(600, 540).expandedTo(minimumSizeHint()));
 }
 
 TProduktPage::DatedList TProduktPage::MakeList(ListKind kind)
@@ -184,8 +186,11 @@ TProduktPage::DatedList TProduktPage::MakeList(ListKind kind)
     parts.list->setObjectName(QString::fromLatin1(setup.listName));
     parts.list->setColumnCount(2);
     parts.list->setHeaderLabels({t::ColumnDate(), setup.column()});
-    parts.list->setColumnWidth(0, 60);
-    parts.list->setColumnWidth(1, 145);
+    // The date column fits a short date in the font in use.
+    parts.list->setColumnWidth(0, std::max(60, fontMetrics().horizontalAdvance(QStringLiteral("00-00-00")) + 16));
+    // The value column takes the rest of the list's width.
+    parts.list->header()->setStretchLastSection(true);
+    parts.list->setMinimumSize(150, 90);
     parts.list->setRootIsDecorated(false);
     parts.list->setSelectionMode(QAbstractItemView::SingleSelection);
     parts.list->setSelectionBehavior(QAbstractItemView::SelectRows);
