@@ -24,8 +24,9 @@ struct Project {
 
 // What a load dropped; `details` holds one German line per dropped element. A
 // dropped group, product or day counts once, without the items or entries it held;
-// products not read after a broken "gen" element and days not read for lack of
-// products count as dropped too.
+// products not read after a broken "gen" element, days not read for lack of
+// products and the elements of a section cut off before its end tag count as
+// dropped too.
 struct LoadReport {
     int droppedGroups = 0;
     int droppedProducts = 0;
