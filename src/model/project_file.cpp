@@ -180,7 +180,8 @@ SaveResult SaveProjectFile(const std::string& path, const Project& project, cons
     }
     struct stat previous {};
     const bool exists = ::stat(target.c_str(), &previous) == 0;
-    if (exists && !S_ISREG(previous.st_mode))
+    // A folder, or a file the user may not write, is not replaced by the rename.
+    if (exists && (!S_ISREG(previous.st_mode) || ::access(target.c_str(), W_OK) != 0))
         return failed;
 
     if (exists) {

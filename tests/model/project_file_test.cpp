@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kontaro {
 namespace {
@@ -300,6 +301,20 @@ TEST(ProjectFile, SavingIntoAMissingFolderOrOverAFolderFails)
     EXPECT_FALSE(SaveProjectFile(dir.File("fehlt/laden.kdt"), project).ok);
     std::filesystem::create_directory(dir.File("ordner.kdt"));
     EXPECT_FALSE(SaveProjectFile(dir.File("ordner.kdt"), project).ok);
+}
+
+TEST(ProjectFile, AReadOnlyFileIsNotReplaced)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write every file";
+    TempDir dir;
+    const std::string file = dir.File("laden.kdt");
+    WriteFileBytes(file, "previous");
+    ::chmod(file.c_str(), 0444);
+    Project project;
+    FillExample(project);
+    EXPECT_FALSE(SaveProjectFile(file, project).ok);
+    EXPECT_EQ(ReadFileBytes(file), "previous");
 }
 
 TEST(ProjectFile, LoadingAMissingFileOrAFolderFails)
