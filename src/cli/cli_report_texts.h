@@ -5,12 +5,12 @@
 namespace kontaro::cli::texts {
 
 inline constexpr std::string_view kSummaryUsage =
-    "summary DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv] [--decimal ,|.]";
+    "summary DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
 inline constexpr std::string_view kGroupsUsage =
-    "groups DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv] [--decimal ,|.]";
-inline constexpr std::string_view kDayUsage = "day DATEI --date JJJJ-MM-TT [--csv] [--decimal ,|.]";
+    "groups DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
+inline constexpr std::string_view kDayUsage = "day DATEI --date JJJJ-MM-TT [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
 inline constexpr std::string_view kProductsUsage =
-    "products DATEI [--date JJJJ-MM-TT] [--csv] [--decimal ,|.]";
+    "products DATEI [--date JJJJ-MM-TT] [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
 
 inline constexpr std::string_view kSummaryHelp =
     "summary DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT: die Summenansicht des Zeitraums, je Produkt";
@@ -20,11 +20,17 @@ inline constexpr std::string_view kDayHelp =
     "day DATEI --date JJJJ-MM-TT: die Tagesansicht eines gespeicherten Tages";
 inline constexpr std::string_view kProductsHelp =
     "products DATEI [--date JJJJ-MM-TT]: die Produktübersicht (ohne --date: heute); "
-    "alle Berichte: --csv für CSV, --decimal , oder . für das Dezimaltrennzeichen";
+    "alle Berichte: --csv für CSV, --decimal , oder . für das Dezimaltrennzeichen, "
+    "--xls DATEI schreibt ein Blatt in eine Excel-Mappe (--sheet NAME, --replace für eine neue Datei)";
 
 inline constexpr std::string_view kMissingOption = "Die Option %s fehlt. Aufruf: kontaro-report %s";
 inline constexpr std::string_view kBadDate = "Ungültiges Datum \"%s\" für %s (erwartet JJJJ-MM-TT).";
 inline constexpr std::string_view kBadDecimal =
     "Ungültiges Dezimaltrennzeichen \"%s\" (erlaubt sind , und .).";
+
+inline constexpr std::string_view kWorkbookOptionAlone = "--sheet und --replace gelten nur mit --xls DATEI.";
+inline constexpr std::string_view kWorkbookFailed = "Die Excel-Mappe \"%s\" wurde nicht geschrieben: %s";
+inline constexpr std::string_view kProductsSheet = "Produktübersicht";
+inline constexpr std::string_view kSummarySheet = "Summe";
 
 } // namespace kontaro::cli::texts

@@ -9,6 +9,7 @@
 #include "report_grid.h"
 #include "report_locale.h"
 #include "report_table.h"
+#include "report_xls.h"
 
 #include <cstdio>
 
@@ -21,12 +22,14 @@ using kontaro::texts::FormatText;
 struct OutputOptions {
     bool csv = false;
     calc::NumberLocale locale;
+    std::optional<WorkbookTarget> workbook;
 };
 
 OutputOptions TakeOutputOptions(Arguments& args)
 {
     OutputOptions options;
     options.csv = args.TakeFlag("--csv");
+    options.workbook = TakeWorkbookTarget(args);
     options.locale = EnvironmentNumberLocale();
     if (const std::optional<std::string> decimal = args.TakeOption("--decimal")) {
         if (*decimal != "," && *decimal != ".")
@@ -66,13 +69,18 @@ std::string LoadProject(Arguments& args, std::string_view usage, Project& projec
     return path;
 }
 
-int Print(const Report& report, const OutputOptions& options)
+// With --xls the report goes into the workbook instead of standard output.
+int Print(const Report& report, const OutputOptions& options, std::string_view sheet)
 {
-    const std::string out = options.csv
-                                ? CsvTable(report.grid, options.locale.decimalSeparator == ',' ? ';' : ',')
-                                : TextTable(report.grid);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
+    if (options.workbook) {
+        ExportReport(report, *options.workbook, sheet, options.locale);
+    } else {
+        const std::string out = options.csv
+                                    ? CsvTable(report.grid, options.locale.decimalSeparator == ',' ? ';' : ',')
+                                    : TextTable(report.grid);
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        std::fflush(stdout);
+    }
     if (report.daysFound)
         return kExitOk;
     std::fprintf(stderr, "%s\n", calc::texts::kKeinePassendenEintraege);
@@ -89,7 +97,7 @@ int RunPeriodReport(Arguments& args, std::string_view usage, SummaryBuilder buil
     const DayNumber to = TakeRequiredDate(args, "--to", usage);
     Project project;
     const std::string path = LoadProject(args, usage, project);
-    return Print(build(project, from, to, path, options.locale), options);
+    return Print(build(project, from, to, path, options.locale), options, texts::kSummarySheet);
 }
 
 } // namespace
@@ -110,7 +118,7 @@ int RunDay(Arguments& args)
     const DayNumber day = TakeRequiredDate(args, "--date", texts::kDayUsage);
     Project project;
     const std::string path = LoadProject(args, texts::kDayUsage, project);
-    return Print(DayReport(project, day, path, options.locale), options);
+    return Print(DayReport(project, day, path, options.locale), options, ShortDateText(day));
 }
 
 int RunProducts(Arguments& args)
@@ -119,7 +127,7 @@ int RunProducts(Arguments& args)
     const DayNumber day = TakeDate(args, "--date").value_or(TodayNumber());
     Project project;
     const std::string path = LoadProject(args, texts::kProductsUsage, project);
-    return Print(ProductsReport(project, day, path, options.locale), options);
+    return Print(ProductsReport(project, day, path, options.locale), options, texts::kProductsSheet);
 }
 
 } // namespace kontaro::cli

@@ -1,0 +1,32 @@
+#pragma once
+// The reports' workbook output: "--xls FILE [--sheet NAME] [--replace]" writes the report's
+// grid, with the look of the program's grid, into a sheet of an Excel 97 workbook. An
+// existing FILE keeps its other sheets (a sheet of the same name is written again in its
+// place); --replace writes a new file instead. The grid's texts are read back as numbers with
+// the report's own locale, so every figure arrives as a number.
+#include "calc/number_locale.h"
+#include "cli_args.h"
+#include "report_grid.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kontaro::cli {
+
+struct WorkbookTarget {
+    std::string file;
+    std::optional<std::string> sheet;
+    bool replace = false;
+};
+
+// Takes --xls, --sheet and --replace; nothing without --xls (Failure when --sheet or
+// --replace stand alone).
+std::optional<WorkbookTarget> TakeWorkbookTarget(Arguments& args);
+
+// Writes the report into the target; `defaultSheet` names the sheet when --sheet is not
+// given. Throws Failure with the workbook writer's message; the file then stays as it was.
+void ExportReport(const Report& report, const WorkbookTarget& target, std::string_view defaultSheet,
+                  const calc::NumberLocale& locale);
+
+} // namespace kontaro::cli
