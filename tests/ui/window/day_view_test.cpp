@@ -57,6 +57,26 @@ TEST_F(DayViewTest, KeyboardEntryOfAProductAndAQuantityComputesTheRow)
     EXPECT_TRUE(prompts.warnings.isEmpty());
 }
 
+// The hint's rule: a calculation is finished with "=" or an operator before Enter.
+TEST_F(DayViewTest, CalculationsInAQuantityCell)
+{
+    const struct {
+        const char* typed;
+        const char* quantity;
+    } cases[] = {
+        {"2+3=", "5,00"},
+        {"2+3", "3,00"},
+        {"4*3+", "12,00"},
+    };
+    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        D().TypeAt(cMenge, 1, QString::fromLatin1(c.typed));
+        EXPECT_EQ(D().Shown(cMenge, 1), QString::fromLatin1(c.quantity));
+    }
+    EXPECT_EQ(D().Shown(cVerkauf, 1), QStringLiteral("120,00"));
+}
+
 TEST_F(DayViewTest, VariablePriceProductTakesTheGrossAmount)
 {
     D().TypeAt(cProdukt, 1, QStringLiteral("3"));
