@@ -2,7 +2,9 @@
 // CalcEdit: the one-line numeric cell editor that works like a pocket calculator.
 // Digits, Backspace and the locale's decimal separator are typed into the text;
 // "+", "-", "*", "/", "=", "%" and "C" calculate, showing each intermediate result;
-// everything else is ignored. F4 or the small button at the right edge opens the
+// everything else is ignored. A digit replaces a lone "0" and the result shown
+// after an operator; so does the decimal separator, which then starts "0,", so it
+// never joins a shown result. F4 or the small button at the right edge opens the
 // calculator panel. The editor's value is its shown text; a pending operation is
 // not applied when the edit ends (the user finishes with "=" or an operator key).
 //

@@ -12,18 +12,21 @@ namespace kontaro::controls {
 namespace {
 
 // Refuses every input that holds a character the field does not accept, so that
-// typing or pasting such a character leaves the text as it was.
+// typing or pasting such a character leaves the text as it was. A character the
+// text already holds (set by the program) stays editable around.
 class CharacterValidator : public QValidator {
 public:
-    CharacterValidator(std::function<bool(char32_t)> accepts, QObject* parent)
-        : QValidator(parent), accepts_(std::move(accepts))
+    // `shown` is the text as it was before the edit being checked.
+    CharacterValidator(std::function<bool(char32_t)> accepts, const QString& shown, QObject* parent)
+        : QValidator(parent), accepts_(std::move(accepts)), shown_(shown)
     {
     }
 
     State validate(QString& input, int&) const override
     {
+        const QList<uint> present = shown_.toUcs4();
         for (const char32_t c : input.toUcs4()) {
-            if (!accepts_(c))
+            if (!accepts_(c) && !present.contains(c))
                 return Invalid;
         }
         return Acceptable;
@@ -31,6 +34,7 @@ public:
 
 private:
     std::function<bool(char32_t)> accepts_;
+    const QString& shown_;
 };
 
 bool IsIn(char32_t codePoint, const QString& characters)
@@ -56,9 +60,12 @@ LabeledEdit::LabeledEdit(QWidget* parent)
     layout_->addWidget(edit_, 1);
     label_->setBuddy(edit_);
     setFocusProxy(edit_);
-    edit_->setValidator(new CharacterValidator([this](char32_t c) { return Accepts(c); }, this));
+    edit_->setValidator(new CharacterValidator([this](char32_t c) { return Accepts(c); }, shown_, this));
     edit_->installEventFilter(this);
-    connect(edit_, &QLineEdit::textChanged, this, &LabeledEdit::Changed);
+    connect(edit_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        shown_ = text;
+        emit Changed(text);
+    });
 }
 
 void LabeledEdit::SetKind(Kind kind)

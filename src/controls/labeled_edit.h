@@ -81,6 +81,7 @@ private:
     Kind kind_ = Kind::Text;
     CharacterFilter filter_;
     ValueValidate validate_;
+    QString shown_; // the text as the validator last accepted it
     bool valid_ = true;
 };
 

@@ -45,7 +45,7 @@ struct GridOptions {
 
 class PlainGrid {
 public:
-    PlainGrid(int columnCount = 1, int rowCount = 3);
+    explicit PlainGrid(int columnCount = 1, int rowCount = 3);
 
     GridOptions& Options() { return options_; }
     const GridOptions& Options() const { return options_; }
