@@ -167,7 +167,7 @@ std::optional<uint64_t> NineteenDigits(double magnitude, int exponent)
 std::optional<std::string> FastFixedText(double value, int decimals, const NumberLocale& locale)
 {
     const double magnitude = std::fabs(value);
-    if (!(magnitude >= 1e-4))
+    if (!(magnitude >= 1e-4 && magnitude < 1e17)) // also false for inf and NaN
         return std::nullopt;
     int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
     std::optional<uint64_t> digits = NineteenDigits(magnitude, exponent);
