@@ -72,9 +72,10 @@ std::string FixedTextFromExactDigits(double value, int decimals, const NumberLoc
         std::frexp(magnitude, &exponent);
         const int exactDecimals = std::max(0, 53 - exponent);
         std::array<char, 400> buffer{};
-        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                       std::chars_format::fixed, exactDecimals)
-                             .ptr;
+        const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                                magnitude, std::chars_format::fixed, exactDecimals);
+        if (error != std::errc()) // cannot happen: 309 digits and 76 decimals at most
+            return {};
         const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
         const std::size_t dot = exact.find('.');
         const std::string_view whole = exact.substr(0, dot);
