@@ -337,6 +337,11 @@ struct FiguresCase {
     std::array<const char*, 6> footer;
 };
 
+void PrintTo(const FiguresCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class DayFiguresTest : public DayViewTest, public ::testing::WithParamInterface<FiguresCase> {
 protected:
     DayFiguresTest() : DayViewTest(GetParam().locale) {}
