@@ -369,7 +369,9 @@ bool ColumnGrid::event(QEvent* event)
     // Tab moves between cells instead of to the next widget.
     if (event->type() == QEvent::KeyPress && grid_.Options().tabMovesCells) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        // Ctrl+Tab and Alt+Tab stay with the window (page changes and the desktop).
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
             keyPressEvent(key);
             return true;
         }
@@ -431,7 +433,7 @@ void ColumnGrid::HandleKeyPress(QKeyEvent* event)
         return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        if (grid_.Options().tabMovesCells) {
+        if (grid_.Options().tabMovesCells && !(modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
             TabMove(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
             return;
         }

@@ -44,6 +44,7 @@ GridOptions SummaryOptions()
     options.editing = false;
     options.rowSelect = true;
     options.insertDeleteKeys = false;
+    options.tabMovesCells = false;
     return options;
 }
 
@@ -146,6 +147,7 @@ void SetupExportGrid(PlainGrid& grid)
     options.footer = false;
     options.editing = false;
     options.insertDeleteKeys = false;
+    options.tabMovesCells = false;
     options.separators = grid.Options().separators;
     static constexpr ColumnPlan plan[] = {
         {texts::kId, "", 64},

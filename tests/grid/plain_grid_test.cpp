@@ -329,6 +329,8 @@ TEST(GridSetups, LayOutTheFourGrids)
         EXPECT_EQ(e.grid->VisibleColumnCount(), e.visible);
         EXPECT_EQ(e.grid->Options().editing, e.editing);
         EXPECT_EQ(e.grid->DataRowCount(), 1);
+        // Only the day grid keeps Tab for moving between its cells.
+        EXPECT_EQ(e.grid->Options().tabMovesCells, e.editing);
     }
 
     EXPECT_EQ(day.ColumnIndex("cMenge"), day::cMenge);
