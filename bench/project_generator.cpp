@@ -104,7 +104,7 @@ void MakeLargeProject(Project& project, int years)
         auto day = std::make_unique<tDay>();
         day->Date = date;
         const int count = random.Between(35, 45);
-        for (int n = 0; n < count; ++n) {
+        while (day->Count() < count) {
             const int32_t id = random.Between(1, 100);
             const bool variable = project.Products.Item(id - 1).VerkaufVariabel;
             const double value = variable ? Cents(random.Between(100, 9000) / 100.0) : random.Between(1, 60);
