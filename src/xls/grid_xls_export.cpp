@@ -35,7 +35,10 @@ struct PendingBorder {
 // Writes the finished file beside the target and moves it over the target in one step, so
 // that the target is either the old file or the complete new one, never a partial file.
 void ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes) {
-  const fs::path path(target);
+  std::error_code ignoredError;
+  // A link keeps pointing at the workbook: the file it names is replaced, not the link.
+  const fs::path path = fs::is_symlink(target, ignoredError) ? fs::canonical(target, ignoredError) : fs::path(target);
+  const fs::file_status previous = fs::status(path, ignoredError);
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   std::random_device seed;
   std::mt19937 random(seed());
@@ -55,7 +58,9 @@ void ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)
       throw XlsError(texts::FormatText(texts::kCantWriteFile, target), error.detail());
     }
     std::error_code failed;
-    fs::rename(temporary, path, failed);
+    // The new file gets the old one's permissions, so that a private workbook stays private.
+    if (fs::exists(previous)) fs::permissions(temporary, previous.permissions(), failed);
+    if (!failed) fs::rename(temporary, path, failed);
     if (failed) {
       std::error_code ignored;
       fs::remove(temporary, ignored);
@@ -278,6 +283,10 @@ void GridXlsExport::ExportGrid(const std::string& fileName, const std::string& s
     for (int sheet = 1; sheet <= book.SheetTotal() && !found; ++sheet) {
       book.SetCurrentSheet(sheet);
       if (book.CurrentSheetTitle() == sheetName) {
+        // A chart or other sheet takes no cells: writing into it would silently write nothing.
+        if (!book.SheetAt(sheet).IsWorksheet()) {
+          throw XlsError(texts::FormatText(texts::kNotAWorksheet, sheetName));
+        }
         book.ResetCurrentSheet();
         found = true;
       }

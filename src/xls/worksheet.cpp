@@ -74,6 +74,8 @@ Sheet Sheet::Read(const BiffRecord& bof, RecordReader& reader, SharedStringTable
         sheet.eof_ = record;
         return sheet;
       }
+      // Stream offsets of the old file would be wrong in the new one.
+      if (depth == 1 && (record.id == rec::INDEX || record.id == rec::DBCELL)) continue;
       sheet.raw_.push_back(record);
     }
   }

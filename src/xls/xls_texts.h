@@ -47,6 +47,7 @@ inline constexpr std::string_view kSectionNotLoaded = "A section of the workbook
 inline constexpr std::string_view kPaletteIndexRange =
     "The index \"%d\" of the property \"%s\" is not in the range %d-%d";
 inline constexpr std::string_view kInvalidSheetName = "Invalid sheet name: %s";
+inline constexpr std::string_view kNotAWorksheet = "Sheet \"%s\" is not a worksheet";
 inline constexpr std::string_view kNoGridAssigned = "There is no grid assigned to this component";
 
 // Replaces the "%d" and "%s" of text in order with args; surplus placeholders stay.

@@ -8,6 +8,7 @@
 #include "support/temp_dir.h"
 #include "workbook_records.h"
 #include "xls/compound_file_reader.h"
+#include "xls/compound_file_writer.h"
 #include "xls/shared_string_table.h"
 #include "xls/workbook_file.h"
 #include "xls/xls_error.h"
@@ -166,6 +167,35 @@ TEST_F(GridXlsExportTest, FailedExportLeavesTheTargetAsItWas) {
   EXPECT_EQ(Error(example, "a/b"), "Invalid sheet name: a/b");
   EXPECT_EQ(FileBytes(target), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST_F(GridXlsExportTest, ReplacedFileKeepsPermissionsAndLinks) {
+  Export(example, "Erste");
+  namespace fs = std::filesystem;
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  const std::string link = folder.File("link.xls");
+  fs::create_symlink(target, link);
+  exporter.Grid = &example;
+  exporter.ExportGrid(link, "Zweite", -1, 1);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(SheetNames(target), (std::vector<std::string>{"Erste", "Zweite"}));
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(GridXlsExportTest, SheetThatTakesNoCellsIsRefused) {
+  WorkbookFile book;
+  book.CreateFromTemplate();
+  Bytes stream = book.WriteWorkbookStream();
+  const auto records = RecordsOf(stream);
+  const std::size_t sheetBof = GetU32(OfKind(records, rec::BOUNDSHEET).at(0).data.data());
+  SetU16(stream.data() + sheetBof + 6, 0x0020);  // the sheet becomes a chart
+  const Bytes file = WriteCompoundFile({}, stream);
+  std::ofstream(target, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                static_cast<std::streamsize>(file.size()));
+  EXPECT_EQ(Error(example, "Sheet1"), "Sheet \"Sheet1\" is not a worksheet");
+  EXPECT_EQ(FileBytes(target), std::string(file.begin(), file.end()));
+  Export(example, "Daten");
+  EXPECT_EQ(SheetNames(target), (std::vector<std::string>{"Sheet1", "Daten"}));
 }
 
 TEST_F(GridXlsExportTest, TargetThatIsNoWorkbookIsRefusedAndKept) {

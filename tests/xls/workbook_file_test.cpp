@@ -15,6 +15,13 @@ using test::Section;
 
 std::vector<BiffRecord> Saved(WorkbookFile& book) { return RecordsOf(book.WriteWorkbookStream()); }
 
+// Offset of the first record of kind id in the stream.
+std::size_t OffsetOf(const Bytes& stream, std::uint16_t id) {
+  std::size_t at = 0;
+  while (at + 4 <= stream.size() && GetU16(stream.data() + at) != id) at += 4 + GetU16(stream.data() + at + 2);
+  return at;
+}
+
 // The records of the sheet's cell section: DIMENSIONS up to the record before WINDOW2.
 std::vector<BiffRecord> CellSection(const std::vector<BiffRecord>& sheet) {
   std::vector<BiffRecord> cells;
@@ -252,6 +259,24 @@ TEST_F(WorkbookFileTest, ReadBackGivesTheSameStream) {
   EXPECT_EQ(again.WriteWorkbookStream(), first);
 }
 
+TEST_F(WorkbookFileTest, SheetsInsertedInFrontShiftNamesAndReferences) {
+  Bytes stream = book.WriteWorkbookStream();
+  // A self reference with one sheet, a reference to sheet 0 and a name local to sheet 1.
+  Bytes extra;
+  PutRecord(extra, rec::SUPBOOK, Bytes{1, 0, 0x01, 0x04});
+  PutRecord(extra, rec::EXTERNSHEET, Bytes{1, 0, 0, 0, 0, 0, 0, 0});
+  PutRecord(extra, rec::NAME, Bytes{0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 'N'});
+  const std::size_t sst = OffsetOf(stream, rec::SST);
+  stream.insert(stream.begin() + static_cast<std::ptrdiff_t>(sst), extra.begin(), extra.end());
+  WorkbookFile named;
+  named.ReadWorkbookStream(stream);
+  named.InsertBlankSheets(1, 2);
+  const auto globals = Section(Saved(named), 0);
+  EXPECT_EQ(OfKind(globals, rec::SUPBOOK).at(0).data, (Bytes{3, 0, 0x01, 0x04}));
+  EXPECT_EQ(OfKind(globals, rec::EXTERNSHEET).at(0).data, (Bytes{1, 0, 0, 0, 2, 0, 2, 0}));
+  EXPECT_EQ(GetU16(OfKind(globals, rec::NAME).at(0).data.data() + 8), 3u);
+}
+
 TEST_F(WorkbookFileTest, SavingNeedsAVisibleSelectedSheet) {
   Bytes stream = book.WriteWorkbookStream();
   // Hide the one sheet: its BOUNDSHEET options follow the 4-byte position.
@@ -277,13 +302,6 @@ struct BadStream {
 };
 
 class DamagedStreamTest : public ::testing::TestWithParam<BadStream> {};
-
-// Offset of the first record of kind id in the stream.
-std::size_t OffsetOf(const Bytes& stream, std::uint16_t id) {
-  std::size_t at = 0;
-  while (at + 4 <= stream.size() && GetU16(stream.data() + at) != id) at += 4 + GetU16(stream.data() + at + 2);
-  return at;
-}
 
 TEST_P(DamagedStreamTest, IsRefusedWithItsMessage) {
   WorkbookFile source;
