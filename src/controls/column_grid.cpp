@@ -400,18 +400,24 @@ void ColumnGrid::HandleKeyPress(QKeyEvent* event)
     }
     const auto modifiers = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier);
     const bool rowSelect = grid_.Options().rowSelect;
+    const bool extend = grid_.Options().rangeSelect && (modifiers & Qt::ShiftModifier);
+    const int from = grid_.CursorRow();
     switch (event->key()) {
     case Qt::Key_Up:
         MoveBy(0, -1);
+        SetAnchor(extend, from);
         return;
     case Qt::Key_Down:
         MoveBy(0, 1);
+        SetAnchor(extend, from);
         return;
     case Qt::Key_PageUp:
         MoveBy(0, -std::max(1, VisibleDataRows()));
+        SetAnchor(extend, from);
         return;
     case Qt::Key_PageDown:
         MoveBy(0, std::max(1, VisibleDataRows()));
+        SetAnchor(extend, from);
         return;
     case Qt::Key_Left:
         if (rowSelect)
@@ -479,13 +485,33 @@ void ColumnGrid::HandleMousePress(QMouseEvent* event)
     int row = 0;
     if (!CellAt(event->position().toPoint(), &col, &row))
         return;
+    const bool extend = grid_.Options().rangeSelect && (event->modifiers() & Qt::ShiftModifier);
+    const int from = grid_.CursorRow();
     if (!grid_.IsDataRow(row) || col < grid_.Options().fixedCols) {
-        if (grid_.Options().rowSelect && grid_.IsDataRow(row))
-            grid_.MoveCursor(grid_.CursorCol(), row);
+        if (grid_.Options().rowSelect && grid_.IsDataRow(row) && grid_.MoveCursor(grid_.CursorCol(), row))
+            SetAnchor(extend, from);
         return;
     }
-    grid_.MoveCursor(col, row);
+    if (grid_.MoveCursor(col, row))
+        SetAnchor(extend, from);
     EnsureCursorVisible();
+}
+
+void ColumnGrid::SetAnchor(bool extend, int fromRow)
+{
+    if (!extend)
+        anchorRow_ = -1;
+    else if (anchorRow_ < 0)
+        anchorRow_ = fromRow;
+    viewport()->update();
+}
+
+std::pair<int, int> ColumnGrid::SelectedRows() const
+{
+    const int cursor = grid_.CursorRow();
+    if (anchorRow_ < 0 || !grid_.IsDataRow(anchorRow_))
+        return {cursor, cursor};
+    return {std::min(anchorRow_, cursor), std::max(anchorRow_, cursor)};
 }
 
 void ColumnGrid::HandleDoubleClick(QMouseEvent* event)
@@ -717,7 +743,10 @@ void ColumnGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect
 {
     const QPalette& pal = palette();
     const bool fixed = grid_.IsFixedCell(col, row);
-    const bool cursorRow = row == grid_.CursorRow() && grid_.IsDataRow(row);
+    const auto [firstSelected, lastSelected] = SelectedRows();
+    const bool cursorRow = grid_.IsDataRow(row) &&
+                           (row == grid_.CursorRow() ||
+                            (grid_.Options().rowSelect && row >= firstSelected && row <= lastSelected));
     const bool selected = !fixed && cursorRow && (grid_.Options().rowSelect || col == grid_.CursorCol());
     QColor background = ToQColor(grid_.CellColour(col, row), pal);
     const grid::Font& font = grid_.CellFont(col, row);

@@ -18,6 +18,7 @@
 #include <QAbstractScrollArea>
 #include <QPointer>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "grid/plain_grid.h"
@@ -54,6 +55,10 @@ public:
     bool CommitEditor();
     // Ends an open edit and keeps the cell's text.
     void CancelEditor();
+
+    // The selected data rows, first and last: the cursor row, or with range
+    // selection the rows from where Shift+click or Shift+arrows started.
+    std::pair<int, int> SelectedRows() const;
 
     // The cell's rectangle in viewport coordinates; empty when it is not shown.
     QRect CellRect(int col, int row) const;
@@ -99,6 +104,7 @@ private:
     void CloseEditorWidget();
     // Moves in the grid's order of cells: columns left to right, then rows.
     void MoveBy(int dCol, int dRow);
+    void SetAnchor(bool extend, int fromRow);
     void TabMove(bool forward);
     bool EditorKey(QKeyEvent* event);
     void ForwardToEditor(QKeyEvent* event);
@@ -124,7 +130,8 @@ private:
     int editRow_ = -1;
     bool committing_ = false;
     bool forwarding_ = false;
-    int topRow_ = 1; // first data row shown
+    int topRow_ = 1;      // first data row shown
+    int anchorRow_ = -1;  // where a range selection started; -1 for none
     int lastCursorCol_ = -1;
     int lastCursorRow_ = -1;
 };

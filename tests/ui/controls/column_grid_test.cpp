@@ -346,6 +346,26 @@ TEST_F(ColumnGridTest, AFailingHandlerIsReportedInsteadOfEndingTheProgram)
     EXPECT_EQ(G().Cell(day::cProdukt, 1), "8");
 }
 
+TEST(ColumnGridSelection, ShiftExtendsARangeOnlyWhereTheGridAllowsIt)
+{
+    for (const bool range : {true, false}) {
+        ColumnGrid view;
+        grid::SetupGroupView(view.Grid());
+        view.Grid().Options().rangeSelect = range;
+        view.Grid().SetRowCount(8);
+        view.resize(800, 300);
+        view.show();
+        QTest::keyClick(&view, Qt::Key_Down);
+        QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+        EXPECT_EQ(view.SelectedRows(), range ? std::make_pair(2, 4) : std::make_pair(4, 4));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ShiftModifier, view.CellRect(1, 1).center());
+        EXPECT_EQ(view.SelectedRows(), range ? std::make_pair(1, 2) : std::make_pair(1, 1));
+        QTest::keyClick(&view, Qt::Key_Down);
+        EXPECT_EQ(view.SelectedRows(), std::make_pair(2, 2));
+    }
+}
+
 TEST(HtmlLabel, RendersRichText)
 {
     HtmlLabel label;
