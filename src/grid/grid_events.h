@@ -32,8 +32,8 @@
 //   OnCanDeleteRow(cursorRow, canDelete = true); when allowed, that row (the one
 //   given to the handler, wherever the handler moved the cursor) is removed,
 //   OnAutoDeleteRow(row), the cursor goes to the last data row if it stands on the
-//   footer row, OnCellsChanged, footer recalculated. The last data row is never
-//   removed: a grid keeps at least one.
+//   footer row, OnCellsChanged, footer recalculated. The only data row is never
+//   removed: when a handler allows it, the row is cleared instead.
 //
 // Inserting, removing or clearing rows through the grid's own operations also
 // raises OnCellsChanged and recalculates the footer (once per operation).

@@ -10,6 +10,7 @@
 // RowCount()-1 is the footer row when the grid has one (Options().footer), else
 // rows 1 to RowCount()-1 are data rows. There is always at least one data row.
 // Columns below Options().fixedCols are fixed: the cursor never enters them.
+// Options().footer is set before the rows are (the set-ups of grid_setups.h do).
 //
 // Indices outside the grid throw std::out_of_range.
 #include <cstdint>
