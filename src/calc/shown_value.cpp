@@ -74,7 +74,7 @@ std::string FixedTextFromExactDigits(double value, int decimals, const NumberLoc
         std::array<char, 400> buffer{};
         const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                                 magnitude, std::chars_format::fixed, exactDecimals);
-        if (error != std::errc()) // cannot happen: 309 digits and 76 decimals at most
+        if (error != std::errc()) // the buffer holds every expansion asked for here
             return {};
         const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
         const std::size_t dot = exact.find('.');
