@@ -2,6 +2,7 @@
 // start-up argument, the caption and the enabling of the commands.
 #include "window_fixture.h"
 
+#include "controls/column_grid.h"
 #include "ui/day_view.h"
 #include "ui/page_control.h"
 #include "ui/texts.h"
@@ -119,6 +120,18 @@ TEST_F(FileCommandsTest, CommandLineFileIsLoadedWithItsFullPathAndLatestDay)
     EXPECT_EQ(Grid().Cell(cProdukt, 2), "3");
     EXPECT_EQ(Grid().Cell(cDisplay, Grid().FooterRow()), "Summe (laden)");
     EXPECT_TRUE(prompts.warnings.isEmpty());
+    // Loaded before the window was shown, the day still shows from its first row.
+    EXPECT_FALSE(Main().DayView().gDayView().CellRect(cProdukt, 1).isEmpty());
+}
+
+TEST_F(FileCommandsTest, SampleProjectOpensWithoutWarningsOnItsFirstRow)
+{
+    Start({QStringLiteral(KONTARO_SOURCE_DIR "/examples/cafe-sonnenschein.kdt")});
+    EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join(QLatin1Char('\n')).toStdString();
+    ASSERT_GT(Main().Days().Count(), 0);
+    EXPECT_GT(Grid().DataRowCount(), 1);
+    EXPECT_FALSE(Main().DayView().gDayView().CellRect(cProdukt, 1).isEmpty());
+    EXPECT_TRUE(Main().DayView().gDayView().hasFocus());
 }
 
 TEST_F(FileCommandsTest, CommandLineArgumentThatIsNoFileIsIgnored)
