@@ -3,12 +3,15 @@
 #include "ui/date_controls.h"
 #include "ui/page_control.h"
 #include "ui/qt_prompts.h"
+#include "ui/qt_translations.h"
 #include "ui/texts.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -102,6 +105,16 @@ TEST(QtPromptsTest, QuestionsAnswerWithTheButtonPressed)
                                            : prompts.ConfirmYesNo(nullptr, QStringLiteral("?"));
         EXPECT_EQ(answer, c.expected);
     }
+}
+
+TEST(QtTranslationsTest, QtsOwnDialogTextsBecomeGerman)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + QStringLiteral("/qtbase_de.qm")))
+        GTEST_SKIP() << "no German Qt translation installed";
+    ASSERT_TRUE(ui::InstallQtTranslations(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Öffnen"));
 }
 
 TEST(PageControlTest, AnnouncesOnlyTheUsersChange)
