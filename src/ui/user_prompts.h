@@ -13,7 +13,7 @@ namespace kontaro::ui {
 enum class Answer { Yes, No, Cancel };
 
 struct FileDialogOptions {
-    QString filter;           // "Kontaro Dateien (*.kdt)"
+    QString filter;           // "Kontaros-Daten (*.kdt)"
     QString defaultExtension; // without the dot: "kdt"
     QString initialFileName;
     bool mustExist = false;       // open dialogs
