@@ -158,6 +158,22 @@ TProduktPage::TProduktPage(QWidget* owner, tProducts& products, const tGroups& g
     connect(bOK, &QPushButton::clicked, this, &TProduktPage::bOKClick);
     connect(bCancel, &QPushButton::clicked, this, &TProduktPage::reject);
 
+    // The keys go through the dialog box by box, OK and Cancel last.
+    QWidget* previous = ProdID;
+    for (QWidget* next : {static_cast<QWidget*>(cVerkaufSpec), static_cast<QWidget*>(cEinkaufSpec)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (const DatedList& parts : lists_) {
+        for (QWidget* next : {static_cast<QWidget*>(parts.list), static_cast<QWidget*>(parts.bNew),
+                              static_cast<QWidget*>(parts.bEdit), static_cast<QWidget*>(parts.bDel)}) {
+            setTabOrder(previous, next);
+            previous = next;
+        }
+    }
+    setTabOrder(previous, bOK);
+    setTabOrder(bOK, bCancel);
+
     auto* boxes = new QGridLayout;
     boxes->addWidget(grAllgemein, 0, 0);
     boxes->addWidget(Box(ListKind::Name), 0, 1);

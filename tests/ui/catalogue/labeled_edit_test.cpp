@@ -64,6 +64,17 @@ TEST_F(LabeledEditTest, PasteWithAForeignCharacterIsRefusedWhole)
     EXPECT_EQ(field->Text(), QString());
 }
 
+TEST_F(LabeledEditTest, TextSetByTheProgramStaysEditable)
+{
+    // A stored negative price shows its sign, which cannot be typed.
+    field->SetKind(LabeledEdit::Kind::Real);
+    field->SetText(QStringLiteral("-5"));
+    field->Edit()->setFocus();
+    field->Edit()->end(false);
+    Keys(*field->Edit(), QStringLiteral("0x"));
+    EXPECT_EQ(field->Text(), QStringLiteral("-50"));
+}
+
 TEST_F(LabeledEditTest, LeavingCompletesTheTextThenValidates)
 {
     struct Case {
