@@ -40,10 +40,6 @@ inline constexpr std::string_view kInvalidColumn = "Invalid Column (%d)";
 inline constexpr std::string_view kSelectVisibleSheet =
     "To save this file, you must select a visible sheet";
 inline constexpr std::string_view kNoVisibleSheets = "There are not visible sheets on the file";
-inline constexpr std::string_view kRowCountMismatch =
-    "Number of ROW record is not the same that the cell count";
-inline constexpr std::string_view kErrorWritingOutput = "Error writing output file";
-inline constexpr std::string_view kSectionNotLoaded = "A section of the workbook is not loaded";
 inline constexpr std::string_view kPaletteIndexRange =
     "The index \"%d\" of the property \"%s\" is not in the range %d-%d";
 inline constexpr std::string_view kInvalidSheetName = "Invalid sheet name: %s";
