@@ -93,6 +93,8 @@ int FormatTables::FindOrAddFont(const CellFont& font) {
   }
   const std::size_t n = fonts.size();
   fonts.push_back(BiffRecord{rec::FONT, data, {}});
+  // An XF of the file may have named this index before it had a record.
+  described_.clear();
   return static_cast<int>(n <= 3 ? n : n + 1);
 }
 
