@@ -113,6 +113,14 @@ def main():
     if refused.returncode != 2 or 'a/b' not in refused.stderr or open(book, 'rb').read() != before:
         fail('an invalid sheet name was not refused cleanly: %r' % refused.stderr)
 
+    alone = run(tool, ['products', project, '--sheet', 'Blatt'], (2,))
+    if '--xls' not in alone.stderr:
+        fail('--sheet without --xls was not refused: %r' % alone.stderr)
+    missing = os.path.join(out, 'no-such-folder', 'r.xls')
+    unwritable = run(tool, ['products', project, '--xls', missing], (2,))
+    if "Can't write to file" not in unwritable.stderr:
+        fail('an unwritable target was not reported: %r' % unwritable.stderr)
+
     lint = subprocess.run([sys.executable, os.path.join(tools, 'cfb_lint.py'), book], capture_output=True, text=True)
     if 'ERR' in lint.stdout:
         fail(lint.stdout.strip())
