@@ -3,8 +3,6 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "controls/calc_edit.h"
-#include "controls/calc_edit_link.h"
 
 namespace kontaro::controls {
 
@@ -29,20 +27,6 @@ void LineEditLink::SetEditorValue(QWidget* editor, const QString& text)
 QString LineEditLink::EditorValue(const QWidget* editor) const
 {
     return static_cast<const QLineEdit*>(editor)->text();
-}
-
-QWidget* CalcEditLink::CreateEditor(QWidget* parent) { return new CalcEdit(parent); }
-
-void CalcEditLink::SetEditorValue(QWidget* editor, const QString& text)
-{
-    auto* calc = static_cast<CalcEdit*>(editor);
-    calc->setText(text);
-    calc->selectAll();
-}
-
-QString CalcEditLink::EditorValue(const QWidget* editor) const
-{
-    return static_cast<const CalcEdit*>(editor)->text();
 }
 
 } // namespace kontaro::controls
