@@ -1,13 +1,7 @@
 #pragma once
 // Shown values: the two-decimal texts in which every grid, report and export shows
-// a figure, and the numbers those texts denote.
-//
-// A value is first expressed with 18 significant decimal digits of its exact binary
-// value, then cut after the last decimal kept; whenever a cut-off digit is 5 or
-// more, the magnitude is rounded up. Halves therefore round away from zero (0.125
-// shows as 0.13, -0.125 as -0.13), while 2.675, whose double lies just below
-// 2.675, shows as 2.67. A value that rounds to zero has no sign. Digits are never
-// grouped. An infinite or NaN value has no text (an empty cell).
+// a figure, and the numbers those texts denote, with the user's number conventions.
+// The texts and their rounding rule are those of numbers/number_text.h.
 #include "calc/number_locale.h"
 
 #include <cstdint>
@@ -36,12 +30,5 @@ double Round2(double value);
 // A cell text read as an integer: blanks, an optional sign, decimal digits,
 // blanks. Nothing for any other text (an empty one included) and out of range.
 std::optional<int32_t> ReadCellInteger(std::string_view text);
-
-namespace detail {
-// The general path of FixedText, from the exact decimal expansion of the value;
-// FixedText takes a faster path where integer arithmetic is enough. Exposed for
-// the test that holds the two paths to the same results.
-std::string FixedTextFromExactDigits(double value, int decimals, const NumberLocale& locale);
-} // namespace detail
 
 } // namespace kontaro::calc

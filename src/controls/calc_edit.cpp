@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "controls/calc_panel.h"
-#include "grid/number_text.h"
+#include "numbers/number_text.h"
 
 namespace kontaro::controls {
 
@@ -47,7 +47,7 @@ double CalcEdit::TextValue(bool* ok) const
 {
     QString plain = text();
     plain.replace(decimal_, QLatin1Char('.'));
-    const auto value = grid::ParseNumber(plain.toStdString(), grid::Separators{'.', '\0'});
+    const auto value = numbers::ParseNumber(plain.toStdString(), '.');
     if (ok)
         *ok = value.has_value() || plain.trimmed().isEmpty();
     return value.value_or(0.0);

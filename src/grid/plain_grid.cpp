@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "grid/number_text.h"
+#include "numbers/number_text.h"
 
 namespace kontaro::grid {
 
@@ -125,17 +125,17 @@ void PlainGrid::SetCell(int col, int row, std::string text)
 
 void PlainGrid::SetFloat(int col, int row, double value)
 {
-    SetCell(col, row, FormatFixed(value, options_.floatDecimals, options_.separators));
+    SetCell(col, row, numbers::FixedText(value, options_.floatDecimals, options_.separators.decimal));
 }
 
 std::optional<std::int32_t> PlainGrid::CellAsInteger(int col, int row) const
 {
-    return ReadCellInteger(Cell(col, row));
+    return numbers::ReadCellInteger(Cell(col, row));
 }
 
 std::optional<double> PlainGrid::CellAsNumber(int col, int row) const
 {
-    return ReadCellNumber(Cell(col, row), options_.separators);
+    return numbers::ReadCellNumber(Cell(col, row), options_.separators.decimal);
 }
 
 std::string PlainGrid::DisplayText(int col, int row) const
@@ -144,10 +144,10 @@ std::string PlainGrid::DisplayText(int col, int row) const
     const Column& column = ColumnAt(col);
     if (row == 0 || !column.displayDecimals)
         return text;
-    const auto value = ParseNumber(text, options_.separators);
+    const auto value = numbers::ParseNumber(text, options_.separators.decimal);
     if (!value)
         return text;
-    return FormatFixed(*value, *column.displayDecimals, options_.separators);
+    return numbers::FixedText(*value, *column.displayDecimals, options_.separators.decimal);
 }
 
 // --- per-cell state ------------------------------------------------------------

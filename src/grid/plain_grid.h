@@ -83,7 +83,7 @@ public:
     // --- cells --------------------------------------------------------------
     const std::string& Cell(int col, int row) const;
     void SetCell(int col, int row, std::string text);
-    // Writes value with Options().floatDecimals (FormatFixed).
+    // Writes value with Options().floatDecimals (numbers::FixedText).
     void SetFloat(int col, int row, double value);
     // Empty and "-" read as 0; nothing for any other text that is not a number.
     std::optional<std::int32_t> CellAsInteger(int col, int row) const;

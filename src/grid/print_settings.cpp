@@ -8,7 +8,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "grid/number_text.h"
+#include "numbers/number_text.h"
 
 namespace kontaro::grid {
 
@@ -173,7 +173,7 @@ public:
         const auto found = values_.find(Lower(key));
         if (found == values_.end())
             return fallback;
-        return ParseInteger(found->second).value_or(fallback);
+        return numbers::ParseInteger(found->second).value_or(fallback);
     }
     bool Flag(const char* key, bool fallback) const { return Text(key, fallback ? "Y" : "N") == "Y"; }
 

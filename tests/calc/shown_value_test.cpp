@@ -119,37 +119,3 @@ TEST(ReadCellInteger, AcceptsOnlyWholeDecimalIntegers)
 
 } // namespace
 } // namespace kontaro::calc
-
-namespace kontaro::calc {
-namespace {
-
-// FixedText takes an integer path for the usual magnitudes; it must give the
-// texts of the general path built on the exact decimal expansion.
-TEST(FixedText, FastPathMatchesTheExactDigits)
-{
-    uint64_t state = 0x2675;
-    const auto next = [&state] {
-        state = state * 6364136223846793005ull + 1442695040888963407ull;
-        return state >> 11;
-    };
-    const double halves[] = {0.005, 0.015, 0.125, 1.005, 2.675, 1000.005, 1e15 + 0.125};
-    for (int i = 0; i < 20000; ++i) {
-        const int decimals = static_cast<int>(next() % 7);
-        // magnitudes from 1e-6 to 1e19, signs mixed, and neighbours of halves
-        double value = std::ldexp(static_cast<double>(next()), -53) *
-                       std::pow(10.0, static_cast<double>(next() % 26) - 6);
-        if (i % 4 == 0) {
-            value = halves[next() % std::size(halves)];
-            for (int step = static_cast<int>(next() % 5); step > 0; --step)
-                value = std::nextafter(value, next() % 2 ? 0.0 : 1e300);
-        }
-        if (next() % 2)
-            value = -value;
-        ASSERT_EQ(FixedText(value, decimals, kPoint),
-                  detail::FixedTextFromExactDigits(value, decimals, kPoint))
-            << std::hexfloat << value << " with " << decimals << " decimals";
-    }
-}
-
-} // namespace
-} // namespace kontaro::calc

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "grid/grid_setups.h"
-#include "grid/number_text.h"
+#include "numbers/number_text.h"
 
 namespace kontaro::grid {
 namespace {
@@ -236,7 +236,7 @@ TEST(PlainGridFooter, SumsSkipTextsThatAreNoNumbersAndCustomSeesSumsOnItsLeft)
     grid.Events().OnCalcFooter = [&grid](int, int row, std::string& value) {
         const double sales = *grid.CellAsNumber(day::cVerkauf, row);
         if (sales != 0)
-            value = FormatFixed(*grid.CellAsNumber(day::cDB1, row) * 100 / sales, 2, grid.Options().separators);
+            value = numbers::FixedText(*grid.CellAsNumber(day::cDB1, row) * 100 / sales, 2, grid.Options().separators.decimal);
     };
     grid.RecalcFooter();
     const int footer = grid.FooterRow();
