@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace kontaro::ui {
 
 namespace t = catalogue_texts;
@@ -101,7 +103,9 @@ void SetupCatalogueList(QTableView& list)
     list.horizontalHeader()->setSectionsClickable(false);
     list.horizontalHeader()->setHighlightSections(false);
     list.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    list.setColumnWidth(0, 70);
+    // At least wide enough for its caption in the font in use.
+    const QString caption = list.model() ? list.model()->headerData(0, Qt::Horizontal).toString() : QString();
+    list.setColumnWidth(0, std::max(70, list.horizontalHeader()->fontMetrics().horizontalAdvance(caption) + 16));
     list.setColumnWidth(1, 430);
 }
 

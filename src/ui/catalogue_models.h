@@ -50,7 +50,8 @@ private:
 
 // The look both catalogue lists share: a report of whole rows with grid lines, one
 // selected row at most, no editing in place, headers that do not sort; the ID
-// column 70 and the name column 430 pixels wide.
+// column 70 pixels wide (or as wide as its caption) and the name column 430.
+// Called once the list has its model.
 void SetupCatalogueList(QTableView& list);
 
 } // namespace kontaro::ui
