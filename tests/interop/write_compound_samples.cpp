@@ -18,35 +18,18 @@
 #include "xls/empty_workbook.h"
 #include "xls/xls_error.h"
 
+#include "compound_file_fixtures.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 using kontaro::xls::StorageElement;
 using kontaro::xls::StorageElementList;
-using Bytes = std::vector<std::uint8_t>;
+using kontaro::xls::test::Bytes;
 
-Bytes Pattern(std::size_t size, std::uint8_t seed) {
-    Bytes bytes(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(seed + i * 13 + i / 509);
-    }
-    return bytes;
-}
-
-StorageElement Stream(std::u16string name, Bytes content) {
-    StorageElement e;
-    e.name = std::move(name);
-    e.content = std::move(content);
-    return e;
-}
-
-StorageElement Storage(std::u16string name, StorageElementList children) {
-    StorageElement e;
-    e.kind = StorageElement::Kind::Storage;
-    e.name = std::move(name);
-    e.children = std::move(children);
-    return e;
-}
+using kontaro::xls::test::Pattern;
+using kontaro::xls::test::Storage;
+using kontaro::xls::test::Stream;
 
 std::uint32_t Fnv1a(const Bytes& bytes) {
     std::uint32_t h = 2166136261u;
