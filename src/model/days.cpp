@@ -11,9 +11,7 @@ constexpr auto kProductOf = [](const tDayEntry& e) { return e.ProductID; };
 constexpr auto kDateOf = [](const tDay& d) { return d.Date; };
 } // namespace
 
-int tDay::Count() const { return static_cast<int>(entries_.size()); }
-const tDayEntry& tDay::Entry(int index) const { return *entries_[CheckedIndex(index, entries_.size())]; }
-tDayEntry& tDay::Entry(int index) { return *entries_[CheckedIndex(index, entries_.size())]; }
+void tDay::ThrowIndexError(int index) const { throw IndexError(IndexErrorText(index, entries_.size())); }
 int tDay::IndexOfProduct(int32_t productId) const { return SortedIndexOf(entries_, productId, kProductOf); }
 int tDay::AddEntry(std::unique_ptr<tDayEntry>& entry) { return InsertSorted(entries_, entry, kProductOf); }
 void tDay::SortByProduct() { SortByKey(entries_, kProductOf); }

@@ -20,9 +20,10 @@ class tDay {
 public:
     DayNumber Date = 0;
 
-    int Count() const;
-    const tDayEntry& Entry(int index) const; // index error outside the list
-    tDayEntry& Entry(int index);
+    // Inline: the summaries read every entry of their period through them.
+    int Count() const { return static_cast<int>(entries_.size()); }
+    const tDayEntry& Entry(int index) const { return *entries_[CheckedEntryIndex(index)]; } // index error outside the list
+    tDayEntry& Entry(int index) { return *entries_[CheckedEntryIndex(index)]; }
     int IndexOfProduct(int32_t productId) const; // -1 when absent
     // Takes ownership and returns the sorted index; -1 when the product is present,
     // and then `entry` stays with the caller.
@@ -31,6 +32,14 @@ public:
     void Clear();
 
 private:
+    std::size_t CheckedEntryIndex(int index) const
+    {
+        if (index < 0 || static_cast<std::size_t>(index) >= entries_.size())
+            ThrowIndexError(index);
+        return static_cast<std::size_t>(index);
+    }
+    [[noreturn]] void ThrowIndexError(int index) const;
+
     std::vector<std::unique_ptr<tDayEntry>> entries_;
 };
 
