@@ -174,7 +174,8 @@ std::vector<std::uint32_t> Reader::FollowChain(std::uint32_t start, const char* 
 
 std::vector<std::uint8_t> Reader::ReadRegular(std::uint32_t start, std::uint64_t size,
                                               const char* what) {
-    const std::uint64_t needed = (size + sectorSize_ - 1) / sectorSize_;
+    // Rounded up without adding first: a size near 2^64 must not wrap to a small count.
+    const std::uint64_t needed = size / sectorSize_ + (size % sectorSize_ != 0 ? 1 : 0);
     if (needed > sectorCount_) {
         throw Broken{std::string(what) + ": size " + std::to_string(size) + " exceeds the file"};
     }

@@ -150,6 +150,29 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
     }
 }
 
+// Version 4 keeps 64-bit stream sizes; one near 2^64 must be refused, not wrap around to
+// a small sector count and then ask for memory without bound.
+TEST(CompoundFileMalformed, VersionFourStreamSizeNearTheTopIsRefused) {
+    StorageElementList carried;
+    carried.push_back(Stream(u"big", Pattern(9000)));
+    CompoundFileOptions options;
+    options.majorVersion = 4;
+    Bytes file = WriteCompoundFile(carried, Pattern(5000), options);
+    const std::u16string name = u"big";
+    std::size_t entry = 0;
+    for (std::size_t at = 4096; at + 128 <= file.size() && entry == 0; at += 128) {
+        bool same = test::Read16(file, at + 64) == 2 * (name.size() + 1);
+        for (std::size_t k = 0; same && k < name.size(); ++k)
+            same = test::Read16(file, at + 2 * k) == name[k];
+        if (same)
+            entry = at;
+    }
+    ASSERT_NE(entry, 0u);
+    Write32(file, entry + 120, 0xFFFFFFFF);
+    Write32(file, entry + 124, 0xFFFFFFFF);
+    EXPECT_EQ(ReadError(file), kCantRead);
+}
+
 TEST(CompoundFileMalformed, WhatRealWritersDoDifferentlyIsRead) {
     struct Case {
         const char* what;
