@@ -702,7 +702,7 @@ bool ColumnGrid::Print(QString* error)
     }
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     if (!printSettings_.UseDefaultOrientation)
-        printer.setPageOrientation(printSettings_.Orientation == grid::PrinterOrientation::poLandscape
+        printer.setPageOrientation(printSettings_.Orientation == grid::PrinterOrientation::Landscape
                                        ? QPageLayout::Landscape
                                        : QPageLayout::Portrait);
     if (PrintGridPages({grid_, printSettings_}, printer) == 0) {

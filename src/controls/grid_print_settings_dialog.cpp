@@ -35,7 +35,7 @@ public:
     void Show(const grid::PlainGrid* grid, const grid::PrintSettings& settings)
     {
         constexpr int kDpi = 60;
-        const bool landscape = settings.Orientation == grid::PrinterOrientation::poLandscape;
+        const bool landscape = settings.Orientation == grid::PrinterOrientation::Landscape;
         const QSize a4(210 * kDpi * 10 / 254, 297 * kDpi * 10 / 254);
         page_ = QImage(landscape ? a4.transposed() : a4, QImage::Format_RGB32);
         page_.setDotsPerMeterX(kDpi * 10000 / 254);
