@@ -67,7 +67,7 @@ TEST_F(PrintSettingsDialogTest, WithoutAGridItWarnsAndReturnsFalse)
 {
     dialog.SetGrid(nullptr);
     EXPECT_FALSE(dialog.Show());
-    EXPECT_EQ(warnings, QStringList{QStringLiteral("The dialog does not have a grid component assigned.")});
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("Dem Dialog ist keine Tabelle zugeordnet.")});
 }
 
 TEST_F(PrintSettingsDialogTest, SaveAddsTheExtensionOnlyForTheFirstFilter)
