@@ -4,7 +4,6 @@
 
 #include "date_controls.h"
 #include "day_dates.h"
-#include "number_locale.h"
 #include "texts.h"
 
 #include "controls/column_grid.h"
@@ -108,8 +107,8 @@ void TDayView::CreateComponents()
 void TDayView::ConnectGrid()
 {
     grid::PlainGrid& grid = Grid();
+    // The grid came with the user's separators, which the set-up keeps.
     grid::SetupDayView(grid);
-    grid.Options().separators = UiSeparators();
 
     grid::GridEvents& events = grid.Events();
     events.OnCellValidate = [this](int col, int row, std::string& value, bool& valid) {

@@ -5,13 +5,13 @@
 #include "date_controls.h"
 #include "day_dates.h"
 #include "model_text.h"
-#include "number_locale.h"
 #include "texts.h"
 #include "user_prompts.h"
 
 #include "calc/entry_figures.h"
 #include "calc/shown_value.h"
 #include "controls/column_grid.h"
+#include "controls/qt_number_locale.h"
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
 #include "model/globals.h"
@@ -44,6 +44,13 @@ private:
 std::string Utf8(const QString& text)
 {
     return text.toStdString();
+}
+
+// The separators of what the user types and sees, as the calculations take them.
+calc::NumberLocale CalcNumbers()
+{
+    const numbers::NumberLocale locale = controls::SystemNumberLocale();
+    return calc::NumberLocale{locale.decimalSeparator, locale.thousandSeparator};
 }
 
 } // namespace
@@ -238,7 +245,7 @@ void TDayView::gDayViewCellValidate(int col, int row, std::string& value, bool& 
         break;
     case cMenge:
     case cVerkauf:
-        valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, UiNumberLocale()).has_value();
+        valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, CalcNumbers()).has_value();
         break;
     default:
         break;
@@ -255,7 +262,7 @@ void TDayView::gDayViewCellsChanged()
         return;
     const std::optional<calc::RowFigures> figures =
         calc::ComputeRowFigures(project_.Products, CurrentDay, grid.Cell(cProdukt, row), grid.Cell(cMenge, row),
-                                grid.Cell(cVerkauf, row), UiNumberLocale());
+                                grid.Cell(cVerkauf, row), CalcNumbers());
     if (!figures)
         return;
     if (!project_.Products.Item(productIndex).VerkaufVariabel)
@@ -325,7 +332,7 @@ void TDayView::DayFooterPercent(int col, int row, std::string& value)
     if (col != cDB1P)
         return;
     const grid::PlainGrid& grid = gDayView_->Grid();
-    value = calc::DayFooterPercent(grid.Cell(cVerkauf, row), grid.Cell(cDB1, row), UiNumberLocale());
+    value = calc::DayFooterPercent(grid.Cell(cVerkauf, row), grid.Cell(cDB1, row), CalcNumbers());
 }
 
 } // namespace kontaro::ui
