@@ -55,17 +55,17 @@ calc::NumberLocale CalcNumbers()
 
 } // namespace
 
-grid::PlainGrid& TDayView::Grid()
+grid::PlainGrid& DayView::Grid()
 {
     return gDayView_->Grid();
 }
 
-void TDayView::SetCellReadOnly(int col, bool readOnly, int row)
+void DayView::SetCellReadOnly(int col, bool readOnly, int row)
 {
     Grid().SetCellReadOnly(col, row, readOnly, readOnly ? grid::kLightYellow : grid::kWindowColour);
 }
 
-QString TDayView::ProductName(int productIndex, DayNumber day) const
+QString DayView::ProductName(int productIndex, DayNumber day) const
 {
     const tProduct& product = project_.Products.Item(productIndex);
     // A product read from a file may lack a name; its row then shows none.
@@ -76,7 +76,7 @@ QString TDayView::ProductName(int productIndex, DayNumber day) const
     return FromModelText(name);
 }
 
-bool TDayView::CursorRowIncomplete() const
+bool DayView::CursorRowIncomplete() const
 {
     const grid::PlainGrid& grid = gDayView_->Grid();
     const int row = grid.CursorRow();
@@ -91,7 +91,7 @@ bool TDayView::CursorRowIncomplete() const
     return gross && *gross == 0.0;
 }
 
-void TDayView::CalDayClick()
+void DayView::CalDayClick()
 {
     grid::PlainGrid& grid = Grid();
     // An edit still open (a shortcut such as Ctrl+S while typing) belongs to the
@@ -123,7 +123,7 @@ void TDayView::CalDayClick()
     DayGridBusy = false;
 }
 
-void TDayView::StoreGrid()
+void DayView::StoreGrid()
 {
     const grid::PlainGrid& grid = gDayView_->Grid();
     tDays& days = project_.Days;
@@ -157,7 +157,7 @@ void TDayView::StoreGrid()
     }
 }
 
-void TDayView::LoadDay()
+void DayView::LoadDay()
 {
     grid::PlainGrid& grid = Grid();
     grid.SetRowCount(3);
@@ -179,7 +179,7 @@ void TDayView::LoadDay()
     grid.RecalcFooter();
 }
 
-void TDayView::ShowEntry(int entryIndex, int dayIndex)
+void DayView::ShowEntry(int entryIndex, int dayIndex)
 {
     grid::PlainGrid& grid = Grid();
     const tDay& day = project_.Days.Item(dayIndex);
@@ -205,7 +205,7 @@ void TDayView::ShowEntry(int entryIndex, int dayIndex)
     gDayViewCellsChanged();
 }
 
-bool TDayView::ValidateProduct(int row, const std::string& text)
+bool DayView::ValidateProduct(int row, const std::string& text)
 {
     grid::PlainGrid& grid = Grid();
     const std::optional<int32_t> id = calc::ReadCellInteger(text);
@@ -237,7 +237,7 @@ bool TDayView::ValidateProduct(int row, const std::string& text)
     return true;
 }
 
-void TDayView::gDayViewCellValidate(int col, int row, std::string& value, bool& valid)
+void DayView::gDayViewCellValidate(int col, int row, std::string& value, bool& valid)
 {
     switch (col) {
     case cProdukt:
@@ -252,7 +252,7 @@ void TDayView::gDayViewCellValidate(int col, int row, std::string& value, bool& 
     }
 }
 
-void TDayView::gDayViewCellsChanged()
+void DayView::gDayViewCellsChanged()
 {
     grid::PlainGrid& grid = Grid();
     const int row = grid.CursorRow();
@@ -274,7 +274,7 @@ void TDayView::gDayViewCellsChanged()
     grid.SetCell(cDB1P, row, figures->db1Prozent);
 }
 
-void TDayView::gDayViewRowChanging(int, int, bool& allow)
+void DayView::gDayViewRowChanging(int, int, bool& allow)
 {
     if (DayGridBusy) {
         allow = true;
@@ -287,13 +287,13 @@ void TDayView::gDayViewRowChanging(int, int, bool& allow)
             (filled(cVerkauf) || grid.IsCellReadOnly(cVerkauf, row));
 }
 
-void TDayView::gDayViewColChanging(int oldCol, int, bool& allow)
+void DayView::gDayViewColChanging(int oldCol, int, bool& allow)
 {
     if (oldCol == cProdukt)
         allow = !Grid().Cell(cProdukt, Grid().CursorRow()).empty();
 }
 
-void TDayView::gDayViewCanInsertRow(int row, bool& canInsert)
+void DayView::gDayViewCanInsertRow(int row, bool& canInsert)
 {
     grid::PlainGrid& grid = Grid();
     const bool productValid = ValidateProduct(row, grid.Cell(cProdukt, row));
@@ -302,12 +302,12 @@ void TDayView::gDayViewCanInsertRow(int row, bool& canInsert)
     canInsert = productValid && value && *value != 0.0;
 }
 
-void TDayView::gDayViewAutoInsertRow(int)
+void DayView::gDayViewAutoInsertRow(int)
 {
     Grid().SetCursor(cProdukt, Grid().CursorRow());
 }
 
-void TDayView::gDayViewCanDeleteRow(int row, bool& canDelete)
+void DayView::gDayViewCanDeleteRow(int row, bool& canDelete)
 {
     FlagScope busy(DayGridBusy);
     grid::PlainGrid& grid = Grid();
@@ -320,14 +320,14 @@ void TDayView::gDayViewCanDeleteRow(int row, bool& canDelete)
     }
 }
 
-void TDayView::gDayViewAutoDeleteRow(int row)
+void DayView::gDayViewAutoDeleteRow(int row)
 {
     FlagScope busy(DayGridBusy);
     grid::PlainGrid& grid = Grid();
     grid.SetCursor(grid.CursorCol(), std::clamp(row, grid.FirstDataRow(), grid.LastDataRow()));
 }
 
-void TDayView::DayFooterPercent(int col, int row, std::string& value)
+void DayView::DayFooterPercent(int col, int row, std::string& value)
 {
     if (col != cDB1P)
         return;
