@@ -49,26 +49,26 @@ protected:
     // Opens the editor for the product at `index`, or for a new one.
     ProductDialog& Open(int32_t index = ProductDialog::kNewProduct)
     {
-        page = std::make_unique<ProductDialog>(nullptr, products, groups, &days);
-        page->ProductIndex = index;
-        page->show();
-        Activate(*page);
-        return *page;
+        editor = std::make_unique<ProductDialog>(nullptr, products, groups, &days);
+        editor->ProductIndex = index;
+        editor->show();
+        Activate(*editor);
+        return *editor;
     }
 
     // The group box ("gr...") and the list ("Prod...") of a dated list.
     QGroupBox* Box(Kind kind)
     {
-        return &Child<QGroupBox>(*page, (std::string("gr") + ButtonPrefix(kind)).c_str());
+        return &Child<QGroupBox>(*editor, (std::string("gr") + ButtonPrefix(kind)).c_str());
     }
     QTreeWidget* List(Kind kind)
     {
-        return &Child<QTreeWidget>(*page, (std::string("Prod") + ButtonPrefix(kind)).c_str());
+        return &Child<QTreeWidget>(*editor, (std::string("Prod") + ButtonPrefix(kind)).c_str());
     }
 
     QPushButton& Button(Kind kind, const char* action)
     {
-        return Child<QPushButton>(*page, (std::string(ButtonPrefix(kind)) + action).c_str());
+        return Child<QPushButton>(*editor, (std::string(ButtonPrefix(kind)) + action).c_str());
     }
 
     // "Neu" of a value list, answered with this date and typed value.
@@ -104,27 +104,27 @@ protected:
         AddGroupRow(kToday, 2);
     }
 
-    std::unique_ptr<ProductDialog> page;
+    std::unique_ptr<ProductDialog> editor;
 };
 
 TEST_F(ProductDialogTest, NewProductStartState)
 {
     Open();
-    EXPECT_EQ(page->windowTitle(), QStringLiteral("Produkt"));
-    EXPECT_EQ(ProdID(*page).Text(), QStringLiteral("0"));
-    EXPECT_EQ(ProdID(*page).Edit()->cursorPosition(), 0);
-    EXPECT_FALSE(ProdErr(*page).isHidden());
-    EXPECT_EQ(ProdErr(*page).text(), QStringLiteral("Gültige Produkt ID eingeben!"));
-    EXPECT_FALSE(bOK(*page).isEnabled());
-    EXPECT_FALSE(cVerkaufSpec(*page).isChecked());
-    EXPECT_FALSE(cEinkaufSpec(*page).isChecked());
-    EXPECT_FALSE(cEinkaufSpec(*page).isEnabled());
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Produkt"));
+    EXPECT_EQ(ProdID(*editor).Text(), QStringLiteral("0"));
+    EXPECT_EQ(ProdID(*editor).Edit()->cursorPosition(), 0);
+    EXPECT_FALSE(ProdErr(*editor).isHidden());
+    EXPECT_EQ(ProdErr(*editor).text(), QStringLiteral("Gültige Produkt ID eingeben!"));
+    EXPECT_FALSE(bOK(*editor).isEnabled());
+    EXPECT_FALSE(cVerkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isEnabled());
     EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
     EXPECT_TRUE(Button(Kind::Gruppe, "New").isEnabled());
     EXPECT_FALSE(Button(Kind::Gruppe, "Edit").isEnabled());
     EXPECT_FALSE(Button(Kind::Gruppe, "Del").isEnabled());
     EXPECT_FALSE(Button(Kind::Name, "Edit").isEnabled());
-    EXPECT_EQ(page->OldID, ProductDialog::kNewProduct);
+    EXPECT_EQ(editor->OldID, ProductDialog::kNewProduct);
 }
 
 TEST_F(ProductDialogTest, OKOnlyAfterAValidIDAndAllRequiredLists)
@@ -132,29 +132,29 @@ TEST_F(ProductDialogTest, OKOnlyAfterAValidIDAndAllRequiredLists)
     AddProduct(7, "Tee", 1);
     Open();
     FillRequiredLists();
-    EXPECT_FALSE(bOK(*page).isEnabled()); // the ID is still 0
-    Type(ProdID(*page), QStringLiteral("7"));
-    EXPECT_EQ(ProdErr(*page).text(), QStringLiteral("Diese Produkt ID gibt es schon!"));
-    EXPECT_FALSE(bOK(*page).isEnabled());
-    Type(ProdID(*page), QStringLiteral("5"));
-    EXPECT_TRUE(ProdErr(*page).isHidden());
-    EXPECT_TRUE(bOK(*page).isEnabled());
+    EXPECT_FALSE(bOK(*editor).isEnabled()); // the ID is still 0
+    Type(ProdID(*editor), QStringLiteral("7"));
+    EXPECT_EQ(ProdErr(*editor).text(), QStringLiteral("Diese Produkt ID gibt es schon!"));
+    EXPECT_FALSE(bOK(*editor).isEnabled());
+    Type(ProdID(*editor), QStringLiteral("5"));
+    EXPECT_TRUE(ProdErr(*editor).isHidden());
+    EXPECT_TRUE(bOK(*editor).isEnabled());
     // Each required list, when emptied, disables OK again.
     for (Kind kind : {Kind::Name, Kind::Einkauf, Kind::Verkauf, Kind::Steuer, Kind::Gruppe}) {
         QTreeWidget* list = List(kind);
         SelectRow(*list, 0);
         QTreeWidgetItem* row = list->takeTopLevelItem(0);
-        page->UpdateOK();
-        EXPECT_FALSE(bOK(*page).isEnabled()) << ButtonPrefix(kind);
+        editor->UpdateOK();
+        EXPECT_FALSE(bOK(*editor).isEnabled()) << ButtonPrefix(kind);
         list->addTopLevelItem(row);
-        page->UpdateOK();
+        editor->UpdateOK();
     }
-    ASSERT_TRUE(bOK(*page).isEnabled());
-    Click(bOK(*page));
-    EXPECT_EQ(page->result(), QDialog::Accepted);
+    ASSERT_TRUE(bOK(*editor).isEnabled());
+    Click(bOK(*editor));
+    EXPECT_EQ(editor->result(), QDialog::Accepted);
 
     ASSERT_EQ(products.Count(), 2);
-    EXPECT_EQ(page->ProductIndex, 0);
+    EXPECT_EQ(editor->ProductIndex, 0);
     const tProduct& product = products.Item(0);
     EXPECT_EQ(product.ID, 5);
     std::string name;
@@ -186,30 +186,30 @@ TEST_F(ProductDialogTest, IDChecksOfAnExistingProduct)
         {QStringLiteral("000005"), QString()},
     };
     Open(products.IndexOfID(5));
-    EXPECT_EQ(page->OldID, 5);
-    EXPECT_TRUE(bOK(*page).isEnabled());
+    EXPECT_EQ(editor->OldID, 5);
+    EXPECT_TRUE(bOK(*editor).isEnabled());
     for (const Case& c : cases) {
-        Type(ProdID(*page), c.typed);
-        EXPECT_EQ(ProdErr(*page).isHidden(), c.error.isEmpty()) << c.typed.toStdString();
+        Type(ProdID(*editor), c.typed);
+        EXPECT_EQ(ProdErr(*editor).isHidden(), c.error.isEmpty()) << c.typed.toStdString();
         if (!c.error.isEmpty()) {
-            EXPECT_EQ(ProdErr(*page).text(), c.error);
+            EXPECT_EQ(ProdErr(*editor).text(), c.error);
         }
-        EXPECT_EQ(bOK(*page).isEnabled(), c.error.isEmpty()) << c.typed.toStdString();
+        EXPECT_EQ(bOK(*editor).isEnabled(), c.error.isEmpty()) << c.typed.toStdString();
     }
-    EXPECT_EQ(ProdID(*page).Edit()->maxLength(), 6);
+    EXPECT_EQ(ProdID(*editor).Edit()->maxLength(), 6);
 }
 
 TEST_F(ProductDialogTest, SelectingRowsDoesNotEnableOKWhileTheIDIsWrong)
 {
     AddProduct(5, "Kaffee", 1);
     Open(0);
-    Type(ProdID(*page), QString());
-    ASSERT_FALSE(bOK(*page).isEnabled());
+    Type(ProdID(*editor), QString());
+    ASSERT_FALSE(bOK(*editor).isEnabled());
     SelectRow(*List(Kind::Name), 0);
     SelectRow(*List(Kind::Steuer), 0);
     EXPECT_TRUE(Button(Kind::Name, "Edit").isEnabled());
     EXPECT_TRUE(Button(Kind::Name, "Del").isEnabled());
-    EXPECT_FALSE(bOK(*page).isEnabled());
+    EXPECT_FALSE(bOK(*editor).isEnabled());
 }
 
 TEST_F(ProductDialogTest, IDOfOrphanedDayEntriesCannotBeTakenByAChange)
@@ -217,21 +217,21 @@ TEST_F(ProductDialogTest, IDOfOrphanedDayEntriesCannotBeTakenByAChange)
     AddProduct(5, "Kaffee", 1);
     AddDay(kToday, {{5, 2.0}, {9, 1.0}}); // product 9 is gone from the catalogue
     Open(0);
-    Type(ProdID(*page), QStringLiteral("9"));
-    EXPECT_EQ(ProdErr(*page).text(), QStringLiteral("Diese Produkt ID gibt es schon!"));
-    EXPECT_FALSE(bOK(*page).isEnabled());
+    Type(ProdID(*editor), QStringLiteral("9"));
+    EXPECT_EQ(ProdErr(*editor).text(), QStringLiteral("Diese Produkt ID gibt es schon!"));
+    EXPECT_FALSE(bOK(*editor).isEnabled());
 }
 
 TEST_F(ProductDialogTest, SalesFlagCouplesWithThePercentageFlag)
 {
     Open();
     QGroupBox* sales = Box(Kind::Verkauf);
-    cVerkaufSpec(*page).click();
+    cVerkaufSpec(*editor).click();
     EXPECT_FALSE(sales->isEnabled());
     EXPECT_FALSE(List(Kind::Verkauf)->isEnabled());
     EXPECT_FALSE(Button(Kind::Verkauf, "New").isEnabled());
-    EXPECT_TRUE(cEinkaufSpec(*page).isEnabled());
-    cEinkaufSpec(*page).click();
+    EXPECT_TRUE(cEinkaufSpec(*editor).isEnabled());
+    cEinkaufSpec(*editor).click();
     EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (% von Verkaufspreis) "));
 
     // The purchase dialog asks for a percentage now.
@@ -245,10 +245,10 @@ TEST_F(ProductDialogTest, SalesFlagCouplesWithThePercentageFlag)
     });
     Click(Button(Kind::Einkauf, "New"));
 
-    cVerkaufSpec(*page).click();
+    cVerkaufSpec(*editor).click();
     EXPECT_TRUE(sales->isEnabled());
-    EXPECT_FALSE(cEinkaufSpec(*page).isChecked());
-    EXPECT_FALSE(cEinkaufSpec(*page).isEnabled());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isEnabled());
     EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
 }
 
@@ -256,14 +256,14 @@ TEST_F(ProductDialogTest, VariableSalesPriceNeedsNoSalesRowAndKeepsItsRows)
 {
     Open();
     FillRequiredLists();
-    Type(ProdID(*page), QStringLiteral("3"));
+    Type(ProdID(*editor), QStringLiteral("3"));
     SelectRow(*List(Kind::Verkauf), 0);
     Click(Button(Kind::Verkauf, "Del"));
-    EXPECT_FALSE(bOK(*page).isEnabled());
-    cVerkaufSpec(*page).click();
-    EXPECT_TRUE(bOK(*page).isEnabled());
-    cEinkaufSpec(*page).click();
-    Click(bOK(*page));
+    EXPECT_FALSE(bOK(*editor).isEnabled());
+    cVerkaufSpec(*editor).click();
+    EXPECT_TRUE(bOK(*editor).isEnabled());
+    cEinkaufSpec(*editor).click();
+    Click(bOK(*editor));
     const tProduct& product = products.Item(0);
     EXPECT_TRUE(product.VerkaufVariabel);
     EXPECT_TRUE(product.EinkaufProzent);
@@ -275,11 +275,11 @@ TEST_F(ProductDialogTest, StoredPercentageWithoutVariablePriceOpensAndSavesUnche
     AddProduct(5, "Kaffee", 1);
     products.Item(0).EinkaufProzent = true;
     Open(0);
-    EXPECT_FALSE(cEinkaufSpec(*page).isChecked());
-    EXPECT_FALSE(cVerkaufSpec(*page).isChecked());
-    EXPECT_FALSE(cEinkaufSpec(*page).isEnabled());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cVerkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isEnabled());
     EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
-    Click(bOK(*page));
+    Click(bOK(*editor));
     EXPECT_FALSE(products.Item(0).EinkaufProzent);
     EXPECT_FALSE(products.Item(0).VerkaufVariabel);
 }
@@ -304,13 +304,13 @@ TEST_F(ProductDialogTest, ExistingProductShowsItsListsAndFlags)
               (QStringList{QStringLiteral("99-12-30|19"), QStringLiteral("05-03-15|0,3")}));
     // Loaded group rows show the name only.
     EXPECT_EQ(Rows(*List(Kind::Gruppe)), QStringList{QStringLiteral("99-12-30|Speisen")});
-    EXPECT_TRUE(cVerkaufSpec(*page).isChecked());
-    EXPECT_TRUE(cEinkaufSpec(*page).isChecked());
-    EXPECT_TRUE(bOK(*page).isEnabled());
-    EXPECT_EQ(ProdID(*page).Text(), QStringLiteral("4"));
+    EXPECT_TRUE(cVerkaufSpec(*editor).isChecked());
+    EXPECT_TRUE(cEinkaufSpec(*editor).isChecked());
+    EXPECT_TRUE(bOK(*editor).isEnabled());
+    EXPECT_EQ(ProdID(*editor).Text(), QStringLiteral("4"));
 
     // Unchanged rows are written back exactly, dates of another century included.
-    Click(bOK(*page));
+    Click(bOK(*editor));
     const tProduct& saved = products.Item(0);
     EXPECT_EQ(saved.Steuer.ValueAt(kToday), 0.1 + 0.2);
     EXPECT_EQ(saved.Einkauf.Item(0).Date, 0);
@@ -332,8 +332,8 @@ TEST_F(ProductDialogTest, RowsAddedInAnyOrderEndUpSortedByDate)
     AddGroupRow(kToday - 5, 2);
     EXPECT_EQ(Rows(*List(Kind::Gruppe)),
               (QStringList{QStringLiteral("05-03-10|2: Speisen"), QStringLiteral("05-03-20|1: Getränke")}));
-    Type(ProdID(*page), QStringLiteral("1"));
-    Click(bOK(*page));
+    Type(ProdID(*editor), QStringLiteral("1"));
+    Click(bOK(*editor));
     const tProduct& product = products.Item(0);
     ASSERT_EQ(product.Steuer.Count(), 4);
     EXPECT_EQ(product.Steuer.Item(0).Date, kToday - 40);
@@ -369,7 +369,7 @@ TEST_F(ProductDialogTest, ChangeOfARowKeepsItsDateAndTakesTheNewValue)
     Click(Button(Kind::Gruppe, "Edit"));
     EXPECT_EQ(Rows(*List(Kind::Gruppe)), QStringList{QStringLiteral("05-03-15|2: Speisen")});
 
-    Click(bOK(*page));
+    Click(bOK(*editor));
     EXPECT_DOUBLE_EQ(products.Item(0).Verkauf.ValueAt(kToday), 3.46);
     EXPECT_EQ(products.Item(0).Gruppe.ValueAt(kToday), 2);
 }
@@ -418,10 +418,10 @@ TEST_F(ProductDialogTest, GroupThatNoLongerExistsIsReportedAndDropped)
     EXPECT_EQ(prompts.warnings,
               (QStringList{QStringLiteral("Gruppe nicht mehr vorhanden!"), QStringLiteral("Gruppe nicht mehr vorhanden!")}));
     EXPECT_EQ(List(Kind::Gruppe)->topLevelItemCount(), 0);
-    EXPECT_FALSE(bOK(*page).isEnabled());
+    EXPECT_FALSE(bOK(*editor).isEnabled());
     AddGroupRow(kToday - 10, 1);
-    EXPECT_TRUE(bOK(*page).isEnabled());
-    Click(bOK(*page));
+    EXPECT_TRUE(bOK(*editor).isEnabled());
+    Click(bOK(*editor));
     const tTimeintegerList& saved = products.Item(0).Gruppe;
     ASSERT_EQ(saved.Count(), 1);
     EXPECT_EQ(saved.Item(0).Value, 1);
@@ -432,7 +432,7 @@ TEST_F(ProductDialogTest, WithoutGroupsNoGroupRowCanBeAdded)
     groups.Clear();
     Open();
     EXPECT_FALSE(Button(Kind::Gruppe, "New").isEnabled());
-    page->RowNewClick(Kind::Gruppe);
+    editor->RowNewClick(Kind::Gruppe);
     EXPECT_EQ(prompts.warnings, QStringList{QStringLiteral("Noch keine Gruppen definiert!")});
 }
 
@@ -453,11 +453,11 @@ TEST_F(ProductDialogTest, CancelWritesNothing)
 {
     AddProduct(5, "Kaffee", 1);
     Open(0);
-    Type(ProdID(*page), QStringLiteral("6"));
+    Type(ProdID(*editor), QStringLiteral("6"));
     SelectRow(*List(Kind::Name), 0);
     Click(Button(Kind::Name, "Del"));
-    Click(bCancel(*page));
-    EXPECT_EQ(page->result(), QDialog::Rejected);
+    Click(bCancel(*editor));
+    EXPECT_EQ(editor->result(), QDialog::Rejected);
     EXPECT_EQ(products.Item(0).ID, 5);
     EXPECT_EQ(products.Item(0).Name.Count(), 1);
 }
