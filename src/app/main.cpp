@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    kontaro::ui::TKontarosMain window(arguments);
+    kontaro::ui::MainWindow window(arguments);
     window.show();
     return QApplication::exec();
 }

@@ -4,7 +4,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -17,6 +16,7 @@
 #include "controls/controls_texts.h"
 #include "controls/grid_printer.h"
 #include "controls/edit_link.h"
+#include "controls/qt_number_locale.h"
 
 namespace kontaro::controls {
 
@@ -53,13 +53,6 @@ Qt::Alignment ToQtAlignment(grid::HAlign horizontal, grid::VAlign vertical)
     return result;
 }
 
-char AsciiOr(const QString& text, char fallback)
-{
-    if (text.size() == 1 && text.at(0).unicode() < 128)
-        return char(text.at(0).unicode());
-    return fallback;
-}
-
 bool IsGridKey(int key)
 {
     switch (key) {
@@ -86,9 +79,8 @@ ColumnGrid::ColumnGrid(QWidget* parent)
       numericLink_(std::make_unique<LineEditLink>(true)),
       calcLink_(std::make_unique<CalcEditLink>())
 {
-    const QLocale locale;
-    grid_.Options().separators.decimal = AsciiOr(locale.decimalPoint(), '.');
-    grid_.Options().separators.thousand = AsciiOr(locale.groupSeparator(), ',');
+    const numbers::NumberLocale numbers = SystemNumberLocale();
+    grid_.Options().separators = grid::Separators{numbers.decimalSeparator, numbers.thousandSeparator};
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setFocusProxy(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -702,7 +694,7 @@ bool ColumnGrid::Print(QString* error)
     }
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     if (!printSettings_.UseDefaultOrientation)
-        printer.setPageOrientation(printSettings_.Orientation == grid::PrinterOrientation::poLandscape
+        printer.setPageOrientation(printSettings_.Orientation == grid::PrinterOrientation::Landscape
                                        ? QPageLayout::Landscape
                                        : QPageLayout::Portrait);
     if (PrintGridPages({grid_, printSettings_}, printer) == 0) {

@@ -31,7 +31,7 @@ class EditLink;
 class ColumnGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // The grid takes the decimal and thousand separators of the default QLocale.
+    // The grid takes its decimal and thousand separators from SystemNumberLocale().
     explicit ColumnGrid(QWidget* parent = nullptr);
     ~ColumnGrid() override;
 

@@ -11,8 +11,8 @@ inline QString PrintFailed() { return QStringLiteral("Der Druckauftrag konnte ni
 // The print settings dialog.
 inline QString PrintSettingsCaption() { return QStringLiteral("Druckeinstellungen"); }
 inline QString CannotWrite() { return QStringLiteral("In %1 kann nicht geschrieben werden"); }
-inline QString NoGridAssigned() { return QStringLiteral("The dialog does not have a grid component assigned."); }
-inline QString IniFilter() { return QStringLiteral("INI files (*.ini);;All files (*.*)"); }
+inline QString NoGridAssigned() { return QStringLiteral("Dem Dialog ist keine Tabelle zugeordnet."); }
+inline QString IniFilter() { return QStringLiteral("INI-Dateien (*.ini);;Alle Dateien (*.*)"); }
 inline QString GroupGeneral() { return QStringLiteral("Rahmen und Allgemeines"); }
 inline QString GroupFonts() { return QStringLiteral("Schriften"); }
 inline QString GroupDateTime() { return QStringLiteral("Datum und Uhrzeit"); }

@@ -35,7 +35,7 @@ public:
     void Show(const grid::PlainGrid* grid, const grid::PrintSettings& settings)
     {
         constexpr int kDpi = 60;
-        const bool landscape = settings.Orientation == grid::PrinterOrientation::poLandscape;
+        const bool landscape = settings.Orientation == grid::PrinterOrientation::Landscape;
         const QSize a4(210 * kDpi * 10 / 254, 297 * kDpi * 10 / 254);
         page_ = QImage(landscape ? a4.transposed() : a4, QImage::Format_RGB32);
         page_.setDotsPerMeterX(kDpi * 10000 / 254);
@@ -119,110 +119,15 @@ GridPrintSettingsDialog::GridPrintSettingsDialog(QWidget* parent) : QDialog(pare
 
 void GridPrintSettingsDialog::Build()
 {
-    auto* general = new QGroupBox(texts::GroupGeneral());
-    auto* generalForm = new QFormLayout(general);
-    borders_ = Choice(texts::BorderKinds(), "Borders");
-    borderStyle_ = Choice(texts::PenStyles(), "BorderStyle");
-    fitToPage_ = Choice(texts::FitModes(), "FitToPage");
-    generalForm->addRow(texts::Borders(), borders_);
-    generalForm->addRow(texts::BorderStyle(), borderStyle_);
-    generalForm->addRow(texts::FitToPage(), fitToPage_);
-    centered_ = Check(texts::Centered(), "Centered");
-    noAutoSize_ = Check(texts::NoAutoSize(), "NoAutoSize");
-    repeatRows_ = Check(texts::RepeatFixedRows(), "RepeatFixedRows");
-    repeatCols_ = Check(texts::RepeatFixedCols(), "RepeatFixedCols");
-    useDisplayFont_ = Check(texts::UseDisplayFont(), "UseDisplayFont");
-    for (QCheckBox* box : {centered_, noAutoSize_, repeatRows_, repeatCols_, useDisplayFont_})
-        generalForm->addRow(box);
-    useFixedHeight_ = Check(texts::FixedHeight(), "UseFixedHeight");
-    fixedHeight_ = Number(9999, "FixedHeight");
-    useFixedWidth_ = Check(texts::FixedWidth(), "UseFixedWidth");
-    fixedWidth_ = Number(9999, "FixedWidth");
-    generalForm->addRow(useFixedHeight_, fixedHeight_);
-    generalForm->addRow(useFixedWidth_, fixedWidth_);
-
-    auto* fonts = new QGroupBox(texts::GroupFonts());
-    auto* fontGrid = new QGridLayout(fonts);
-    fontName_ = Line("FontName");
-    fontSize_ = Number(99, "FontSize");
-    headerFontName_ = Line("HeaderFontName");
-    headerFontSize_ = Number(99, "HeaderFontSize");
-    footerFontName_ = Line("FooterFontName");
-    footerFontSize_ = Number(99, "FooterFontSize");
-    const std::pair<QString, std::pair<QLineEdit*, QSpinBox*>> fontRows[] = {
-        {texts::CellFont(), {fontName_, fontSize_}},
-        {texts::HeaderFont(), {headerFontName_, headerFontSize_}},
-        {texts::FooterFont(), {footerFontName_, footerFontSize_}},
-    };
-    for (int i = 0; i < 3; ++i) {
-        fontGrid->addWidget(new QLabel(fontRows[i].first), i, 0);
-        fontGrid->addWidget(fontRows[i].second.first, i, 1);
-        fontGrid->addWidget(fontRows[i].second.second, i, 2);
-    }
-
-    auto* dateTime = new QGroupBox(texts::GroupDateTime());
-    auto* dateForm = new QFormLayout(dateTime);
-    datePosition_ = Choice(texts::Positions(), "Date");
-    timePosition_ = Choice(texts::Positions(), "Time");
-    dateFormat_ = Line("DateFormat");
-    dateForm->addRow(texts::Date(), datePosition_);
-    dateForm->addRow(texts::DateFormat(), dateFormat_);
-    dateForm->addRow(texts::Time(), timePosition_);
-
-    auto* title = new QGroupBox(texts::GroupTitle());
-    auto* titleForm = new QFormLayout(title);
-    titlePosition_ = Choice(texts::Positions(), "Title");
-    titleLines_ = new QPlainTextEdit;
-    titleLines_->setObjectName(QStringLiteral("TitleLines"));
-    titleLines_->setMaximumHeight(60);
-    titleForm->addRow(texts::Position(), titlePosition_);
-    titleForm->addRow(titleLines_);
-
-    auto* pages = new QGroupBox(texts::GroupPages());
-    auto* pageForm = new QFormLayout(pages);
-    pagePosition_ = Choice(texts::Positions(), "PageNr");
-    pagePrefix_ = Line("PagePrefix");
-    pageSeparator_ = Line("PageNumSep");
-    pageSuffix_ = Line("PageSuffix");
-    pageForm->addRow(texts::Position(), pagePosition_);
-    pageForm->addRow(texts::Prefix(), pagePrefix_);
-    pageForm->addRow(texts::Separator(), pageSeparator_);
-    pageForm->addRow(texts::Suffix(), pageSuffix_);
-
-    auto* margins = new QGroupBox(texts::GroupMargins());
-    auto* marginForm = new QFormLayout(margins);
-    const char* marginNames[] = {"HeaderSize", "FooterSize", "LeftSize", "RightSize"};
-    const QString marginLabels[] = {texts::Top(), texts::Bottom(), texts::Left(), texts::Right()};
-    for (int i = 0; i < 4; ++i) {
-        margins_[i] = Number(999, marginNames[i]);
-        marginForm->addRow(marginLabels[i], margins_[i]);
-    }
-    auto* spacing = new QGroupBox(texts::GroupSpacing());
-    auto* spacingForm = new QFormLayout(spacing);
-    const char* spacingNames[] = {"RowSpacing", "ColumnSpacing", "TitleSpacing"};
-    const QString spacingLabels[] = {texts::RowSpacing(), texts::ColumnSpacing(), texts::TitleSpacing()};
-    for (int i = 0; i < 3; ++i) {
-        spacings_[i] = Number(999, spacingNames[i]);
-        spacingForm->addRow(spacingLabels[i], spacings_[i]);
-    }
-
-    auto* orientation = new QGroupBox(texts::GroupOrientation());
-    auto* orientationForm = new QFormLayout(orientation);
-    orientation_ = Choice(texts::Orientations(), "Orientation");
-    defaultOrientation_ = Check(texts::UseDefaultOrientation(), "UseDefaultOrientation");
-    orientationForm->addRow(orientation_);
-    orientationForm->addRow(defaultOrientation_);
-
-    auto* file = new QGroupBox(texts::GroupFile());
-    auto* fileRow = new QHBoxLayout(file);
-    auto* load = new QPushButton(texts::LoadSettings());
-    load->setObjectName(QStringLiteral("bLoadSettings"));
-    auto* save = new QPushButton(texts::SaveSettings());
-    save->setObjectName(QStringLiteral("bSaveSettings"));
-    fileRow->addWidget(load);
-    fileRow->addWidget(save);
-    connect(load, &QPushButton::clicked, this, &GridPrintSettingsDialog::LoadSettings);
-    connect(save, &QPushButton::clicked, this, &GridPrintSettingsDialog::SaveSettings);
+    QGroupBox* general = BuildGeneralBox();
+    QGroupBox* fonts = BuildFontBox();
+    QGroupBox* dateTime = BuildDateTimeBox();
+    QGroupBox* title = BuildTitleBox();
+    QGroupBox* pages = BuildPageNumberBox();
+    QGroupBox* margins = BuildMarginBox();
+    QGroupBox* spacing = BuildSpacingBox();
+    QGroupBox* orientation = BuildOrientationBox();
+    QGroupBox* file = BuildFileBox();
 
     preview_ = new PrintPreview(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -249,6 +154,153 @@ void GridPrintSettingsDialog::Build()
     whole->addLayout(columns);
     whole->addWidget(buttons);
 
+    ConnectChanges();
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildGeneralBox()
+{
+    auto* general = new QGroupBox(texts::GroupGeneral());
+    auto* generalForm = new QFormLayout(general);
+    borders_ = Choice(texts::BorderKinds(), "Borders");
+    borderStyle_ = Choice(texts::PenStyles(), "BorderStyle");
+    fitToPage_ = Choice(texts::FitModes(), "FitToPage");
+    generalForm->addRow(texts::Borders(), borders_);
+    generalForm->addRow(texts::BorderStyle(), borderStyle_);
+    generalForm->addRow(texts::FitToPage(), fitToPage_);
+    centered_ = Check(texts::Centered(), "Centered");
+    noAutoSize_ = Check(texts::NoAutoSize(), "NoAutoSize");
+    repeatRows_ = Check(texts::RepeatFixedRows(), "RepeatFixedRows");
+    repeatCols_ = Check(texts::RepeatFixedCols(), "RepeatFixedCols");
+    useDisplayFont_ = Check(texts::UseDisplayFont(), "UseDisplayFont");
+    for (QCheckBox* box : {centered_, noAutoSize_, repeatRows_, repeatCols_, useDisplayFont_})
+        generalForm->addRow(box);
+    useFixedHeight_ = Check(texts::FixedHeight(), "UseFixedHeight");
+    fixedHeight_ = Number(9999, "FixedHeight");
+    useFixedWidth_ = Check(texts::FixedWidth(), "UseFixedWidth");
+    fixedWidth_ = Number(9999, "FixedWidth");
+    generalForm->addRow(useFixedHeight_, fixedHeight_);
+    generalForm->addRow(useFixedWidth_, fixedWidth_);
+    return general;
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildFontBox()
+{
+    auto* fonts = new QGroupBox(texts::GroupFonts());
+    auto* fontGrid = new QGridLayout(fonts);
+    fontName_ = Line("FontName");
+    fontSize_ = Number(99, "FontSize");
+    headerFontName_ = Line("HeaderFontName");
+    headerFontSize_ = Number(99, "HeaderFontSize");
+    footerFontName_ = Line("FooterFontName");
+    footerFontSize_ = Number(99, "FooterFontSize");
+    const std::pair<QString, std::pair<QLineEdit*, QSpinBox*>> fontRows[] = {
+        {texts::CellFont(), {fontName_, fontSize_}},
+        {texts::HeaderFont(), {headerFontName_, headerFontSize_}},
+        {texts::FooterFont(), {footerFontName_, footerFontSize_}},
+    };
+    for (int i = 0; i < 3; ++i) {
+        fontGrid->addWidget(new QLabel(fontRows[i].first), i, 0);
+        fontGrid->addWidget(fontRows[i].second.first, i, 1);
+        fontGrid->addWidget(fontRows[i].second.second, i, 2);
+    }
+    return fonts;
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildDateTimeBox()
+{
+    auto* dateTime = new QGroupBox(texts::GroupDateTime());
+    auto* dateForm = new QFormLayout(dateTime);
+    datePosition_ = Choice(texts::Positions(), "Date");
+    timePosition_ = Choice(texts::Positions(), "Time");
+    dateFormat_ = Line("DateFormat");
+    dateForm->addRow(texts::Date(), datePosition_);
+    dateForm->addRow(texts::DateFormat(), dateFormat_);
+    dateForm->addRow(texts::Time(), timePosition_);
+    return dateTime;
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildTitleBox()
+{
+    auto* title = new QGroupBox(texts::GroupTitle());
+    auto* titleForm = new QFormLayout(title);
+    titlePosition_ = Choice(texts::Positions(), "Title");
+    titleLines_ = new QPlainTextEdit;
+    titleLines_->setObjectName(QStringLiteral("TitleLines"));
+    titleLines_->setMaximumHeight(60);
+    titleForm->addRow(texts::Position(), titlePosition_);
+    titleForm->addRow(titleLines_);
+    return title;
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildPageNumberBox()
+{
+    auto* pages = new QGroupBox(texts::GroupPages());
+    auto* pageForm = new QFormLayout(pages);
+    pagePosition_ = Choice(texts::Positions(), "PageNr");
+    pagePrefix_ = Line("PagePrefix");
+    pageSeparator_ = Line("PageNumSep");
+    pageSuffix_ = Line("PageSuffix");
+    pageForm->addRow(texts::Position(), pagePosition_);
+    pageForm->addRow(texts::Prefix(), pagePrefix_);
+    pageForm->addRow(texts::Separator(), pageSeparator_);
+    pageForm->addRow(texts::Suffix(), pageSuffix_);
+    return pages;
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildMarginBox()
+{
+    auto* margins = new QGroupBox(texts::GroupMargins());
+    auto* marginForm = new QFormLayout(margins);
+    const char* marginNames[] = {"HeaderSize", "FooterSize", "LeftSize", "RightSize"};
+    const QString marginLabels[] = {texts::Top(), texts::Bottom(), texts::Left(), texts::Right()};
+    for (int i = 0; i < 4; ++i) {
+        margins_[i] = Number(999, marginNames[i]);
+        marginForm->addRow(marginLabels[i], margins_[i]);
+    }
+    return margins;
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildSpacingBox()
+{
+    auto* spacing = new QGroupBox(texts::GroupSpacing());
+    auto* spacingForm = new QFormLayout(spacing);
+    const char* spacingNames[] = {"RowSpacing", "ColumnSpacing", "TitleSpacing"};
+    const QString spacingLabels[] = {texts::RowSpacing(), texts::ColumnSpacing(), texts::TitleSpacing()};
+    for (int i = 0; i < 3; ++i) {
+        spacings_[i] = Number(999, spacingNames[i]);
+        spacingForm->addRow(spacingLabels[i], spacings_[i]);
+    }
+    return spacing;
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildOrientationBox()
+{
+    auto* orientation = new QGroupBox(texts::GroupOrientation());
+    auto* orientationForm = new QFormLayout(orientation);
+    orientation_ = Choice(texts::Orientations(), "Orientation");
+    defaultOrientation_ = Check(texts::UseDefaultOrientation(), "UseDefaultOrientation");
+    orientationForm->addRow(orientation_);
+    orientationForm->addRow(defaultOrientation_);
+    return orientation;
+}
+
+QGroupBox* GridPrintSettingsDialog::BuildFileBox()
+{
+    auto* file = new QGroupBox(texts::GroupFile());
+    auto* fileRow = new QHBoxLayout(file);
+    auto* load = new QPushButton(texts::LoadSettings());
+    load->setObjectName(QStringLiteral("bLoadSettings"));
+    auto* save = new QPushButton(texts::SaveSettings());
+    save->setObjectName(QStringLiteral("bSaveSettings"));
+    fileRow->addWidget(load);
+    fileRow->addWidget(save);
+    connect(load, &QPushButton::clicked, this, &GridPrintSettingsDialog::LoadSettings);
+    connect(save, &QPushButton::clicked, this, &GridPrintSettingsDialog::SaveSettings);
+    return file;
+}
+
+void GridPrintSettingsDialog::ConnectChanges()
+{
     // Every change goes into the grid's settings at once.
     const auto apply = [this] { Apply(); };
     for (QComboBox* box : findChildren<QComboBox*>())

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
@@ -55,7 +56,20 @@ protected:
     void done(int result) override;
 
 private:
+    // Builds the group boxes, the preview and the buttons, laid out in three columns.
     void Build();
+    // One group box each, filling the members of its controls.
+    QGroupBox* BuildGeneralBox();
+    QGroupBox* BuildFontBox();
+    QGroupBox* BuildDateTimeBox();
+    QGroupBox* BuildTitleBox();
+    QGroupBox* BuildPageNumberBox();
+    QGroupBox* BuildMarginBox();
+    QGroupBox* BuildSpacingBox();
+    QGroupBox* BuildOrientationBox();
+    QGroupBox* BuildFileBox();
+    // Lets every control write its setting into the grid when it changes.
+    void ConnectChanges();
     void Fill();
     void Apply();
     QString ChosenFile(bool save);

@@ -41,18 +41,18 @@ QFont FromGridFont(const grid::Font& font)
 Qt::PenStyle ToPenStyle(grid::PenStyle style)
 {
     switch (style) {
-    case grid::PenStyle::psDash:
+    case grid::PenStyle::Dash:
         return Qt::DashLine;
-    case grid::PenStyle::psDot:
+    case grid::PenStyle::Dot:
         return Qt::DotLine;
-    case grid::PenStyle::psDashDot:
+    case grid::PenStyle::DashDot:
         return Qt::DashDotLine;
-    case grid::PenStyle::psDashDotDot:
+    case grid::PenStyle::DashDotDot:
         return Qt::DashDotDotLine;
-    case grid::PenStyle::psClear:
+    case grid::PenStyle::Clear:
         return Qt::NoPen;
-    case grid::PenStyle::psSolid:
-    case grid::PenStyle::psInsideFrame:
+    case grid::PenStyle::Solid:
+    case grid::PenStyle::InsideFrame:
         break;
     }
     return Qt::SolidLine;
@@ -60,18 +60,18 @@ Qt::PenStyle ToPenStyle(grid::PenStyle style)
 
 bool IsTop(PrintPosition position)
 {
-    return position == PrintPosition::ppTopLeft || position == PrintPosition::ppTopRight ||
-           position == PrintPosition::ppTopCenter;
+    return position == PrintPosition::TopLeft || position == PrintPosition::TopRight ||
+           position == PrintPosition::TopCenter;
 }
 
 Qt::Alignment PositionAlignment(PrintPosition position)
 {
     switch (position) {
-    case PrintPosition::ppTopRight:
-    case PrintPosition::ppBottomRight:
+    case PrintPosition::TopRight:
+    case PrintPosition::BottomRight:
         return Qt::AlignRight;
-    case PrintPosition::ppTopCenter:
-    case PrintPosition::ppBottomCenter:
+    case PrintPosition::TopCenter:
+    case PrintPosition::BottomCenter:
         return Qt::AlignHCenter;
     default:
         return Qt::AlignLeft;
@@ -128,13 +128,13 @@ public:
         if (total > 0) {
             const double fit = area_.width() / total;
             switch (s.FitToPage) {
-            case grid::FitToPageMode::fpShrink:
+            case grid::FitToPageMode::Shrink:
                 scale_ = std::min(1.0, fit);
                 break;
-            case grid::FitToPageMode::fpGrow:
+            case grid::FitToPageMode::Grow:
                 scale_ = std::max(1.0, fit);
                 break;
-            case grid::FitToPageMode::fpAlways:
+            case grid::FitToPageMode::Always:
                 scale_ = fit;
                 break;
             default:
@@ -192,14 +192,14 @@ private:
     {
         const grid::PrintSettings& s = job_.settings;
         std::map<PrintPosition, QStringList> texts;
-        if (s.Title != PrintPosition::ppNone)
+        if (s.Title != PrintPosition::None)
             for (const std::string& line : s.TitleLines)
                 texts[s.Title] << QString::fromStdString(line);
-        if (s.Date != PrintPosition::ppNone)
+        if (s.Date != PrintPosition::None)
             texts[s.Date] << job_.printedAt.date().toString(QtDateFormat(s.DateFormat));
-        if (s.Time != PrintPosition::ppNone)
+        if (s.Time != PrintPosition::None)
             texts[s.Time] << job_.printedAt.time().toString(QStringLiteral("hh:mm:ss"));
-        if (s.PageNr != PrintPosition::ppNone)
+        if (s.PageNr != PrintPosition::None)
             texts[s.PageNr] << QString::fromStdString(s.PagePrefix) + QString::number(page + 1) +
                                    QString::fromStdString(s.PageNumSep) + QString::number(PageCount()) +
                                    QString::fromStdString(s.PageSuffix);
@@ -213,10 +213,10 @@ private:
         // The page count is not known yet; one line per text is all that matters.
         std::map<PrintPosition, int> lines;
         const grid::PrintSettings& s = job_.settings;
-        if (s.Title != PrintPosition::ppNone)
+        if (s.Title != PrintPosition::None)
             lines[s.Title] += int(s.TitleLines.size());
         for (const PrintPosition p : {s.Date, s.Time, s.PageNr})
-            if (p != PrintPosition::ppNone)
+            if (p != PrintPosition::None)
                 lines[p] += 1;
         for (const auto& [position, count] : lines)
             if (IsTop(position) == top)
@@ -309,13 +309,13 @@ private:
     {
         using K = grid::PrintBorderKind;
         const K kind = job_.settings.Borders;
-        if (kind == K::pbNoborder)
+        if (kind == K::NoBorder)
             return;
         painter.setPen(QPen(Qt::black, 0, ToPenStyle(job_.settings.BorderStyle)));
-        const bool inner = kind == K::pbSingle || kind == K::pbDouble || kind == K::pbCustom;
-        const bool vertical = inner || kind == K::pbVertical || kind == K::pbAroundVertical;
-        const bool horizontal = inner || kind == K::pbHorizontal || kind == K::pbAroundHorizontal;
-        const bool around = kind != K::pbVertical && kind != K::pbHorizontal;
+        const bool inner = kind == K::Single || kind == K::Double || kind == K::Custom;
+        const bool vertical = inner || kind == K::Vertical || kind == K::AroundVertical;
+        const bool horizontal = inner || kind == K::Horizontal || kind == K::AroundHorizontal;
+        const bool around = kind != K::Vertical && kind != K::Horizontal;
         if (vertical) {
             double x = 0;
             for (std::size_t i = 0; i + 1 < cols.size(); ++i) {
@@ -332,7 +332,7 @@ private:
         }
         if (around)
             painter.drawRect(QRectF(0, 0, width, height));
-        if (kind == K::pbDouble) {
+        if (kind == K::Double) {
             const double gap = Padding() / 2;
             painter.drawRect(QRectF(-gap, -gap, width + 2 * gap, height + 2 * gap));
         }

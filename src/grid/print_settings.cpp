@@ -187,7 +187,7 @@ public:
     PrintPosition Position(const char* key) const
     {
         const int value = Integer(key, 0);
-        return value >= 1 && value <= 6 ? PrintPosition(value) : PrintPosition::ppNone;
+        return value >= 1 && value <= 6 ? PrintPosition(value) : PrintPosition::None;
     }
     void Font(const std::string& prefix, PrintFont& font) const
     {
@@ -221,7 +221,7 @@ std::vector<std::string> SplitTitle(const std::string& text)
 PrintSettings DayViewPrintSettings()
 {
     PrintSettings settings;
-    settings.FitToPage = FitToPageMode::fpShrink;
+    settings.FitToPage = FitToPageMode::Shrink;
     return settings;
 }
 

@@ -13,13 +13,12 @@
 namespace kontaro::grid {
 
 enum class PrintBorderKind {
-    pbNoborder, pbSingle, pbDouble, pbVertical, pbHorizontal, pbAround, pbAroundVertical,
-    pbAroundHorizontal, pbCustom,
+    NoBorder, Single, Double, Vertical, Horizontal, Around, AroundVertical, AroundHorizontal, Custom,
 };
-enum class PenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum class PrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
-enum class FitToPageMode { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
-enum class PrinterOrientation { poPortrait, poLandscape };
+enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear, InsideFrame };
+enum class PrintPosition { None, TopLeft, TopRight, TopCenter, BottomLeft, BottomRight, BottomCenter };
+enum class FitToPageMode { Never, Grow, Shrink, Always, Custom };
+enum class PrinterOrientation { Portrait, Landscape };
 
 // Style bits of a print font.
 enum PrintFontStyle : int { kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8 };
@@ -34,12 +33,12 @@ struct PrintFont {
 };
 
 struct PrintSettings {
-    PrintBorderKind Borders = PrintBorderKind::pbSingle;
-    PenStyle BorderStyle = PenStyle::psSolid;
-    PrintPosition Date = PrintPosition::ppNone;
-    PrintPosition Time = PrintPosition::ppNone;
-    PrintPosition PageNr = PrintPosition::ppNone;
-    PrintPosition Title = PrintPosition::ppNone;
+    PrintBorderKind Borders = PrintBorderKind::Single;
+    PenStyle BorderStyle = PenStyle::Solid;
+    PrintPosition Date = PrintPosition::None;
+    PrintPosition Time = PrintPosition::None;
+    PrintPosition PageNr = PrintPosition::None;
+    PrintPosition Title = PrintPosition::None;
     std::string DateFormat = "dd/mm/yyyy";
     std::vector<std::string> TitleLines;
     std::string PagePrefix;
@@ -52,7 +51,7 @@ struct PrintSettings {
     int RowSpacing = 0;
     int ColumnSpacing = 0;
     int TitleSpacing = 0;
-    FitToPageMode FitToPage = FitToPageMode::fpNever;
+    FitToPageMode FitToPage = FitToPageMode::Never;
     bool Centered = true;
     bool NoAutoSize = false;
     bool UseFixedHeight = false;
@@ -66,7 +65,7 @@ struct PrintSettings {
     PrintFont HeaderFont;
     PrintFont FooterFont;
     PrintFont FixedFont; // not stored in the settings file
-    PrinterOrientation Orientation = PrinterOrientation::poPortrait;
+    PrinterOrientation Orientation = PrinterOrientation::Portrait;
     bool UseDefaultOrientation = false;
 
     bool operator==(const PrintSettings&) const = default;
@@ -88,7 +87,7 @@ std::string WritePrintSettings(const PrintSettings& settings, const std::string&
 // Reads the section of the INI text into settings. A missing key gives the
 // file's default for it (not the setting's initial value); an enumeration outside
 // its range leaves the setting as it was, except the four positions, where any
-// value outside 1 to 6 gives ppNone; only "Y" is true. A non-empty "TitleText" of
+// value outside 1 to 6 gives None; only "Y" is true. A non-empty "TitleText" of
 // older files replaces the title lines.
 void ReadPrintSettings(PrintSettings& settings, const std::string& iniText,
                        const std::string& section = kPrintSection);

@@ -13,7 +13,7 @@ namespace {
 // The two catalogue pages, each filling its tab sheet.
 class CatalogueTabs final : public CataloguePages {
 public:
-    CatalogueTabs(TKontarosMain& main, QWidget& tabProducts, QWidget& tabGroups)
+    CatalogueTabs(MainWindow& main, QWidget& tabProducts, QWidget& tabGroups)
         : products_(new ProductsPage(main.Products(), main.Groups(), main.Days(), &tabProducts)),
           groups_(new GroupsPage(main.Groups(), main.Products(), &tabGroups))
     {
@@ -41,7 +41,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<CataloguePages> CreateCataloguePages(TKontarosMain& main, QWidget& tabProducts,
+std::unique_ptr<CataloguePages> CreateCataloguePages(MainWindow& main, QWidget& tabProducts,
                                                      QWidget& tabGroups)
 {
     return std::make_unique<CatalogueTabs>(main, tabProducts, tabGroups);

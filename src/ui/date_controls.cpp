@@ -10,7 +10,7 @@ namespace {
 QString ShortDateFormat() { return QStringLiteral("yy-MM-dd"); }
 } // namespace
 
-TMonthCalendar::TMonthCalendar(QWidget* parent) : QCalendarWidget(parent)
+MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent)
 {
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     // A click on a date, also on the one already selected, is one user change; it
@@ -30,7 +30,7 @@ TMonthCalendar::TMonthCalendar(QWidget* parent) : QCalendarWidget(parent)
     });
 }
 
-bool TMonthCalendar::eventFilter(QObject* watched, QEvent* event)
+bool MonthCalendar::eventFilter(QObject* watched, QEvent* event)
 {
     // The selection follows the mouse from the press on; the click that ends it is
     // the one notification.
@@ -41,14 +41,14 @@ bool TMonthCalendar::eventFilter(QObject* watched, QEvent* event)
     return QCalendarWidget::eventFilter(watched, event);
 }
 
-void TMonthCalendar::SetDate(const QDate& date)
+void MonthCalendar::SetDate(const QDate& date)
 {
     programmatic_ = true;
     setSelectedDate(date);
     programmatic_ = false;
 }
 
-TDatePicker::TDatePicker(QWidget* parent) : QDateTimeEdit(parent)
+DatePicker::DatePicker(QWidget* parent) : QDateTimeEdit(parent)
 {
     setCalendarPopup(true);
     setDisplayFormat(ShortDateFormat());
@@ -58,7 +58,7 @@ TDatePicker::TDatePicker(QWidget* parent) : QDateTimeEdit(parent)
     });
 }
 
-void TDatePicker::SetDate(const QDate& date)
+void DatePicker::SetDate(const QDate& date)
 {
     programmatic_ = true;
     setDateTime(QDateTime(date, time()));

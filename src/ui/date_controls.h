@@ -7,10 +7,10 @@
 
 namespace kontaro::ui {
 
-class TMonthCalendar : public QCalendarWidget {
+class MonthCalendar : public QCalendarWidget {
     Q_OBJECT
 public:
-    explicit TMonthCalendar(QWidget* parent = nullptr);
+    explicit MonthCalendar(QWidget* parent = nullptr);
     void SetDate(const QDate& date);
     QDate Date() const { return selectedDate(); }
 
@@ -26,10 +26,10 @@ private:
     bool clicking_ = false;
 };
 
-class TDatePicker : public QDateTimeEdit {
+class DatePicker : public QDateTimeEdit {
     Q_OBJECT
 public:
-    explicit TDatePicker(QWidget* parent = nullptr);
+    explicit DatePicker(QWidget* parent = nullptr);
     void SetDate(const QDate& date);
 
 signals:

@@ -4,7 +4,6 @@
 
 #include "date_controls.h"
 #include "day_dates.h"
-#include "number_locale.h"
 #include "texts.h"
 
 #include "controls/column_grid.h"
@@ -31,7 +30,7 @@ namespace {
 constexpr int kSideWidth = 162;
 } // namespace
 
-TDayView::TDayView(Project& project, std::function<QString()> fileName, QWidget* parent)
+DayView::DayView(Project& project, std::function<QString()> fileName, QWidget* parent)
     : QWidget(parent), project_(project), fileName_(std::move(fileName))
 {
     CreateComponents();
@@ -43,23 +42,23 @@ TDayView::TDayView(Project& project, std::function<QString()> fileName, QWidget*
     StoreDayOnSwitch = true;
 }
 
-TDayView::~TDayView() = default;
+DayView::~DayView() = default;
 
-void TDayView::CreateComponents()
+void DayView::CreateComponents()
 {
     auto* layout = new QGridLayout(this);
 
-    // Label5 lies under the grid at its place; the grid covers it.
+    // The waiting notice lies under the grid at its place; the grid covers it.
     auto* gridArea = new QWidget(this);
     auto* stack = new QStackedLayout(gridArea);
     stack->setStackingMode(QStackedLayout::StackAll);
     stack->setContentsMargins(0, 0, 0, 0);
-    Label5_ = new QLabel(texts::PleaseWait(), gridArea);
-    Label5_->setObjectName(QStringLiteral("Label5"));
-    Label5_->setAlignment(Qt::AlignCenter);
+    pleaseWait_ = new QLabel(texts::PleaseWait(), gridArea);
+    pleaseWait_->setObjectName(QStringLiteral("PleaseWait"));
+    pleaseWait_->setAlignment(Qt::AlignCenter);
     gDayView_ = new controls::ColumnGrid(gridArea);
     gDayView_->setObjectName(QStringLiteral("gDayView"));
-    stack->addWidget(Label5_);
+    stack->addWidget(pleaseWait_);
     stack->addWidget(gDayView_);
     stack->setCurrentWidget(gDayView_);
     layout->addWidget(gridArea, 0, 0, 2, 1);
@@ -68,7 +67,7 @@ void TDayView::CreateComponents()
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
 
-    calDay_ = new TMonthCalendar(side);
+    calDay_ = new MonthCalendar(side);
     calDay_->setObjectName(QStringLiteral("CalDay"));
     column->addWidget(calDay_);
     // The column is 162 pixels wide unless the calendar needs more to show a
@@ -105,11 +104,11 @@ void TDayView::CreateComponents()
     layout->setColumnStretch(0, 1);
 }
 
-void TDayView::ConnectGrid()
+void DayView::ConnectGrid()
 {
     grid::PlainGrid& grid = Grid();
+    // The grid came with the user's separators, which the set-up keeps.
     grid::SetupDayView(grid);
-    grid.Options().separators = UiSeparators();
 
     grid::GridEvents& events = grid.Events();
     events.OnCellValidate = [this](int col, int row, std::string& value, bool& valid) {
@@ -124,12 +123,12 @@ void TDayView::ConnectGrid()
     events.OnAutoDeleteRow = [this](int row) { gDayViewAutoDeleteRow(row); };
     events.OnCalcFooter = [this](int col, int row, std::string& value) { DayFooterPercent(col, row, value); };
 
-    connect(calDay_, &TMonthCalendar::UserChanged, this, [this] { CalDayClick(); });
+    connect(calDay_, &MonthCalendar::UserChanged, this, [this] { CalDayClick(); });
     connect(calDay_, &QCalendarWidget::activated, this, [this] { gDayView_->setFocus(); });
     gDayView_->installEventFilter(this);
 }
 
-bool TDayView::eventFilter(QObject* watched, QEvent* event)
+bool DayView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == gDayView_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

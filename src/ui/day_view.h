@@ -36,14 +36,14 @@ class HtmlLabel;
 
 namespace kontaro::ui {
 
-class TMonthCalendar;
+class MonthCalendar;
 
-class TDayView : public QWidget {
+class DayView : public QWidget {
     Q_OBJECT
 public:
     // `fileName` gives the project file's full path (empty for an unsaved project).
-    TDayView(Project& project, std::function<QString()> fileName, QWidget* parent = nullptr);
-    ~TDayView() override;
+    DayView(Project& project, std::function<QString()> fileName, QWidget* parent = nullptr);
+    ~DayView() override;
 
     // The day the grid shows and stores into; starts as today.
     DayNumber CurrentDay = 0;
@@ -52,7 +52,8 @@ public:
     // True while the window itself moves the grid's cursor: every row change is allowed.
     bool DayGridBusy = false;
 
-    TMonthCalendar& CalDay() { return *calDay_; }
+    // For the main window, which sets the calendar's day and gives the grid the focus.
+    MonthCalendar& CalDay() { return *calDay_; }
     controls::ColumnGrid& gDayView() { return *gDayView_; }
     grid::PlainGrid& Grid();
 
@@ -96,14 +97,14 @@ private:
     std::function<QString()> fileName_;
 
     controls::ColumnGrid* gDayView_ = nullptr;
-    TMonthCalendar* calDay_ = nullptr;
+    MonthCalendar* calDay_ = nullptr;
     QPushButton* bDayPrint_ = nullptr;
     QPushButton* bDayPrintSet_ = nullptr;
     QPushButton* bDayExport_ = nullptr;
     QProgressBar* MyProgress_ = nullptr;
     QGroupBox* HintBox_ = nullptr;
     controls::HtmlLabel* DayHint_ = nullptr;
-    QLabel* Label5_ = nullptr;
+    QLabel* pleaseWait_ = nullptr;
 };
 
 } // namespace kontaro::ui

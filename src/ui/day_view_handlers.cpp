@@ -5,13 +5,13 @@
 #include "date_controls.h"
 #include "day_dates.h"
 #include "model_text.h"
-#include "number_locale.h"
 #include "texts.h"
 #include "user_prompts.h"
 
 #include "calc/entry_figures.h"
 #include "calc/shown_value.h"
 #include "controls/column_grid.h"
+#include "controls/qt_number_locale.h"
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
 #include "model/globals.h"
@@ -46,19 +46,26 @@ std::string Utf8(const QString& text)
     return text.toStdString();
 }
 
+// The separators of what the user types and sees, as the calculations take them.
+calc::NumberLocale CalcNumbers()
+{
+    const numbers::NumberLocale locale = controls::SystemNumberLocale();
+    return calc::NumberLocale{locale.decimalSeparator, locale.thousandSeparator};
+}
+
 } // namespace
 
-grid::PlainGrid& TDayView::Grid()
+grid::PlainGrid& DayView::Grid()
 {
     return gDayView_->Grid();
 }
 
-void TDayView::SetCellReadOnly(int col, bool readOnly, int row)
+void DayView::SetCellReadOnly(int col, bool readOnly, int row)
 {
     Grid().SetCellReadOnly(col, row, readOnly, readOnly ? grid::kLightYellow : grid::kWindowColour);
 }
 
-QString TDayView::ProductName(int productIndex, DayNumber day) const
+QString DayView::ProductName(int productIndex, DayNumber day) const
 {
     const tProduct& product = project_.Products.Item(productIndex);
     // A product read from a file may lack a name; its row then shows none.
@@ -69,7 +76,7 @@ QString TDayView::ProductName(int productIndex, DayNumber day) const
     return FromModelText(name);
 }
 
-bool TDayView::CursorRowIncomplete() const
+bool DayView::CursorRowIncomplete() const
 {
     const grid::PlainGrid& grid = gDayView_->Grid();
     const int row = grid.CursorRow();
@@ -84,7 +91,7 @@ bool TDayView::CursorRowIncomplete() const
     return gross && *gross == 0.0;
 }
 
-void TDayView::CalDayClick()
+void DayView::CalDayClick()
 {
     grid::PlainGrid& grid = Grid();
     // An edit still open (a shortcut such as Ctrl+S while typing) belongs to the
@@ -116,7 +123,7 @@ void TDayView::CalDayClick()
     DayGridBusy = false;
 }
 
-void TDayView::StoreGrid()
+void DayView::StoreGrid()
 {
     const grid::PlainGrid& grid = gDayView_->Grid();
     tDays& days = project_.Days;
@@ -150,7 +157,7 @@ void TDayView::StoreGrid()
     }
 }
 
-void TDayView::LoadDay()
+void DayView::LoadDay()
 {
     grid::PlainGrid& grid = Grid();
     grid.SetRowCount(3);
@@ -172,7 +179,7 @@ void TDayView::LoadDay()
     grid.RecalcFooter();
 }
 
-void TDayView::ShowEntry(int entryIndex, int dayIndex)
+void DayView::ShowEntry(int entryIndex, int dayIndex)
 {
     grid::PlainGrid& grid = Grid();
     const tDay& day = project_.Days.Item(dayIndex);
@@ -198,7 +205,7 @@ void TDayView::ShowEntry(int entryIndex, int dayIndex)
     gDayViewCellsChanged();
 }
 
-bool TDayView::ValidateProduct(int row, const std::string& text)
+bool DayView::ValidateProduct(int row, const std::string& text)
 {
     grid::PlainGrid& grid = Grid();
     const std::optional<int32_t> id = calc::ReadCellInteger(text);
@@ -230,7 +237,7 @@ bool TDayView::ValidateProduct(int row, const std::string& text)
     return true;
 }
 
-void TDayView::gDayViewCellValidate(int col, int row, std::string& value, bool& valid)
+void DayView::gDayViewCellValidate(int col, int row, std::string& value, bool& valid)
 {
     switch (col) {
     case cProdukt:
@@ -238,14 +245,14 @@ void TDayView::gDayViewCellValidate(int col, int row, std::string& value, bool& 
         break;
     case cMenge:
     case cVerkauf:
-        valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, UiNumberLocale()).has_value();
+        valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, CalcNumbers()).has_value();
         break;
     default:
         break;
     }
 }
 
-void TDayView::gDayViewCellsChanged()
+void DayView::gDayViewCellsChanged()
 {
     grid::PlainGrid& grid = Grid();
     const int row = grid.CursorRow();
@@ -255,7 +262,7 @@ void TDayView::gDayViewCellsChanged()
         return;
     const std::optional<calc::RowFigures> figures =
         calc::ComputeRowFigures(project_.Products, CurrentDay, grid.Cell(cProdukt, row), grid.Cell(cMenge, row),
-                                grid.Cell(cVerkauf, row), UiNumberLocale());
+                                grid.Cell(cVerkauf, row), CalcNumbers());
     if (!figures)
         return;
     if (!project_.Products.Item(productIndex).VerkaufVariabel)
@@ -267,7 +274,7 @@ void TDayView::gDayViewCellsChanged()
     grid.SetCell(cDB1P, row, figures->db1Prozent);
 }
 
-void TDayView::gDayViewRowChanging(int, int, bool& allow)
+void DayView::gDayViewRowChanging(int, int, bool& allow)
 {
     if (DayGridBusy) {
         allow = true;
@@ -280,13 +287,13 @@ void TDayView::gDayViewRowChanging(int, int, bool& allow)
             (filled(cVerkauf) || grid.IsCellReadOnly(cVerkauf, row));
 }
 
-void TDayView::gDayViewColChanging(int oldCol, int, bool& allow)
+void DayView::gDayViewColChanging(int oldCol, int, bool& allow)
 {
     if (oldCol == cProdukt)
         allow = !Grid().Cell(cProdukt, Grid().CursorRow()).empty();
 }
 
-void TDayView::gDayViewCanInsertRow(int row, bool& canInsert)
+void DayView::gDayViewCanInsertRow(int row, bool& canInsert)
 {
     grid::PlainGrid& grid = Grid();
     const bool productValid = ValidateProduct(row, grid.Cell(cProdukt, row));
@@ -295,12 +302,12 @@ void TDayView::gDayViewCanInsertRow(int row, bool& canInsert)
     canInsert = productValid && value && *value != 0.0;
 }
 
-void TDayView::gDayViewAutoInsertRow(int)
+void DayView::gDayViewAutoInsertRow(int)
 {
     Grid().SetCursor(cProdukt, Grid().CursorRow());
 }
 
-void TDayView::gDayViewCanDeleteRow(int row, bool& canDelete)
+void DayView::gDayViewCanDeleteRow(int row, bool& canDelete)
 {
     FlagScope busy(DayGridBusy);
     grid::PlainGrid& grid = Grid();
@@ -313,19 +320,19 @@ void TDayView::gDayViewCanDeleteRow(int row, bool& canDelete)
     }
 }
 
-void TDayView::gDayViewAutoDeleteRow(int row)
+void DayView::gDayViewAutoDeleteRow(int row)
 {
     FlagScope busy(DayGridBusy);
     grid::PlainGrid& grid = Grid();
     grid.SetCursor(grid.CursorCol(), std::clamp(row, grid.FirstDataRow(), grid.LastDataRow()));
 }
 
-void TDayView::DayFooterPercent(int col, int row, std::string& value)
+void DayView::DayFooterPercent(int col, int row, std::string& value)
 {
     if (col != cDB1P)
         return;
     const grid::PlainGrid& grid = gDayView_->Grid();
-    value = calc::DayFooterPercent(grid.Cell(cVerkauf, row), grid.Cell(cDB1, row), UiNumberLocale());
+    value = calc::DayFooterPercent(grid.Cell(cVerkauf, row), grid.Cell(cDB1, row), CalcNumbers());
 }
 
 } // namespace kontaro::ui

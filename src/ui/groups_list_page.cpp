@@ -6,7 +6,7 @@
 #include "ui/catalogue_texts.h"
 #include "ui/modal_runner.h"
 #include "ui/model_text.h"
-#include "ui/new_group.h"
+#include "ui/group_dialog.h"
 #include "ui/user_prompts.h"
 
 #include <QHBoxLayout>
@@ -26,39 +26,39 @@ constexpr int kButtonWidth = 162;
 
 GroupsPage::GroupsPage(tGroups& groups, const tProducts& products, QWidget* parent)
     : QWidget(parent),
-      ListGroups(new QTableView(this)),
-      bNewGroup(new QPushButton(t::ButtonNew(), this)),
-      bEditGroup(new QPushButton(t::ButtonChange(), this)),
-      bDelGroup(new QPushButton(t::ButtonDelete(), this)),
+      ListGroups_(new QTableView(this)),
+      bNewGroup_(new QPushButton(t::ButtonNew(), this)),
+      bEditGroup_(new QPushButton(t::ButtonChange(), this)),
+      bDelGroup_(new QPushButton(t::ButtonDelete(), this)),
       groups_(groups),
       products_(products),
       model_(new GroupListModel(groups, this))
 {
-    ListGroups->setObjectName(QStringLiteral("ListGroups"));
-    bNewGroup->setObjectName(QStringLiteral("bNewGroup"));
-    bEditGroup->setObjectName(QStringLiteral("bEditGroup"));
-    bDelGroup->setObjectName(QStringLiteral("bDelGroup"));
+    ListGroups_->setObjectName(QStringLiteral("ListGroups"));
+    bNewGroup_->setObjectName(QStringLiteral("bNewGroup"));
+    bEditGroup_->setObjectName(QStringLiteral("bEditGroup"));
+    bDelGroup_->setObjectName(QStringLiteral("bDelGroup"));
 
-    ListGroups->setModel(model_);
-    SetupCatalogueList(*ListGroups);
-    connect(ListGroups->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    ListGroups_->setModel(model_);
+    SetupCatalogueList(*ListGroups_);
+    connect(ListGroups_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &GroupsPage::ListGroupsChange);
-    connect(ListGroups, &QTableView::activated, this, &GroupsPage::bEditGroupClick);
+    connect(ListGroups_, &QTableView::activated, this, &GroupsPage::bEditGroupClick);
 
-    bEditGroup->setEnabled(false);
-    bDelGroup->setEnabled(false);
-    connect(bNewGroup, &QPushButton::clicked, this, &GroupsPage::bNewGroupClick);
-    connect(bEditGroup, &QPushButton::clicked, this, &GroupsPage::bEditGroupClick);
-    connect(bDelGroup, &QPushButton::clicked, this, &GroupsPage::bDelGroupClick);
+    bEditGroup_->setEnabled(false);
+    bDelGroup_->setEnabled(false);
+    connect(bNewGroup_, &QPushButton::clicked, this, &GroupsPage::bNewGroupClick);
+    connect(bEditGroup_, &QPushButton::clicked, this, &GroupsPage::bEditGroupClick);
+    connect(bDelGroup_, &QPushButton::clicked, this, &GroupsPage::bDelGroupClick);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {bNewGroup, bEditGroup, bDelGroup}) {
+    for (QPushButton* button : {bNewGroup_, bEditGroup_, bDelGroup_}) {
         button->setFixedWidth(kButtonWidth);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(ListGroups, 1);
+    layout->addWidget(ListGroups_, 1);
     layout->addLayout(buttons);
 }
 
@@ -70,22 +70,22 @@ void GroupsPage::Reset()
 
 int GroupsPage::SelectedIndex() const
 {
-    const QModelIndexList rows = ListGroups->selectionModel()->selectedRows();
+    const QModelIndexList rows = ListGroups_->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void GroupsPage::ListGroupsChange()
 {
     const bool selected = SelectedIndex() >= 0;
-    bEditGroup->setEnabled(selected);
-    bDelGroup->setEnabled(selected);
+    bEditGroup_->setEnabled(selected);
+    bDelGroup_->setEnabled(selected);
 }
 
 void GroupsPage::SelectID(int32_t id)
 {
     const int index = groups_.IndexOfID(id);
     if (index >= 0)
-        ListGroups->selectRow(index);
+        ListGroups_->selectRow(index);
     ListGroupsChange();
 }
 
@@ -99,7 +99,7 @@ std::vector<int32_t> GroupsPage::IDsInUse() const
 
 void GroupsPage::bNewGroupClick()
 {
-    TNewGroup editor(window());
+    GroupDialog editor(window());
     editor.IDList = IDsInUse();
     editor.OldID = -1;
     if (RunModal(editor) != QDialog::Accepted)
@@ -117,15 +117,14 @@ void GroupsPage::bEditGroupClick()
 {
     const int index = SelectedIndex();
     if (index < 0) {
-        bEditGroup->setEnabled(false);
+        bEditGroup_->setEnabled(false);
         return;
     }
     tGroup& group = groups_.Item(index);
-    TNewGroup editor(window());
+    GroupDialog editor(window());
     editor.IDList = IDsInUse();
     editor.OldID = group.ID;
-    editor.eID->SetText(QString::number(group.ID));
-    editor.eName->SetText(FromModelText(group.Name));
+    editor.ShowGroup(group.ID, FromModelText(group.Name));
     if (RunModal(editor) != QDialog::Accepted)
         return;
     group.ID = editor.GroupID();
@@ -151,7 +150,7 @@ void GroupsPage::bDelGroupClick()
 {
     const int index = SelectedIndex();
     if (index < 0) {
-        bDelGroup->setEnabled(false);
+        bDelGroup_->setEnabled(false);
         return;
     }
     if (GroupUsed(groups_.Item(index).ID)) {

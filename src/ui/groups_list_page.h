@@ -27,11 +27,6 @@ class GroupsPage : public QWidget {
 public:
     GroupsPage(tGroups& groups, const tProducts& products, QWidget* parent = nullptr);
 
-    QTableView* const ListGroups;
-    QPushButton* const bNewGroup;
-    QPushButton* const bEditGroup;
-    QPushButton* const bDelGroup;
-
     // Shows the groups as they are now (after New, Load or any change of them).
     void Reset();
 
@@ -46,6 +41,10 @@ private:
     std::vector<int32_t> IDsInUse() const;
     bool GroupUsed(int32_t id) const;
 
+    QTableView* const ListGroups_;
+    QPushButton* const bNewGroup_;
+    QPushButton* const bEditGroup_;
+    QPushButton* const bDelGroup_;
     tGroups& groups_;
     const tProducts& products_;
     GroupListModel* const model_;

@@ -36,7 +36,7 @@ constexpr int kListedDrops = 15;
 
 } // namespace
 
-TKontarosMain::TKontarosMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("KontarosMain"));
     setWindowTitle(texts::AppTitle());
@@ -49,11 +49,11 @@ TKontarosMain::TKontarosMain(const QStringList& arguments, QWidget* parent) : QM
     // Start-up: the day view starts on today (its own set-up), every sheet hidden,
     // no project until New or Load.
     myPages_->SetPagesVisible(false);
-    tSave_->setEnabled(false);
-    Speichern1_->setEnabled(false);
-    Speichernals1_->setEnabled(false);
-    Ansicht1_->setEnabled(false);
-    for (QAction* item : Ansicht1_->actions())
+    saveTool_->setEnabled(false);
+    saveItem_->setEnabled(false);
+    saveAsItem_->setEnabled(false);
+    viewMenu_->setEnabled(false);
+    for (QAction* item : viewMenu_->actions())
         item->setEnabled(false);
 
     if (!arguments.isEmpty()) {
@@ -65,7 +65,7 @@ TKontarosMain::TKontarosMain(const QStringList& arguments, QWidget* parent) : QM
     }
 }
 
-TKontarosMain::~TKontarosMain()
+MainWindow::~MainWindow()
 {
     // The pages refer to the collections, so they go first; the collections then go
     // in the order days, products, groups.
@@ -76,13 +76,13 @@ TKontarosMain::~TKontarosMain()
     project_.Groups.Clear();
 }
 
-void TKontarosMain::CreatePages()
+void MainWindow::CreatePages()
 {
-    myPages_ = new TPageControl(this);
+    myPages_ = new PageControl(this);
     myPages_->setObjectName(QStringLiteral("MyPages"));
     setCentralWidget(myPages_);
 
-    dayView_ = new TDayView(project_, [this] { return fileName_; }, myPages_);
+    dayView_ = new DayView(project_, [this] { return fileName_; }, myPages_);
     dayView_->setObjectName(QStringLiteral("tabDayView"));
     myPages_->addTab(dayView_, texts::PageDayView());
 
@@ -108,7 +108,7 @@ void TKontarosMain::CreatePages()
     myPages_->SetChangingHandler([this](int leaving, int entering) { return MyPagesChanging(leaving, entering); });
 }
 
-void TKontarosMain::CreateCommands()
+void MainWindow::CreateCommands()
 {
     auto makeAction = [this](const char* name, const QString& caption) {
         auto* action = new QAction(caption, this);
@@ -119,55 +119,55 @@ void TKontarosMain::CreateCommands()
     QToolBar* toolBar = addToolBar(QString());
     toolBar->setObjectName(QStringLiteral("ToolBar"));
     toolBar->setMovable(false);
-    QAction* tLoad = makeAction("tLoad", texts::ToolLoad());
-    tLoad->setToolTip(texts::ToolLoad());
-    tSave_ = makeAction("tSave", texts::ToolSave());
-    tSave_->setToolTip(texts::ToolSave());
-    toolBar->addAction(tLoad);
-    toolBar->addAction(tSave_);
-    connect(tLoad, &QAction::triggered, this, [this] { tLoadClick(); });
-    connect(tSave_, &QAction::triggered, this, [this] { tSaveClick(); });
+    QAction* openTool = makeAction("tLoad", texts::ToolLoad());
+    openTool->setToolTip(texts::ToolLoad());
+    saveTool_ = makeAction("tSave", texts::ToolSave());
+    saveTool_->setToolTip(texts::ToolSave());
+    toolBar->addAction(openTool);
+    toolBar->addAction(saveTool_);
+    connect(openTool, &QAction::triggered, this, [this] { OpenProject(); });
+    connect(saveTool_, &QAction::triggered, this, [this] { SaveProject(); });
 
-    QMenu* Datei1 = menuBar()->addMenu(texts::MenuFile());
-    Datei1->setObjectName(QStringLiteral("Datei1"));
-    QAction* Neu1 = makeAction("Neu1", texts::MenuNew());
-    Neu1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* Laden1 = makeAction("Laden1", texts::MenuLoad());
-    Laden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    Speichern1_ = makeAction("Speichern1", texts::MenuSave());
-    Speichern1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    Speichernals1_ = makeAction("Speichernals1", texts::MenuSaveAs());
-    Speichernals1_->setShortcut(QKeySequence(Qt::Key_F12));
-    QAction* Beenden1 = makeAction("Beenden1", texts::MenuExit());
-    Datei1->addActions({Neu1, Laden1, Speichern1_, Speichernals1_});
-    Datei1->addSeparator();
-    Datei1->addAction(Beenden1);
-    connect(Neu1, &QAction::triggered, this, [this] { Neu1Click(); });
-    connect(Laden1, &QAction::triggered, this, [this] { tLoadClick(); });
-    connect(Speichern1_, &QAction::triggered, this, [this] { tSaveClick(); });
-    connect(Speichernals1_, &QAction::triggered, this, [this] { Speichernals1Click(); });
-    connect(Beenden1, &QAction::triggered, this, [this] { Beenden1Click(); });
+    QMenu* fileMenu = menuBar()->addMenu(texts::MenuFile());
+    fileMenu->setObjectName(QStringLiteral("FileMenu"));
+    QAction* newItem = makeAction("NewProject", texts::MenuNew());
+    newItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* openItem = makeAction("OpenProject", texts::MenuLoad());
+    openItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveItem_ = makeAction("SaveProject", texts::MenuSave());
+    saveItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAsItem_ = makeAction("SaveProjectAs", texts::MenuSaveAs());
+    saveAsItem_->setShortcut(QKeySequence(Qt::Key_F12));
+    QAction* exitItem = makeAction("ExitProgram", texts::MenuExit());
+    fileMenu->addActions({newItem, openItem, saveItem_, saveAsItem_});
+    fileMenu->addSeparator();
+    fileMenu->addAction(exitItem);
+    connect(newItem, &QAction::triggered, this, [this] { NewProject(); });
+    connect(openItem, &QAction::triggered, this, [this] { OpenProject(); });
+    connect(saveItem_, &QAction::triggered, this, [this] { SaveProject(); });
+    connect(saveAsItem_, &QAction::triggered, this, [this] { SaveProjectAs(); });
+    connect(exitItem, &QAction::triggered, this, [this] { ExitProgram(); });
 
-    Ansicht1_ = menuBar()->addMenu(texts::MenuView());
-    Ansicht1_->setObjectName(QStringLiteral("Ansicht1"));
+    viewMenu_ = menuBar()->addMenu(texts::MenuView());
+    viewMenu_->setObjectName(QStringLiteral("ViewMenu"));
     const struct {
         const char* name;
         QString caption;
-    } views[PageCount] = {
-        {"agesansicht1", texts::PageDayView()},   {"Monatsansicht1", texts::PageMonthView()},
-        {"Jahresansicht1", texts::PageYearView()}, {"Produkte1", texts::PageProducts()},
-        {"Gruppen1", texts::PageGroups()},
+    } views[kPageCount] = {
+        {"ShowDayView", texts::PageDayView()},   {"ShowMonthView", texts::PageMonthView()},
+        {"ShowYearView", texts::PageYearView()}, {"ShowProducts", texts::PageProducts()},
+        {"ShowGroups", texts::PageGroups()},
     };
-    for (int page = 0; page < PageCount; ++page) {
-        QAction* item = makeAction(views[page].name, views[page].caption);
-        item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + page)));
-        item->setData(page);
-        Ansicht1_->addAction(item);
-        connect(item, &QAction::triggered, this, [this, page] { agesansicht1Click(page); });
+    for (int index = 0; index < kPageCount; ++index) {
+        QAction* item = makeAction(views[index].name, views[index].caption);
+        item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index)));
+        item->setData(index);
+        viewMenu_->addAction(item);
+        connect(item, &QAction::triggered, this, [this, index] { ShowPage(Page(index)); });
     }
 }
 
-void TKontarosMain::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
@@ -179,39 +179,39 @@ void TKontarosMain::showEvent(QShowEvent* event)
     }
     QMainWindow::showEvent(event);
     // A project loaded at start-up was shown before the grid could take the focus.
-    if (projectOpen_ && myPages_->currentIndex() == PageDayView)
+    if (projectOpen_ && myPages_->currentIndex() == int(Page::DayView))
         dayView_->gDayView().setFocus();
 }
 
-void TKontarosMain::SetFileName(const QString& name)
+void MainWindow::SetFileName(const QString& name)
 {
     fileName_ = name;
     setWindowTitle(name.isEmpty() ? texts::AppTitle() : name);
 }
 
-void TKontarosMain::SetProjectOpen(bool open)
+void MainWindow::SetProjectOpen(bool open)
 {
     if (open == projectOpen_)
         return;
     projectOpen_ = open;
     myPages_->SetPagesVisible(open);
-    tSave_->setEnabled(open);
-    Speichern1_->setEnabled(open);
-    Speichernals1_->setEnabled(open);
-    Ansicht1_->setEnabled(open);
+    saveTool_->setEnabled(open);
+    saveItem_->setEnabled(open);
+    saveAsItem_->setEnabled(open);
+    viewMenu_->setEnabled(open);
     // A disabled menu keeps its items' shortcuts alive; the items follow it.
-    for (QAction* item : Ansicht1_->actions())
+    for (QAction* item : viewMenu_->actions())
         item->setEnabled(open);
 }
 
-void TKontarosMain::ResetProject()
+void MainWindow::ResetProject()
 {
     project_.Groups.Clear();
     project_.Products.Clear();
     project_.Days.Clear();
     cataloguePages_->ListsChanged();
 
-    TDayView& day = *dayView_;
+    DayView& day = *dayView_;
     day.CalDay().SetDate(DateOfDay(0));
     day.StoreDayOnSwitch = false;
     day.CalDayClick();
@@ -219,7 +219,7 @@ void TKontarosMain::ResetProject()
     day.StoreDayOnSwitch = true;
 }
 
-void TKontarosMain::Neu1Click(bool fromUser)
+void MainWindow::NewProject(bool fromUser)
 {
     if (fromUser && projectOpen_ && Prompts().ConfirmYesNo(this, texts::AskNew()) != Answer::Yes)
         return;
@@ -227,10 +227,10 @@ void TKontarosMain::Neu1Click(bool fromUser)
     if (fromUser)
         SetFileName(QString());
     SetProjectOpen(true);
-    myPages_->SetActivePage(PageDayView);
+    myPages_->SetActivePage(int(Page::DayView));
 }
 
-void TKontarosMain::tLoadClick(bool fromUser)
+void MainWindow::OpenProject(bool fromUser)
 {
     if (fromUser) {
         if (projectOpen_ && Prompts().ConfirmYesNo(this, texts::AskLoad()) != Answer::Yes)
@@ -245,9 +245,9 @@ void TKontarosMain::tLoadClick(bool fromUser)
     LoadFileName();
 }
 
-void TKontarosMain::LoadFileName()
+void MainWindow::LoadFileName()
 {
-    Neu1Click(false);
+    NewProject(false);
 
     const LoadResult result = LoadProjectFile(fileName_.toStdString(), project_);
     if (result.status != LoadStatus::Ok) {
@@ -264,7 +264,7 @@ void TKontarosMain::LoadFileName()
     cataloguePages_->ListsChanged();
 
     if (project_.Days.Count() > 0) {
-        TDayView& day = *dayView_;
+        DayView& day = *dayView_;
         day.CalDay().SetDate(DateOfDay(project_.Days.Item(project_.Days.Count() - 1).Date));
         // The grid is the reset's empty one: storing it would delete a day stored
         // under day number 0.
@@ -273,12 +273,12 @@ void TKontarosMain::LoadFileName()
         day.StoreDayOnSwitch = true;
     }
     SetProjectOpen(true);
-    myPages_->SetActivePage(PageDayView);
+    myPages_->SetActivePage(int(Page::DayView));
     if (!result.report.Empty())
         WarnAboutDroppedElements(result.report);
 }
 
-void TKontarosMain::WarnAboutDroppedElements(const LoadReport& report)
+void MainWindow::WarnAboutDroppedElements(const LoadReport& report)
 {
     QStringList lines;
     const int listed = std::min<int>(kListedDrops, int(report.details.size()));
@@ -290,13 +290,13 @@ void TKontarosMain::WarnAboutDroppedElements(const LoadReport& report)
                                 lines.join(QLatin1Char('\n')));
 }
 
-bool TKontarosMain::tSaveClick()
+bool MainWindow::SaveProject()
 {
     if (fileName_.isEmpty())
-        return Speichernals1Click();
+        return SaveProjectAs();
     // The grid is newer than the data only while the day view is shown; any other
     // page was entered with the grid stored, and may have changed the data since.
-    if (myPages_->currentIndex() == PageDayView)
+    if (myPages_->currentIndex() == int(Page::DayView))
         dayView_->CalDayClick();
     const SaveResult result = SaveProjectFile(fileName_.toStdString(), project_);
     if (!result.ok) {
@@ -306,7 +306,7 @@ bool TKontarosMain::tSaveClick()
     return true;
 }
 
-bool TKontarosMain::Speichernals1Click()
+bool MainWindow::SaveProjectAs()
 {
     FileDialogOptions options = ProjectDialogOptions();
     options.initialFileName = fileName_;
@@ -315,15 +315,15 @@ bool TKontarosMain::Speichernals1Click()
     if (!chosen)
         return false;
     SetFileName(*chosen);
-    return tSaveClick();
+    return SaveProject();
 }
 
-void TKontarosMain::Beenden1Click()
+void MainWindow::ExitProgram()
 {
     close();
 }
 
-void TKontarosMain::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (project_.Groups.Count() > 0) {
         switch (Prompts().ConfirmYesNoCancel(this, texts::AskSaveOnExit())) {
@@ -332,7 +332,7 @@ void TKontarosMain::closeEvent(QCloseEvent* event)
             return;
         case Answer::Yes:
             // A failed or cancelled save keeps the window, so nothing is lost.
-            if (!tSaveClick()) {
+            if (!SaveProject()) {
                 event->ignore();
                 return;
             }
@@ -344,10 +344,10 @@ void TKontarosMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool TKontarosMain::MyPagesChanging(int leaving, int)
+bool MainWindow::MyPagesChanging(int leaving, int)
 {
-    TDayView& day = *dayView_;
-    if (leaving == PageDayView) {
+    DayView& day = *dayView_;
+    if (leaving == int(Page::DayView)) {
         day.CalDayClick();
     } else {
         day.StoreDayOnSwitch = false;
@@ -357,10 +357,10 @@ bool TKontarosMain::MyPagesChanging(int leaving, int)
     return true;
 }
 
-void TKontarosMain::agesansicht1Click(int page)
+void MainWindow::ShowPage(Page page)
 {
-    MyPagesChanging(myPages_->currentIndex(), page);
-    myPages_->SetActivePage(page);
+    MyPagesChanging(myPages_->currentIndex(), int(page));
+    myPages_->SetActivePage(int(page));
 }
 
 } // namespace kontaro::ui

@@ -1,13 +1,13 @@
 #pragma once
-// TKontarosMain: the program's one main window. It owns the open project (groups,
+// MainWindow: the program's one main window. It owns the open project (groups,
 // products, days), hosts the five pages in MyPages and carries the file commands
-// (New, Load, Save, Save as, Exit) with their questions. Every question and
+// (new, open, save, save as, exit) with their questions. Every question and
 // warning goes through Prompts(), so tests drive the window with scripted answers.
 //
 // Pages, in this order: 0 "Tagesansicht" (tabDayView), 1 "Summenansicht"
 // (tabMonthView), 2 "Gruppenansicht" (tabYearView), 3 "Produkte" (tabProducts),
 // 4 "Gruppen" (tabGroups). The catalogue pages fill sheets 3 and 4 through
-// catalogue_hook.h; the summary sheets are empty until their pages exist.
+// catalogue_hook.h; the two summary sheets are empty.
 #include "model/project_file.h"
 
 #include <QMainWindow>
@@ -22,18 +22,19 @@ class QMenu;
 namespace kontaro::ui {
 
 class CataloguePages;
-class TDayView;
-class TPageControl;
+class DayView;
+class PageControl;
 
-class TKontarosMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum Page { PageDayView = 0, PageMonthView, PageYearView, PageProducts, PageGroups, PageCount };
+    enum class Page { DayView = 0, MonthView, YearView, Products, Groups };
+    static constexpr int kPageCount = 5;
 
     // `arguments` are the command-line arguments without the program name; a first
     // argument naming an existing file is loaded before the window is shown.
-    explicit TKontarosMain(const QStringList& arguments = {}, QWidget* parent = nullptr);
-    ~TKontarosMain() override;
+    explicit MainWindow(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     tGroups& Groups() { return project_.Groups; }
     tProducts& Products() { return project_.Products; }
@@ -41,22 +42,20 @@ public:
 
     bool ProjectOpen() const { return projectOpen_; }
     const QString& FileName() const { return fileName_; }
-    TDayView& DayView() { return *dayView_; }
-    TPageControl& MyPages() { return *myPages_; }
 
     void SetFileName(const QString& name);
     void SetProjectOpen(bool open);
 
     // The file commands. `fromUser` is false when the window runs them itself: then
     // no question, no dialog and no change of the file name.
-    void Neu1Click(bool fromUser = true);
-    void tLoadClick(bool fromUser = true);
+    void NewProject(bool fromUser = true);
+    void OpenProject(bool fromUser = true);
     // True when the project was written.
-    bool tSaveClick();
-    bool Speichernals1Click();
-    void Beenden1Click();
-    // The view menu: the page-change step, then the page with this index.
-    void agesansicht1Click(int page);
+    bool SaveProject();
+    bool SaveProjectAs();
+    void ExitProgram();
+    // The view menu: the page-change step, then the page.
+    void ShowPage(Page page);
     // Runs before the user changes the page; always allows it.
     bool MyPagesChanging(int leaving, int entering);
 
@@ -67,7 +66,7 @@ protected:
 private:
     void CreatePages();
     void CreateCommands();
-    // Load of FileName without questions (Load from step 2 on).
+    // Loads FileName without questions (OpenProject once the file is chosen).
     void LoadFileName();
     void ResetProject();
     void WarnAboutDroppedElements(const LoadReport& report);
@@ -77,14 +76,14 @@ private:
     bool projectOpen_ = false;
     bool centred_ = false;
 
-    TPageControl* myPages_ = nullptr;
-    TDayView* dayView_ = nullptr;
+    PageControl* myPages_ = nullptr;
+    DayView* dayView_ = nullptr;
     std::unique_ptr<CataloguePages> cataloguePages_;
 
-    QAction* tSave_ = nullptr;
-    QAction* Speichern1_ = nullptr;
-    QAction* Speichernals1_ = nullptr;
-    QMenu* Ansicht1_ = nullptr;
+    QAction* saveTool_ = nullptr;
+    QAction* saveItem_ = nullptr;
+    QAction* saveAsItem_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
 };
 
 } // namespace kontaro::ui

@@ -3,12 +3,12 @@
 
 namespace kontaro::ui {
 
-TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent)
+PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
 {
-    connect(this, &QTabWidget::currentChanged, this, &TPageControl::UserChanged);
+    connect(this, &QTabWidget::currentChanged, this, &PageControl::UserChanged);
 }
 
-void TPageControl::SetActivePage(int index)
+void PageControl::SetActivePage(int index)
 {
     programmatic_ = true;
     setCurrentIndex(index);
@@ -16,7 +16,7 @@ void TPageControl::SetActivePage(int index)
     shown_ = currentIndex();
 }
 
-void TPageControl::SetPagesVisible(bool visible)
+void PageControl::SetPagesVisible(bool visible)
 {
     programmatic_ = true;
     for (int i = 0; i < count(); ++i)
@@ -27,7 +27,7 @@ void TPageControl::SetPagesVisible(bool visible)
     shown_ = currentIndex();
 }
 
-void TPageControl::UserChanged(int index)
+void PageControl::UserChanged(int index)
 {
     // Qt moves the current index itself when tabs are hidden; only the user's change
     // (click, keys, wheel on the tab bar) is announced.

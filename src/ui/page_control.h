@@ -8,14 +8,14 @@
 
 namespace kontaro::ui {
 
-class TPageControl : public QTabWidget {
+class PageControl : public QTabWidget {
     Q_OBJECT
 public:
     // Called with the page being left and the page the user chose, before any other
     // event is handled; returning false keeps the page being left.
     using ChangingHandler = std::function<bool(int leaving, int entering)>;
 
-    explicit TPageControl(QWidget* parent = nullptr);
+    explicit PageControl(QWidget* parent = nullptr);
 
     void SetChangingHandler(ChangingHandler handler) { changing_ = std::move(handler); }
     // Shows the page without notification.

@@ -6,7 +6,7 @@
 #include "ui/catalogue_models.h"
 #include "ui/catalogue_texts.h"
 #include "ui/modal_runner.h"
-#include "ui/product_page.h"
+#include "ui/product_dialog.h"
 #include "ui/user_prompts.h"
 
 #include <QHBoxLayout>
@@ -26,43 +26,43 @@ constexpr int kButtonWidth = 162;
 
 ProductsPage::ProductsPage(tProducts& products, const tGroups& groups, tDays& days, QWidget* parent)
     : QWidget(parent),
-      ListProducts(new QTableView(this)),
-      bAddProd(new QPushButton(t::ButtonNew(), this)),
-      bEditProd(new QPushButton(t::ButtonChange(), this)),
-      bDelProd(new QPushButton(t::ButtonDelete(), this)),
-      bExportProd(new QPushButton(t::ButtonExportOverview(), this)),
+      ListProducts_(new QTableView(this)),
+      bAddProd_(new QPushButton(t::ButtonNew(), this)),
+      bEditProd_(new QPushButton(t::ButtonChange(), this)),
+      bDelProd_(new QPushButton(t::ButtonDelete(), this)),
+      bExportProd_(new QPushButton(t::ButtonExportOverview(), this)),
       products_(products),
       groups_(groups),
       days_(days),
       model_(new ProductListModel(products, this))
 {
-    ListProducts->setObjectName(QStringLiteral("ListProducts"));
-    bAddProd->setObjectName(QStringLiteral("bAddProd"));
-    bEditProd->setObjectName(QStringLiteral("bEditProd"));
-    bDelProd->setObjectName(QStringLiteral("bDelProd"));
-    bExportProd->setObjectName(QStringLiteral("bExportProd"));
+    ListProducts_->setObjectName(QStringLiteral("ListProducts"));
+    bAddProd_->setObjectName(QStringLiteral("bAddProd"));
+    bEditProd_->setObjectName(QStringLiteral("bEditProd"));
+    bDelProd_->setObjectName(QStringLiteral("bDelProd"));
+    bExportProd_->setObjectName(QStringLiteral("bExportProd"));
     grid::SetupExportGrid(gExportGrid);
 
-    ListProducts->setModel(model_);
-    SetupCatalogueList(*ListProducts);
-    connect(ListProducts->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    ListProducts_->setModel(model_);
+    SetupCatalogueList(*ListProducts_);
+    connect(ListProducts_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ProductsPage::ListProductsChange);
-    connect(ListProducts, &QTableView::activated, this, &ProductsPage::bEditProdClick);
+    connect(ListProducts_, &QTableView::activated, this, &ProductsPage::bEditProdClick);
 
-    bEditProd->setEnabled(false);
-    bDelProd->setEnabled(false);
-    connect(bAddProd, &QPushButton::clicked, this, &ProductsPage::bAddProdClick);
-    connect(bEditProd, &QPushButton::clicked, this, &ProductsPage::bEditProdClick);
-    connect(bDelProd, &QPushButton::clicked, this, &ProductsPage::bDelProdClick);
+    bEditProd_->setEnabled(false);
+    bDelProd_->setEnabled(false);
+    connect(bAddProd_, &QPushButton::clicked, this, &ProductsPage::bAddProdClick);
+    connect(bEditProd_, &QPushButton::clicked, this, &ProductsPage::bEditProdClick);
+    connect(bDelProd_, &QPushButton::clicked, this, &ProductsPage::bDelProdClick);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {bAddProd, bEditProd, bDelProd, bExportProd}) {
+    for (QPushButton* button : {bAddProd_, bEditProd_, bDelProd_, bExportProd_}) {
         button->setFixedWidth(kButtonWidth);
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(ListProducts, 1);
+    layout->addWidget(ListProducts_, 1);
     layout->addLayout(buttons);
 }
 
@@ -74,30 +74,30 @@ void ProductsPage::Reset()
 
 int ProductsPage::SelectedIndex() const
 {
-    const QModelIndexList rows = ListProducts->selectionModel()->selectedRows();
+    const QModelIndexList rows = ListProducts_->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void ProductsPage::ListProductsChange()
 {
     const bool selected = SelectedIndex() >= 0;
-    bEditProd->setEnabled(selected);
-    bDelProd->setEnabled(selected);
-    bExportProd->setEnabled(products_.Count() > 0);
+    bEditProd_->setEnabled(selected);
+    bDelProd_->setEnabled(selected);
+    bExportProd_->setEnabled(products_.Count() > 0);
 }
 
 void ProductsPage::SelectID(int32_t id)
 {
     const int index = products_.IndexOfID(id);
     if (index >= 0)
-        ListProducts->selectRow(index);
+        ListProducts_->selectRow(index);
     ListProductsChange();
 }
 
 void ProductsPage::bAddProdClick()
 {
-    TProduktPage editor(window(), products_, groups_, &days_);
-    editor.ProductIndex = TProduktPage::kNewProduct;
+    ProductDialog editor(window(), products_, groups_, &days_);
+    editor.ProductIndex = ProductDialog::kNewProduct;
     if (RunModal(editor) == QDialog::Accepted) {
         model_->Reset();
         SelectID(editor.ProductID());
@@ -108,10 +108,10 @@ void ProductsPage::bEditProdClick()
 {
     const int index = SelectedIndex();
     if (index < 0) {
-        bEditProd->setEnabled(false);
+        bEditProd_->setEnabled(false);
         return;
     }
-    TProduktPage editor(window(), products_, groups_, &days_);
+    ProductDialog editor(window(), products_, groups_, &days_);
     editor.ProductIndex = index;
     if (RunModal(editor) == QDialog::Accepted) {
         const int32_t oldID = editor.OldID;
@@ -149,7 +149,7 @@ void ProductsPage::bDelProdClick()
 {
     const int index = SelectedIndex();
     if (index < 0) {
-        bDelProd->setEnabled(false);
+        bDelProd_->setEnabled(false);
         return;
     }
     if (Prompts().ConfirmYesNo(window(), t::AskDeleteProduct()) != Answer::Yes)

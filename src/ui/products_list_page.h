@@ -27,12 +27,6 @@ class ProductsPage : public QWidget {
 public:
     ProductsPage(tProducts& products, const tGroups& groups, tDays& days, QWidget* parent = nullptr);
 
-    QTableView* const ListProducts;
-    QPushButton* const bAddProd;
-    QPushButton* const bEditProd;
-    QPushButton* const bDelProd;
-    QPushButton* const bExportProd;
-
     // The overview grid of the product export; hidden, laid out once.
     grid::PlainGrid& ExportGrid() { return gExportGrid; }
 
@@ -51,6 +45,11 @@ private:
     bool ProductUsed(int32_t id) const;
     void CarryIDChange(int32_t oldID, int32_t newID);
 
+    QTableView* const ListProducts_;
+    QPushButton* const bAddProd_;
+    QPushButton* const bEditProd_;
+    QPushButton* const bDelProd_;
+    QPushButton* const bExportProd_;
     tProducts& products_;
     const tGroups& groups_;
     tDays& days_;

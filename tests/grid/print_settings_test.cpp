@@ -12,40 +12,40 @@ namespace {
 PrintSettings Changed()
 {
     PrintSettings s;
-    s.Borders = PrintBorderKind::pbAroundVertical;
-    s.BorderStyle = PenStyle::psDot;
-    s.Date = PrintPosition::ppTopLeft;
-    s.Time = PrintPosition::ppBottomCenter;
-    s.PageNr = PrintPosition::ppBottomRight;
-    s.Title = PrintPosition::ppTopCenter;
+    s.Borders = PrintBorderKind::AroundVertical;
+    s.BorderStyle = PenStyle::Dot;
+    s.Date = PrintPosition::TopLeft;
+    s.Time = PrintPosition::BottomCenter;
+    s.PageNr = PrintPosition::BottomRight;
+    s.Title = PrintPosition::TopCenter;
     s.TitleLines = {"Kontaro", "M\xe4rz"};
     s.PagePrefix = "Seite ";
     s.PageSuffix = ".";
     s.HeaderSize = 150;
     s.LeftSize = 0;
     s.RowSpacing = 5;
-    s.FitToPage = FitToPageMode::fpShrink;
+    s.FitToPage = FitToPageMode::Shrink;
     s.Centered = false;
     s.UseDisplayFont = false;
     s.RepeatFixedRows = true;
     s.Font = {"Arial", 12, kBold | kItalic, RgbColour(255, 0, 0)};
     s.HeaderFont.colour = kWindowTextColour;
-    s.Orientation = PrinterOrientation::poLandscape;
+    s.Orientation = PrinterOrientation::Landscape;
     return s;
 }
 
 TEST(PrintSettings, InitialValues)
 {
     const PrintSettings s;
-    EXPECT_EQ(s.Borders, PrintBorderKind::pbSingle);
+    EXPECT_EQ(s.Borders, PrintBorderKind::Single);
     EXPECT_TRUE(s.Centered);
     EXPECT_TRUE(s.UseDisplayFont);
     EXPECT_EQ(s.DateFormat, "dd/mm/yyyy");
     EXPECT_EQ(s.PageNumSep, "/");
     EXPECT_EQ(s.Font.name, "MS Sans Serif");
     EXPECT_EQ(s.Font.size, 8);
-    EXPECT_EQ(s.FitToPage, FitToPageMode::fpNever);
-    EXPECT_EQ(DayViewPrintSettings().FitToPage, FitToPageMode::fpShrink);
+    EXPECT_EQ(s.FitToPage, FitToPageMode::Never);
+    EXPECT_EQ(DayViewPrintSettings().FitToPage, FitToPageMode::Shrink);
 }
 
 TEST(PrintSettings, WrittenSettingsReadBackUnchanged)
@@ -79,8 +79,8 @@ TEST(PrintSettings, MissingKeysGiveTheFileDefaults)
     PrintSettings s = Changed();
     ReadPrintSettings(s, "[Other]\r\nCentered=N\r\n");
     EXPECT_TRUE(s.Centered);
-    EXPECT_EQ(s.FitToPage, FitToPageMode::fpNever);
-    EXPECT_EQ(s.Borders, PrintBorderKind::pbNoborder);
+    EXPECT_EQ(s.FitToPage, FitToPageMode::Never);
+    EXPECT_EQ(s.Borders, PrintBorderKind::NoBorder);
     EXPECT_EQ(s.ColumnSpacing, 20);
     EXPECT_EQ(s.HeaderSize, 100);
     EXPECT_EQ(s.Font, (PrintFont{"Arial", 10, 0, 0}));
@@ -92,19 +92,19 @@ TEST(PrintSettings, MissingKeysGiveTheFileDefaults)
 TEST(PrintSettings, ReadingRules)
 {
     PrintSettings s;
-    s.Borders = PrintBorderKind::pbDouble;
-    s.BorderStyle = PenStyle::psDash;
+    s.Borders = PrintBorderKind::Double;
+    s.BorderStyle = PenStyle::Dash;
     ReadPrintSettings(s,
                       "[printsettings]\n"
                       "Borders=9\nBorderStyle=-1\nFitToPage=x\nDate=7\nTime=0\nPageNr=3\n"
                       "Centered=y\nRepeatFixedRows=Y\nRowSpacing=abc\n"
                       "TitleLines=Erste\\nZweite\n");
-    EXPECT_EQ(s.Borders, PrintBorderKind::pbDouble);   // out of range: kept
-    EXPECT_EQ(s.BorderStyle, PenStyle::psDash);        // kept
-    EXPECT_EQ(s.FitToPage, FitToPageMode::fpNever);    // not a number: the default
-    EXPECT_EQ(s.Date, PrintPosition::ppNone);
-    EXPECT_EQ(s.Time, PrintPosition::ppNone);
-    EXPECT_EQ(s.PageNr, PrintPosition::ppTopCenter);
+    EXPECT_EQ(s.Borders, PrintBorderKind::Double);   // out of range: kept
+    EXPECT_EQ(s.BorderStyle, PenStyle::Dash);        // kept
+    EXPECT_EQ(s.FitToPage, FitToPageMode::Never);    // not a number: the default
+    EXPECT_EQ(s.Date, PrintPosition::None);
+    EXPECT_EQ(s.Time, PrintPosition::None);
+    EXPECT_EQ(s.PageNr, PrintPosition::TopCenter);
     EXPECT_FALSE(s.Centered);                          // only "Y" is true
     EXPECT_TRUE(s.RepeatFixedRows);
     EXPECT_EQ(s.RowSpacing, 20);

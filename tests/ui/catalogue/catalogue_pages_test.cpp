@@ -1,11 +1,12 @@
 // The pages "Produkte" and "Gruppen": rows drawn from the collections, the
 // buttons' rules, the usage checks before deletion, the ID change of a product.
+#include "catalogue_components.h"
 #include "catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 #include "ui/groups_list_page.h"
-#include "ui/new_group.h"
-#include "ui/product_page.h"
+#include "ui/group_dialog.h"
+#include "ui/product_dialog.h"
 #include "ui/products_list_page.h"
 
 #include <QHeaderView>
@@ -54,7 +55,9 @@ protected:
         return *page;
     }
 
-    void Select(int row) { page->ListProducts->selectRow(row); }
+    QTableView& List() { return Child<QTableView>(*page, "ListProducts"); }
+    QPushButton& Button(const char* name) { return Child<QPushButton>(*page, name); }
+    void Select(int row) { List().selectRow(row); }
 
     std::unique_ptr<ui::ProductsPage> page;
 };
@@ -70,33 +73,34 @@ TEST_F(ProductsPageTest, RowsShowTheIDAndTodaysName)
     nameless->ID = 4;
     ASSERT_GE(products.AddProduct(nameless), 0);
     Open();
-    EXPECT_EQ(ListRows(*page->ListProducts),
+    EXPECT_EQ(ListRows(List()),
               (QStringList{QStringLiteral("3|Kaffee"), QStringLiteral("4|???"), QStringLiteral("5|Kuchen"),
                            QStringLiteral("6|Tee"), QStringLiteral("9|Alt")}));
-    const QAbstractItemModel& model = *page->ListProducts->model();
+    const QAbstractItemModel& model = *List().model();
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Produkt ID"));
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Aktueller Name"));
-    EXPECT_GE(page->ListProducts->columnWidth(0), 70);
-    EXPECT_EQ(page->ListProducts->columnWidth(1), 430);
+    // The ID column is wide enough for its caption.
+    const QHeaderView& header = *List().horizontalHeader();
+    EXPECT_GE(List().columnWidth(0), header.fontMetrics().horizontalAdvance(QStringLiteral("Produkt ID")));
 }
 
 TEST_F(ProductsPageTest, ButtonsFollowTheSelection)
 {
     Open();
-    EXPECT_TRUE(page->bAddProd->isEnabled());
-    EXPECT_FALSE(page->bEditProd->isEnabled());
-    EXPECT_FALSE(page->bDelProd->isEnabled());
-    EXPECT_TRUE(page->bExportProd->isEnabled());
-    EXPECT_EQ(page->bExportProd->text(), QStringLiteral("&Export Übersicht"));
+    EXPECT_TRUE(Button("bAddProd").isEnabled());
+    EXPECT_FALSE(Button("bEditProd").isEnabled());
+    EXPECT_FALSE(Button("bDelProd").isEnabled());
+    EXPECT_TRUE(Button("bExportProd").isEnabled());
+    EXPECT_EQ(Button("bExportProd").text(), QStringLiteral("&Export Übersicht"));
     Select(1);
-    EXPECT_TRUE(page->bEditProd->isEnabled());
-    EXPECT_TRUE(page->bDelProd->isEnabled());
-    page->ListProducts->clearSelection();
-    EXPECT_FALSE(page->bEditProd->isEnabled());
+    EXPECT_TRUE(Button("bEditProd").isEnabled());
+    EXPECT_TRUE(Button("bDelProd").isEnabled());
+    List().clearSelection();
+    EXPECT_FALSE(Button("bEditProd").isEnabled());
     products.Clear();
     page->Reset();
-    EXPECT_FALSE(page->bExportProd->isEnabled());
-    EXPECT_EQ(page->ListProducts->model()->rowCount(), 0);
+    EXPECT_FALSE(Button("bExportProd").isEnabled());
+    EXPECT_EQ(List().model()->rowCount(), 0);
 }
 
 TEST_F(ProductsPageTest, IDChangeIsCarriedIntoEveryDay)
@@ -107,31 +111,31 @@ TEST_F(ProductsPageTest, IDChangeIsCarriedIntoEveryDay)
     Open();
     Select(1);
     dialogs.Next([](QDialog& dialog) {
-        auto& editor = dynamic_cast<ui::TProduktPage&>(dialog);
-        Type(*editor.ProdID, QStringLiteral("7"));
-        Click(*editor.bOK);
+        auto& editor = dynamic_cast<ui::ProductDialog&>(dialog);
+        Type(ProdID(editor), QStringLiteral("7"));
+        Click(bOK(editor));
     });
-    Click(*page->bEditProd);
+    Click(Button("bEditProd"));
     EXPECT_EQ(Entries(days), (QStringList{QStringLiteral("3,6,7"), QStringLiteral("6"), QStringLiteral("7")}));
     EXPECT_EQ(days.Item(0).Entry(2).Value, 2.0);
-    EXPECT_EQ(ListRows(*page->ListProducts),
+    EXPECT_EQ(ListRows(List()),
               (QStringList{QStringLiteral("3|Kaffee"), QStringLiteral("6|Tee"), QStringLiteral("7|Kuchen")}));
     // The changed product stays selected at its new place.
-    EXPECT_TRUE(page->ListProducts->selectionModel()->isRowSelected(2, {}));
-    EXPECT_TRUE(page->bEditProd->isEnabled());
+    EXPECT_TRUE(List().selectionModel()->isRowSelected(2, {}));
+    EXPECT_TRUE(Button("bEditProd").isEnabled());
 }
 
 TEST_F(ProductsPageTest, NewProductAppearsInTheList)
 {
     Open();
     dialogs.Next([](QDialog& dialog) {
-        auto& editor = dynamic_cast<ui::TProduktPage&>(dialog);
-        EXPECT_EQ(editor.ProductIndex, ui::TProduktPage::kNewProduct);
-        Click(*editor.bCancel);
+        auto& editor = dynamic_cast<ui::ProductDialog&>(dialog);
+        EXPECT_EQ(editor.ProductIndex, ui::ProductDialog::kNewProduct);
+        Click(bCancel(editor));
     });
-    Click(*page->bAddProd);
+    Click(Button("bAddProd"));
     EXPECT_EQ(products.Count(), 3);
-    EXPECT_EQ(page->ListProducts->model()->rowCount(), 3);
+    EXPECT_EQ(List().model()->rowCount(), 3);
 }
 
 TEST_F(ProductsPageTest, DeletionAsksThenChecksTheDays)
@@ -154,7 +158,7 @@ TEST_F(ProductsPageTest, DeletionAsksThenChecksTheDays)
         prompts.questions.clear();
         Select(c.row);
         prompts.AnswerNext(c.answer);
-        Click(*page->bDelProd);
+        Click(Button("bDelProd"));
         EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("Wollen Sie dieses Produkt wirklich löschen?")});
         EXPECT_EQ(prompts.warnings, c.warnings);
         EXPECT_EQ(products.Count(), c.countAfter);
@@ -169,12 +173,12 @@ TEST_F(ProductsPageTest, DeletingTheLastProductEmptiesTheList)
     Open();
     Select(0);
     prompts.AnswerNext(ui::Answer::Yes);
-    Click(*page->bDelProd);
+    Click(Button("bDelProd"));
     EXPECT_EQ(products.Count(), 0);
-    EXPECT_EQ(page->ListProducts->model()->rowCount(), 0);
-    EXPECT_FALSE(page->bEditProd->isEnabled());
-    EXPECT_FALSE(page->bDelProd->isEnabled());
-    EXPECT_FALSE(page->bExportProd->isEnabled());
+    EXPECT_EQ(List().model()->rowCount(), 0);
+    EXPECT_FALSE(Button("bEditProd").isEnabled());
+    EXPECT_FALSE(Button("bDelProd").isEnabled());
+    EXPECT_FALSE(Button("bExportProd").isEnabled());
 }
 
 class GroupsPageTest : public CatalogueTest {
@@ -197,26 +201,29 @@ protected:
         return *page;
     }
 
+    QTableView& List() { return Child<QTableView>(*page, "ListGroups"); }
+    QPushButton& Button(const char* name) { return Child<QPushButton>(*page, name); }
+
     std::unique_ptr<ui::GroupsPage> page;
 };
 
 TEST_F(GroupsPageTest, NewGroupIsAddedInIDOrder)
 {
     Open();
-    EXPECT_EQ(ListRows(*page->ListGroups),
+    EXPECT_EQ(ListRows(List()),
               (QStringList{QStringLiteral("1|Getränke"), QStringLiteral("2|Speisen"), QStringLiteral("4|Eis")}));
-    EXPECT_FALSE(page->bEditGroup->isEnabled());
+    EXPECT_FALSE(Button("bEditGroup").isEnabled());
     dialogs.Next([](QDialog& dialog) {
-        auto& editor = dynamic_cast<ui::TNewGroup&>(dialog);
+        auto& editor = dynamic_cast<ui::GroupDialog&>(dialog);
         EXPECT_EQ(editor.OldID, -1);
         EXPECT_EQ(editor.IDList, (std::vector<int32_t>{1, 2, 4}));
-        Type(*editor.eID, QStringLiteral("3"));
-        Leave(*editor.eID);
-        Type(*editor.eName, QStringLiteral(" Kuchen "));
-        Click(*editor.bOK);
+        Type(eID(editor), QStringLiteral("3"));
+        Leave(eID(editor));
+        Type(eName(editor), QStringLiteral(" Kuchen "));
+        Click(bOK(editor));
     });
-    Click(*page->bNewGroup);
-    EXPECT_EQ(ListRows(*page->ListGroups),
+    Click(Button("bNewGroup"));
+    EXPECT_EQ(ListRows(List()),
               (QStringList{QStringLiteral("1|Getränke"), QStringLiteral("2|Speisen"), QStringLiteral("3|Kuchen"),
                            QStringLiteral("4|Eis")}));
 }
@@ -224,18 +231,18 @@ TEST_F(GroupsPageTest, NewGroupIsAddedInIDOrder)
 TEST_F(GroupsPageTest, RenumberedGroupLeavesTheProductsReferences)
 {
     Open();
-    page->ListGroups->selectRow(0);
+    List().selectRow(0);
     dialogs.Next([](QDialog& dialog) {
-        auto& editor = dynamic_cast<ui::TNewGroup&>(dialog);
+        auto& editor = dynamic_cast<ui::GroupDialog&>(dialog);
         EXPECT_EQ(editor.OldID, 1);
-        EXPECT_EQ(editor.eID->Text(), QStringLiteral("1"));
-        EXPECT_EQ(editor.eName->Text(), QStringLiteral("Getränke"));
-        Type(*editor.eID, QStringLiteral("9"));
-        Leave(*editor.eID);
-        Click(*editor.bOK);
+        EXPECT_EQ(eID(editor).Text(), QStringLiteral("1"));
+        EXPECT_EQ(eName(editor).Text(), QStringLiteral("Getränke"));
+        Type(eID(editor), QStringLiteral("9"));
+        Leave(eID(editor));
+        Click(bOK(editor));
     });
-    Click(*page->bEditGroup);
-    EXPECT_EQ(ListRows(*page->ListGroups),
+    Click(Button("bEditGroup"));
+    EXPECT_EQ(ListRows(List()),
               (QStringList{QStringLiteral("2|Speisen"), QStringLiteral("4|Eis"), QStringLiteral("9|Getränke")}));
     EXPECT_EQ(products.Item(0).Gruppe.ValueAt(kToday), 1);
     EXPECT_EQ(groups.IndexOfID(1), -1);
@@ -259,17 +266,17 @@ TEST_F(GroupsPageTest, DeletionChecksEveryDatedGroupThenAsks)
     for (const Case& c : cases) {
         prompts.warnings.clear();
         prompts.questions.clear();
-        page->ListGroups->selectRow(c.row);
+        List().selectRow(c.row);
         if (c.answer)
             prompts.AnswerNext(*c.answer);
-        Click(*page->bDelGroup);
+        Click(Button("bDelGroup"));
         EXPECT_EQ(prompts.warnings, c.warnings) << c.row;
         EXPECT_EQ(prompts.questions.size(), c.answer ? 1 : 0) << c.row;
         EXPECT_EQ(groups.Count(), c.countAfter) << c.row;
     }
     EXPECT_EQ(prompts.questions, QStringList{QStringLiteral("Wollen Sie diese Gruppe wirklich löschen?")});
     EXPECT_EQ(groups.IndexOfID(4), -1);
-    EXPECT_FALSE(page->bDelGroup->isEnabled());
+    EXPECT_FALSE(Button("bDelGroup").isEnabled());
 }
 
 } // namespace

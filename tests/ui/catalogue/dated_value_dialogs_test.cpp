@@ -1,11 +1,12 @@
 // The dated value dialogs: the proposed date, the date check, the value, the
 // group choices.
+#include "catalogue_components.h"
 #include "catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 #include "ui/day_dates.h"
-#include "ui/detail_page.h"
-#include "ui/group_detail.h"
+#include "ui/dated_value_dialog.h"
+#include "ui/dated_group_dialog.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -16,51 +17,51 @@
 namespace kontaro::test {
 namespace {
 
-using ui::TDetailPage;
-using ui::TGroupDetail;
+using ui::DatedValueDialog;
+using ui::DatedGroupDialog;
 
 // A user's click on a day of the calendar.
 void Pick(QCalendarWidget& calendar, DayNumber day) { calendar.setSelectedDate(ui::DateOfDay(day)); }
 
-class DetailPageTest : public CatalogueTest {
+class DatedValueDialogTest : public CatalogueTest {
 protected:
     void Open(std::optional<DayNumber> oldDate, const QString& value,
-              TDetailPage::ValueKind kind = TDetailPage::ValueKind::Real)
+              DatedValueDialog::ValueKind kind = DatedValueDialog::ValueKind::Real)
     {
         dialog.DateList = {kFirstOfMonth - 31, kFirstOfMonth, kToday};
         dialog.OldDate = oldDate;
         dialog.SetValueKind(kind);
-        dialog.Value->SetText(value);
+        Value(dialog).SetText(value);
         dialog.show();
         Activate(dialog);
     }
 
-    TDetailPage dialog{nullptr};
+    DatedValueDialog dialog{nullptr};
 };
 
-TEST_F(DetailPageTest, NewRowProposesTheFirstOfTheMonth)
+TEST_F(DatedValueDialogTest, NewRowProposesTheFirstOfTheMonth)
 {
     dialog.DateList = {kToday};
     Open(std::nullopt, QStringLiteral("0"));
     EXPECT_EQ(dialog.Day(), kFirstOfMonth);
     // The list of this test has a row on the first of the month.
-    EXPECT_FALSE(dialog.ErrText->isHidden());
-    EXPECT_EQ(dialog.ErrText->text(), QStringLiteral("Das Datum wird bereits verwendet!"));
-    EXPECT_FALSE(dialog.bOK->isEnabled());
+    EXPECT_FALSE(ErrText(dialog).isHidden());
+    EXPECT_EQ(ErrText(dialog).text(), QStringLiteral("Das Datum wird bereits verwendet!"));
+    EXPECT_FALSE(bOK(dialog).isEnabled());
 }
 
-TEST_F(DetailPageTest, ChangedRowKeepsItsDate)
+TEST_F(DatedValueDialogTest, ChangedRowKeepsItsDate)
 {
     Open(kToday, QStringLiteral("2,5"));
     EXPECT_EQ(dialog.Day(), kToday);
-    EXPECT_TRUE(dialog.ErrText->isHidden());
-    EXPECT_TRUE(dialog.bOK->isEnabled());
-    Click(*dialog.bOK);
+    EXPECT_TRUE(ErrText(dialog).isHidden());
+    EXPECT_TRUE(bOK(dialog).isEnabled());
+    Click(bOK(dialog));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.ValueText(), QStringLiteral("2,50"));
 }
 
-TEST_F(DetailPageTest, UsedDatesAreRefusedUntilAFreeOneIsPicked)
+TEST_F(DatedValueDialogTest, UsedDatesAreRefusedUntilAFreeOneIsPicked)
 {
     Open(kToday, QStringLiteral("1"));
     struct Case {
@@ -77,14 +78,14 @@ TEST_F(DetailPageTest, UsedDatesAreRefusedUntilAFreeOneIsPicked)
         {kToday, QStringLiteral("3"), false, true}, // the row's own date
     };
     for (const Case& c : cases) {
-        Type(*dialog.Value, c.value);
-        Pick(*dialog.TheDay, c.day);
-        EXPECT_EQ(!dialog.ErrText->isHidden(), c.error) << c.day;
-        EXPECT_EQ(dialog.bOK->isEnabled(), c.ok) << c.day;
+        Type(Value(dialog), c.value);
+        Pick(TheDay(dialog), c.day);
+        EXPECT_EQ(!ErrText(dialog).isHidden(), c.error) << c.day;
+        EXPECT_EQ(bOK(dialog).isEnabled(), c.ok) << c.day;
     }
 }
 
-TEST_F(DetailPageTest, RealValueShowsTwoDecimalsOnceLeft)
+TEST_F(DatedValueDialogTest, RealValueShowsTwoDecimalsOnceLeft)
 {
     Open(kToday, QStringLiteral("0"));
     struct Case {
@@ -98,66 +99,66 @@ TEST_F(DetailPageTest, RealValueShowsTwoDecimalsOnceLeft)
         {QString(), QStringLiteral("0,00")},
     };
     for (const Case& c : cases) {
-        Type(*dialog.Value, c.typed);
-        Leave(*dialog.Value);
-        EXPECT_EQ(dialog.Value->Text(), c.shown) << c.typed.toStdString();
+        Type(Value(dialog), c.typed);
+        Leave(Value(dialog));
+        EXPECT_EQ(Value(dialog).Text(), c.shown) << c.typed.toStdString();
     }
     // An emptied field reads 0 but is a value; OK is possible.
-    EXPECT_TRUE(dialog.bOK->isEnabled());
+    EXPECT_TRUE(bOK(dialog).isEnabled());
 }
 
-TEST_F(DetailPageTest, NameIsTrimmedAndMustNotHoldMarkup)
+TEST_F(DatedValueDialogTest, NameIsTrimmedAndMustNotHoldMarkup)
 {
-    Open(std::nullopt, QString(), TDetailPage::ValueKind::Name);
-    Pick(*dialog.TheDay, kToday + 3);
-    EXPECT_FALSE(dialog.bOK->isEnabled());
-    Type(*dialog.Value, QStringLiteral("Torte <groß>"));
-    EXPECT_FALSE(dialog.bOK->isEnabled());
-    EXPECT_EQ(dialog.ErrText->text(), QStringLiteral("Der Name darf kein „<“ und kein „>“ enthalten!"));
-    Type(*dialog.Value, QStringLiteral("  Torte groß "));
-    EXPECT_TRUE(dialog.ErrText->isHidden());
-    Click(*dialog.bOK);
+    Open(std::nullopt, QString(), DatedValueDialog::ValueKind::Name);
+    Pick(TheDay(dialog), kToday + 3);
+    EXPECT_FALSE(bOK(dialog).isEnabled());
+    Type(Value(dialog), QStringLiteral("Torte <groß>"));
+    EXPECT_FALSE(bOK(dialog).isEnabled());
+    EXPECT_EQ(ErrText(dialog).text(), QStringLiteral("Der Name darf kein „<“ und kein „>“ enthalten!"));
+    Type(Value(dialog), QStringLiteral("  Torte groß "));
+    EXPECT_TRUE(ErrText(dialog).isHidden());
+    Click(bOK(dialog));
     EXPECT_EQ(dialog.ValueText(), QStringLiteral("Torte groß"));
     EXPECT_EQ(dialog.Day(), kToday + 3);
 }
 
-class GroupDetailTest : public CatalogueTest {
+class DatedGroupDialogTest : public CatalogueTest {
 protected:
-    GroupDetailTest()
+    DatedGroupDialogTest()
     {
         AddGroup(12, "Speisen");
         AddGroup(3, "Getr\xe4nke");
     }
 };
 
-TEST_F(GroupDetailTest, ChoicesInIDOrderWithIDColonName)
+TEST_F(DatedGroupDialogTest, ChoicesInIDOrderWithIDColonName)
 {
-    TGroupDetail dialog(nullptr, groups);
-    ASSERT_EQ(dialog.comGroup->count(), 2);
-    EXPECT_EQ(dialog.comGroup->itemText(0), QStringLiteral("3: Getränke"));
-    EXPECT_EQ(dialog.comGroup->itemText(1), QStringLiteral("12: Speisen"));
-    EXPECT_FALSE(dialog.comGroup->isEditable());
+    DatedGroupDialog dialog(nullptr, groups);
+    ASSERT_EQ(comGroup(dialog).count(), 2);
+    EXPECT_EQ(comGroup(dialog).itemText(0), QStringLiteral("3: Getränke"));
+    EXPECT_EQ(comGroup(dialog).itemText(1), QStringLiteral("12: Speisen"));
+    EXPECT_FALSE(comGroup(dialog).isEditable());
     dialog.SelectGroup(12);
     dialog.show();
     EXPECT_EQ(dialog.Day(), kFirstOfMonth);
-    Click(*dialog.bOK);
+    Click(bOK(dialog));
     EXPECT_EQ(dialog.GroupText(), QStringLiteral("12: Speisen"));
     EXPECT_EQ(dialog.GroupID(), 12);
 }
 
-TEST_F(GroupDetailTest, UsedDateDisablesOK)
+TEST_F(DatedGroupDialogTest, UsedDateDisablesOK)
 {
-    TGroupDetail dialog(nullptr, groups);
+    DatedGroupDialog dialog(nullptr, groups);
     dialog.DateList = {kToday, kToday + 10};
     dialog.OldDate = kToday;
     dialog.show();
-    EXPECT_TRUE(dialog.bOK->isEnabled());
-    Pick(*dialog.TheDay, kToday + 10);
-    EXPECT_FALSE(dialog.ErrText->isHidden());
-    EXPECT_FALSE(dialog.bOK->isEnabled());
-    Pick(*dialog.TheDay, kToday + 11);
-    EXPECT_TRUE(dialog.ErrText->isHidden());
-    EXPECT_TRUE(dialog.bOK->isEnabled());
+    EXPECT_TRUE(bOK(dialog).isEnabled());
+    Pick(TheDay(dialog), kToday + 10);
+    EXPECT_FALSE(ErrText(dialog).isHidden());
+    EXPECT_FALSE(bOK(dialog).isEnabled());
+    Pick(TheDay(dialog), kToday + 11);
+    EXPECT_TRUE(ErrText(dialog).isHidden());
+    EXPECT_TRUE(bOK(dialog).isEnabled());
 }
 
 } // namespace

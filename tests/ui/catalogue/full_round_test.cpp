@@ -1,5 +1,6 @@
 // A whole round through the window: two groups and three products made in the
 // dialogs, sales typed into the day view, saved, loaded again and compared.
+#include "catalogue_components.h"
 #include "catalogue_fixture.h"
 
 #include "ui/window/day_view_driver.h"
@@ -10,12 +11,12 @@
 #include "support/temp_dir.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
-#include "ui/detail_page.h"
-#include "ui/group_detail.h"
+#include "ui/dated_value_dialog.h"
+#include "ui/dated_group_dialog.h"
 #include "ui/groups_list_page.h"
 #include "ui/main_window.h"
-#include "ui/new_group.h"
-#include "ui/product_page.h"
+#include "ui/group_dialog.h"
+#include "ui/product_dialog.h"
 #include "ui/products_list_page.h"
 
 #include <QCalendarWidget>
@@ -80,23 +81,23 @@ protected:
     void CreateGroup(ui::GroupsPage& page, const QString& id, const QString& name)
     {
         dialogs.Next([=](QDialog& dialog) {
-            auto& editor = dynamic_cast<ui::TNewGroup&>(dialog);
-            Type(*editor.eID, id);
-            Leave(*editor.eID);
-            Type(*editor.eName, name);
-            Click(*editor.bOK);
+            auto& editor = dynamic_cast<ui::GroupDialog&>(dialog);
+            Type(eID(editor), id);
+            Leave(eID(editor));
+            Type(eName(editor), name);
+            Click(bOK(editor));
         });
-        Click(*page.bNewGroup);
+        Click(Child<QPushButton>(page, "bNewGroup"));
     }
 
-    void AddRow(ui::TProduktPage& editor, const char* button, const RowSpec& row)
+    void AddRow(ui::ProductDialog& editor, const char* button, const RowSpec& row)
     {
         dialogs.Next([=](QDialog& dialog) {
-            auto& detail = dynamic_cast<ui::TDetailPage&>(dialog);
-            detail.TheDay->setSelectedDate(ui::DateOfDay(row.day));
-            Type(*detail.Value, row.value);
-            Leave(*detail.Value);
-            Click(*detail.bOK);
+            auto& detail = dynamic_cast<ui::DatedValueDialog&>(dialog);
+            TheDay(detail).setSelectedDate(ui::DateOfDay(row.day));
+            Type(Value(detail), row.value);
+            Leave(Value(detail));
+            Click(bOK(detail));
         });
         Click(Child<QPushButton>(editor, button));
     }
@@ -104,13 +105,13 @@ protected:
     void CreateProduct(ui::ProductsPage& page, const ProductInput& input)
     {
         dialogs.Next([=, this](QDialog& dialog) {
-            auto& editor = dynamic_cast<ui::TProduktPage&>(dialog);
-            Type(*editor.ProdID, input.id);
+            auto& editor = dynamic_cast<ui::ProductDialog&>(dialog);
+            Type(ProdID(editor), input.id);
             AddRow(editor, "NameNew", {kFirstOfMonth, input.name});
             if (input.sales.empty()) {
-                editor.cVerkaufSpec->click();
+                cVerkaufSpec(editor).click();
                 if (input.percent)
-                    editor.cEinkaufSpec->click();
+                    cEinkaufSpec(editor).click();
             }
             for (const RowSpec& row : input.purchase)
                 AddRow(editor, "EinkaufNew", row);
@@ -118,32 +119,34 @@ protected:
                 AddRow(editor, "VerkaufNew", row);
             AddRow(editor, "SteuerNew", {0, input.tax});
             dialogs.Next([=](QDialog& groupDialog) {
-                auto& detail = dynamic_cast<ui::TGroupDetail&>(groupDialog);
-                detail.comGroup->setCurrentIndex(detail.comGroup->findData(input.group));
-                Click(*detail.bOK);
+                auto& detail = dynamic_cast<ui::DatedGroupDialog&>(groupDialog);
+                comGroup(detail).setCurrentIndex(comGroup(detail).findData(input.group));
+                Click(bOK(detail));
             });
             Click(Child<QPushButton>(editor, "GruppeNew"));
-            Click(*editor.bOK);
+            Click(bOK(editor));
         });
-        Click(*page.bAddProd);
+        Click(Child<QPushButton>(page, "bAddProd"));
     }
 };
 
 TEST_F(FullRoundTest, CatalogueAndSalesSurviveSaveAndLoad)
 {
     TempDir temp;
-    auto main = std::make_unique<ui::TKontarosMain>();
+    auto main = std::make_unique<ui::MainWindow>();
     main->show();
-    main->Neu1Click();
+    main->NewProject();
     auto& groupsPage = *main->findChild<ui::GroupsPage*>();
     auto& productsPage = *main->findChild<ui::ProductsPage*>();
+    const QAbstractItemModel& groupRows = *Child<QTableView>(groupsPage, "ListGroups").model();
+    const QAbstractItemModel& productRows = *Child<QTableView>(productsPage, "ListProducts").model();
 
-    main->agesansicht1Click(ui::TKontarosMain::PageGroups);
+    main->ShowPage(ui::MainWindow::Page::Groups);
     CreateGroup(groupsPage, QStringLiteral("2"), QStringLiteral("Speisen"));
     CreateGroup(groupsPage, QStringLiteral("1"), QStringLiteral("Getränke"));
-    EXPECT_EQ(groupsPage.ListGroups->model()->index(0, 1).data().toString(), QStringLiteral("Getränke"));
+    EXPECT_EQ(groupRows.index(0, 1).data().toString(), QStringLiteral("Getränke"));
 
-    main->agesansicht1Click(ui::TKontarosMain::PageProducts);
+    main->ShowPage(ui::MainWindow::Page::Products);
     CreateProduct(productsPage, {QStringLiteral("10"), QStringLiteral("Milchkaffee"),
                                  {{0, QStringLiteral("0,8")}},
                                  {{0, QStringLiteral("2,5")}, {kToday, QStringLiteral("2,8")}},
@@ -153,10 +156,10 @@ TEST_F(FullRoundTest, CatalogueAndSalesSurviveSaveAndLoad)
     CreateProduct(productsPage, {QStringLiteral("15"), QStringLiteral("Mittagsmenü"),
                                  {{0, QStringLiteral("40")}}, {}, QStringLiteral("7"), 2, true});
     ASSERT_EQ(main->Products().Count(), 3);
-    EXPECT_EQ(productsPage.ListProducts->model()->index(1, 0).data().toString(), QStringLiteral("15"));
+    EXPECT_EQ(productRows.index(1, 0).data().toString(), QStringLiteral("15"));
 
-    main->agesansicht1Click(ui::TKontarosMain::PageDayView);
-    DayViewDriver day(main->DayView().gDayView(), main->DayView().CalDay());
+    main->ShowPage(ui::MainWindow::Page::DayView);
+    DayViewDriver day(Child<controls::ColumnGrid>(*main, "gDayView"), Child<ui::MonthCalendar>(*main, "CalDay"));
     day.ClickDate(ui::DateOfDay(kToday));
     day.TypeAt(grid::day::cProdukt, 1, QStringLiteral("10"));
     day.TypeAt(grid::day::cMenge, 1, QStringLiteral("4"));
@@ -171,7 +174,7 @@ TEST_F(FullRoundTest, CatalogueAndSalesSurviveSaveAndLoad)
 
     const QString file = QString::fromStdString(temp.File("runde.kdt"));
     prompts.ChooseFile(file);
-    ASSERT_TRUE(main->tSaveClick());
+    ASSERT_TRUE(main->SaveProject());
     const std::string saved = Describe(main->Groups(), main->Products(), main->Days());
     EXPECT_NE(saved.find("day " + std::to_string(kToday) + " 10=4 15=21.4"), std::string::npos) << saved;
     EXPECT_NE(saved.find("day " + std::to_string(kToday - 1) + " 20=3"), std::string::npos) << saved;
@@ -184,11 +187,11 @@ TEST_F(FullRoundTest, CatalogueAndSalesSurviveSaveAndLoad)
     // Loading it into the window again shows the same catalogue in the lists.
     prompts.AnswerNext(ui::Answer::Yes);
     prompts.ChooseFile(file);
-    main->tLoadClick();
+    main->OpenProject();
     EXPECT_EQ(Describe(main->Groups(), main->Products(), main->Days()), saved);
-    EXPECT_EQ(productsPage.ListProducts->model()->rowCount(), 3);
-    EXPECT_EQ(productsPage.ListProducts->model()->index(2, 1).data().toString(), QStringLiteral("Käsekuchen"));
-    EXPECT_EQ(groupsPage.ListGroups->model()->rowCount(), 2);
+    EXPECT_EQ(productRows.rowCount(), 3);
+    EXPECT_EQ(productRows.index(2, 1).data().toString(), QStringLiteral("Käsekuchen"));
+    EXPECT_EQ(groupRows.rowCount(), 2);
     EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join(QLatin1Char('\n')).toStdString();
 }
 

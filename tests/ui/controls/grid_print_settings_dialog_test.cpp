@@ -56,10 +56,10 @@ TEST_F(PrintSettingsDialogTest, OkKeepsTheChangesAndCancelRestoresTheSettings)
     const auto landscape = [this] {
         dialog.findChild<QComboBox*>(QStringLiteral("Orientation"))->setCurrentIndex(1);
         // Changes reach the grid while the dialog is open.
-        EXPECT_EQ(grid.PrintSettings().Orientation, grid::PrinterOrientation::poLandscape);
+        EXPECT_EQ(grid.PrintSettings().Orientation, grid::PrinterOrientation::Landscape);
     };
     EXPECT_TRUE(ShowAndClose(landscape, true));
-    EXPECT_EQ(grid.PrintSettings().Orientation, grid::PrinterOrientation::poLandscape);
+    EXPECT_EQ(grid.PrintSettings().Orientation, grid::PrinterOrientation::Landscape);
     EXPECT_TRUE(warnings.isEmpty());
 }
 
@@ -67,7 +67,7 @@ TEST_F(PrintSettingsDialogTest, WithoutAGridItWarnsAndReturnsFalse)
 {
     dialog.SetGrid(nullptr);
     EXPECT_FALSE(dialog.Show());
-    EXPECT_EQ(warnings, QStringList{QStringLiteral("The dialog does not have a grid component assigned.")});
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("Dem Dialog ist keine Tabelle zugeordnet.")});
 }
 
 TEST_F(PrintSettingsDialogTest, SaveAddsTheExtensionOnlyForTheFirstFilter)
@@ -111,7 +111,7 @@ TEST_F(PrintSettingsDialogTest, LoadReadsMissingKeysAsDefaultsAndSaveFailureWarn
     answer = path;
     dialog.LoadSettings();
     EXPECT_TRUE(grid.PrintSettings().Centered);
-    EXPECT_EQ(grid.PrintSettings().Borders, grid::PrintBorderKind::pbVertical);
+    EXPECT_EQ(grid.PrintSettings().Borders, grid::PrintBorderKind::Vertical);
     EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("Borders"))->currentIndex(), 3);
 
     dialog.SetIniFile(folder.filePath(QStringLiteral("fehlt/Print.set")));

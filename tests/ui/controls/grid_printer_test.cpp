@@ -51,12 +51,12 @@ TEST_F(GridPrinterTest, WideGridsShrinkToThePageOrSplitIntoBands)
     settings.NoAutoSize = true;
     for (int col = 0; col < 40; ++col)
         g.ColumnAt(col).width = 150;
-    settings.FitToPage = grid::FitToPageMode::fpNever;
+    settings.FitToPage = grid::FitToPageMode::Never;
     EXPECT_GT(CountGridPages({g, settings}, *writer), 1);
-    settings.FitToPage = grid::FitToPageMode::fpShrink;
+    settings.FitToPage = grid::FitToPageMode::Shrink;
     EXPECT_EQ(CountGridPages({g, settings}, *writer), 1);
     // Hidden columns take no room.
-    settings.FitToPage = grid::FitToPageMode::fpNever;
+    settings.FitToPage = grid::FitToPageMode::Never;
     for (int col = 4; col < 40; ++col)
         g.SetColumnHidden(col, true);
     EXPECT_EQ(CountGridPages({g, settings}, *writer), 1);

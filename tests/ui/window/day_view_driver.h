@@ -12,7 +12,7 @@ namespace kontaro::test {
 
 class DayViewDriver {
 public:
-    DayViewDriver(controls::ColumnGrid& grid, ui::TMonthCalendar& calendar) : grid_(grid), calendar_(calendar) {}
+    DayViewDriver(controls::ColumnGrid& grid, ui::MonthCalendar& calendar) : grid_(grid), calendar_(calendar) {}
 
     grid::PlainGrid& Grid() { return grid_.Grid(); }
     std::string Cell(int col, int row) { return Grid().Cell(col, row); }
@@ -30,7 +30,7 @@ public:
 
 private:
     controls::ColumnGrid& grid_;
-    ui::TMonthCalendar& calendar_;
+    ui::MonthCalendar& calendar_;
 };
 
 } // namespace kontaro::test

@@ -28,8 +28,8 @@ protected:
     {
         StartWithCatalogue();
         // Start on today, as after a click on today's date.
-        Main().DayView().CalDayClick();
-        driver_ = std::make_unique<DayViewDriver>(Main().DayView().gDayView(), Main().DayView().CalDay());
+        DayPage().CalDayClick();
+        driver_ = std::make_unique<DayViewDriver>(DayGrid(), Calendar());
     }
     DayViewDriver& D() { return *driver_; }
     grid::PlainGrid& G() { return D().Grid(); }
@@ -88,7 +88,7 @@ TEST_F(DayViewTest, VariablePriceProductTakesTheGrossAmount)
     EXPECT_EQ(D().Shown(cVerkaufN, 1), QStringLiteral("10,00"));
     EXPECT_EQ(D().Shown(cEinkauf, 1), QStringLiteral("4,00"));
 
-    Main().DayView().CalDayClick();
+    DayPage().CalDayClick();
     const tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->Count(), 1);
@@ -141,9 +141,9 @@ TEST_F(DayViewTest, RefusedValuesRestoreTheCellWithTheirMessage)
     prompts.warnings.clear();
     D().TypeAt(cProdukt, 2, QStringLiteral("99"));
     EXPECT_EQ(prompts.warnings, QStringList{texts::ProductMissing()});
-    EXPECT_TRUE(Main().DayView().gDayView().IsEditing());
+    EXPECT_TRUE(DayGrid().IsEditing());
     EXPECT_EQ(G().CursorRow(), 2);
-    Main().DayView().gDayView().CancelEditor();
+    DayGrid().CancelEditor();
 }
 
 TEST_F(DayViewTest, TheEditedRowIsNotComparedWithItself)
@@ -206,7 +206,7 @@ TEST_F(DayViewTest, DaySwitchStoresSortedAndShowsTheChosenDay)
     D().TypeAt(cMenge, 2, QStringLiteral("1"));
 
     D().ClickDate(ui::DateOfDay(kToday + 1));
-    EXPECT_EQ(Main().DayView().CurrentDay, kToday + 1);
+    EXPECT_EQ(DayPage().CurrentDay, kToday + 1);
     EXPECT_EQ(G().DataRowCount(), 1);
     EXPECT_EQ(D().Cell(cProdukt, 1), "");
     EXPECT_EQ(D().Cell(cProdukt, Footer()), "05-03-16");
@@ -247,7 +247,7 @@ TEST_F(DayViewTest, DaySwitchDropsTheIncompleteCursorRowOnly)
             D().Type(QStringLiteral("2"));
             D().TypeAt(cMenge, 2, QString::fromLatin1(c.quantity));
         }
-        Main().DayView().CalDayClick();
+        DayPage().CalDayClick();
         const tDay* day = StoredDay(kToday);
         ASSERT_NE(day, nullptr);
         EXPECT_EQ(day->Count(), c.storedCount);
@@ -255,7 +255,7 @@ TEST_F(DayViewTest, DaySwitchDropsTheIncompleteCursorRowOnly)
         while (G().DataRowCount() > 1)
             D().Key(Qt::Key_Delete);
         D().Key(Qt::Key_Delete);
-        Main().DayView().CalDayClick();
+        DayPage().CalDayClick();
         EXPECT_EQ(StoredDay(kToday), nullptr) << "an emptied day is deleted";
     }
 }
@@ -263,12 +263,12 @@ TEST_F(DayViewTest, DaySwitchDropsTheIncompleteCursorRowOnly)
 TEST_F(DayViewTest, IncompleteFirstRowIsRemovedAndTheOthersStored)
 {
     AddDay(Main().Days(), kToday, {{1, 1.0}, {2, 2.0}});
-    Main().DayView().StoreDayOnSwitch = false;
-    Main().DayView().CalDayClick();
-    Main().DayView().StoreDayOnSwitch = true;
+    DayPage().StoreDayOnSwitch = false;
+    DayPage().CalDayClick();
+    DayPage().StoreDayOnSwitch = true;
     // Quantity 0 on row 1 with the cursor there.
     D().TypeAt(cMenge, 1, QStringLiteral("0"));
-    Main().DayView().CalDayClick();
+    DayPage().CalDayClick();
     const tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->Count(), 1);
@@ -278,9 +278,9 @@ TEST_F(DayViewTest, IncompleteFirstRowIsRemovedAndTheOthersStored)
 TEST_F(DayViewTest, StoredEntryOfAMissingProductIsShownWarnedAndKept)
 {
     AddDay(Main().Days(), kToday, {{2, 1.0}, {9, 5.0}});
-    Main().DayView().StoreDayOnSwitch = false;
-    Main().DayView().CalDayClick();
-    Main().DayView().StoreDayOnSwitch = true;
+    DayPage().StoreDayOnSwitch = false;
+    DayPage().CalDayClick();
+    DayPage().StoreDayOnSwitch = true;
     EXPECT_EQ(prompts.warnings, QStringList{texts::UnknownProductEntry()});
     EXPECT_EQ(D().Cell(cDisplay, 2), texts::UnknownProductName().toStdString());
     EXPECT_EQ(D().Shown(cMenge, 2), QStringLiteral("5,00"));
@@ -289,7 +289,7 @@ TEST_F(DayViewTest, StoredEntryOfAMissingProductIsShownWarnedAndKept)
 
     // The cursor stands on that row; the switch keeps the user's stored entry.
     ASSERT_EQ(G().CursorRow(), 2);
-    Main().DayView().CalDayClick();
+    DayPage().CalDayClick();
     const tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->Count(), 2);
@@ -311,7 +311,7 @@ TEST_F(DayViewTest, NameIsTheOneValidOnTheShownDay)
 TEST_F(DayViewTest, EntriesTypedAfterNewBelongToDayZero)
 {
     prompts.AnswerNext(ui::Answer::Yes);
-    Main().Neu1Click();
+    Main().NewProject();
     FillCatalogue(Main().Groups(), Main().Products());
     D().TypeAt(cProdukt, 1, QStringLiteral("1"));
     D().TypeAt(cMenge, 1, QStringLiteral("1"));
@@ -320,12 +320,9 @@ TEST_F(DayViewTest, EntriesTypedAfterNewBelongToDayZero)
     EXPECT_EQ(StoredDay(kToday), nullptr);
 }
 
-TEST_F(DayViewTest, HintsAndButtonsArePresent)
+TEST_F(DayViewTest, NoProgressIsShownWhileNothingIsComputed)
 {
-    ui::TDayView& page = Main().DayView();
-    for (const char* name : {"bDayPrint", "bDayPrintSet", "bDayExport", "HintBox", "DayHint", "CalDay", "Label5"})
-        EXPECT_NE(page.findChild<QWidget*>(QLatin1StringView(name)), nullptr) << name;
-    EXPECT_FALSE(page.findChild<QWidget*>(QStringLiteral("MyProgress"))->isVisible());
+    EXPECT_FALSE(DayPage().findChild<QWidget*>(QStringLiteral("MyProgress"))->isVisible());
 }
 
 // The example row of 10.00 at 19 % with a purchase price of 5.00, in a German and

@@ -36,8 +36,8 @@ protected:
         AddDay(project.Days, kToday - 2, {{2, 4.0}, {3, 12.5}});
         return WriteProject(project, name);
     }
-    grid::PlainGrid& Grid() { return Main().DayView().Grid(); }
-    bool PageShown() { return Main().MyPages().isVisible() && Main().MyPages().tabBar()->isTabVisible(0); }
+    grid::PlainGrid& Grid() { return DayPage().Grid(); }
+    bool PageShown() { return Pages().isVisible() && Pages().tabBar()->isTabVisible(0); }
 };
 
 TEST_F(FileCommandsTest, StartsWithoutProjectAndOnlyNewLoadAndExitEnabled)
@@ -46,9 +46,9 @@ TEST_F(FileCommandsTest, StartsWithoutProjectAndOnlyNewLoadAndExitEnabled)
     EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
     EXPECT_FALSE(Main().ProjectOpen());
     EXPECT_FALSE(PageShown());
-    for (const char* name : {"tSave", "Speichern1", "Speichernals1", "agesansicht1", "Gruppen1"})
+    for (const char* name : {"tSave", "SaveProject", "SaveProjectAs", "ShowDayView", "ShowGroups"})
         EXPECT_FALSE(Action(name).isEnabled()) << name;
-    for (const char* name : {"tLoad", "Neu1", "Laden1", "Beenden1"})
+    for (const char* name : {"tLoad", "NewProject", "OpenProject", "ExitProgram"})
         EXPECT_TRUE(Action(name).isEnabled()) << name;
     EXPECT_GE(Main().minimumWidth(), 600);
     EXPECT_GE(Main().minimumHeight(), 500);
@@ -61,11 +61,11 @@ TEST_F(FileCommandsTest, MenuShortcutsAreTheListedOnes)
         const char* action;
         QKeySequence keys;
     } cases[] = {
-        {"Neu1", QKeySequence(Qt::CTRL | Qt::Key_N)},           {"Laden1", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"Speichern1", QKeySequence(Qt::CTRL | Qt::Key_S)},     {"Speichernals1", QKeySequence(Qt::Key_F12)},
-        {"agesansicht1", QKeySequence(Qt::CTRL | Qt::Key_1)},   {"Monatsansicht1", QKeySequence(Qt::CTRL | Qt::Key_2)},
-        {"Jahresansicht1", QKeySequence(Qt::CTRL | Qt::Key_3)}, {"Produkte1", QKeySequence(Qt::CTRL | Qt::Key_4)},
-        {"Gruppen1", QKeySequence(Qt::CTRL | Qt::Key_5)},
+        {"NewProject", QKeySequence(Qt::CTRL | Qt::Key_N)},    {"OpenProject", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SaveProject", QKeySequence(Qt::CTRL | Qt::Key_S)},   {"SaveProjectAs", QKeySequence(Qt::Key_F12)},
+        {"ShowDayView", QKeySequence(Qt::CTRL | Qt::Key_1)},   {"ShowMonthView", QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {"ShowYearView", QKeySequence(Qt::CTRL | Qt::Key_3)},  {"ShowProducts", QKeySequence(Qt::CTRL | Qt::Key_4)},
+        {"ShowGroups", QKeySequence(Qt::CTRL | Qt::Key_5)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Action(c.action).shortcut(), c.keys) << c.action;
@@ -78,10 +78,10 @@ TEST_F(FileCommandsTest, NewRightAfterStartAsksNothingAndOpensTheDayView)
     EXPECT_TRUE(prompts.questions.isEmpty());
     EXPECT_TRUE(Main().ProjectOpen());
     EXPECT_TRUE(PageShown());
-    EXPECT_EQ(Main().MyPages().currentIndex(), 0);
-    EXPECT_TRUE(Action("Speichern1").isEnabled());
+    EXPECT_EQ(Pages().currentIndex(), 0);
+    EXPECT_TRUE(Action("SaveProject").isEnabled());
     // The reset leaves day number 0 as the grid's day although the calendar shows today.
-    EXPECT_EQ(Main().DayView().CurrentDay, 0);
+    EXPECT_EQ(DayPage().CurrentDay, 0);
     EXPECT_EQ(Grid().Cell(cProdukt, Grid().FooterRow()), "99-12-30");
 }
 
@@ -90,13 +90,13 @@ TEST_F(FileCommandsTest, NewWhileOpenAsksAndNoKeepsEverything)
     Start({WriteSample()});
     const QString title = Main().windowTitle();
     prompts.AnswerNext(Answer::No);
-    Main().Neu1Click();
+    Main().NewProject();
     EXPECT_EQ(prompts.questions, QStringList{texts::AskNew()});
     EXPECT_EQ(Main().windowTitle(), title);
     EXPECT_EQ(Main().Products().Count(), 3);
 
     prompts.AnswerNext(Answer::Yes);
-    Main().Neu1Click();
+    Main().NewProject();
     EXPECT_EQ(Main().Products().Count(), 0);
     EXPECT_EQ(Main().Days().Count(), 0);
     EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
@@ -115,13 +115,13 @@ TEST_F(FileCommandsTest, CommandLineFileIsLoadedWithItsFullPathAndLatestDay)
     EXPECT_EQ(Main().FileName(), full);
     EXPECT_EQ(Main().windowTitle(), full);
     EXPECT_TRUE(Main().ProjectOpen());
-    EXPECT_EQ(Main().DayView().CurrentDay, kToday - 2);
+    EXPECT_EQ(DayPage().CurrentDay, kToday - 2);
     EXPECT_EQ(Grid().Cell(cProdukt, 1), "2");
     EXPECT_EQ(Grid().Cell(cProdukt, 2), "3");
     EXPECT_EQ(Grid().Cell(cDisplay, Grid().FooterRow()), "Summe (laden)");
     EXPECT_TRUE(prompts.warnings.isEmpty());
     // Loaded before the window was shown, the day still shows from its first row.
-    EXPECT_FALSE(Main().DayView().gDayView().CellRect(cProdukt, 1).isEmpty());
+    EXPECT_FALSE(DayGrid().CellRect(cProdukt, 1).isEmpty());
 }
 
 TEST_F(FileCommandsTest, SampleProjectOpensWithoutWarningsOnItsFirstRow)
@@ -130,8 +130,8 @@ TEST_F(FileCommandsTest, SampleProjectOpensWithoutWarningsOnItsFirstRow)
     EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join(QLatin1Char('\n')).toStdString();
     ASSERT_GT(Main().Days().Count(), 0);
     EXPECT_GT(Grid().DataRowCount(), 1);
-    EXPECT_FALSE(Main().DayView().gDayView().CellRect(cProdukt, 1).isEmpty());
-    EXPECT_TRUE(Main().DayView().gDayView().hasFocus());
+    EXPECT_FALSE(DayGrid().CellRect(cProdukt, 1).isEmpty());
+    EXPECT_TRUE(DayGrid().hasFocus());
 }
 
 TEST_F(FileCommandsTest, CommandLineArgumentThatIsNoFileIsIgnored)
@@ -147,7 +147,7 @@ TEST_F(FileCommandsTest, LoadWithoutProjectShowsTheOpenDialogAtOnce)
     Start();
     const QString file = WriteSample();
     prompts.ChooseFile(file);
-    Main().tLoadClick();
+    Main().OpenProject();
     EXPECT_TRUE(prompts.questions.isEmpty());
     ASSERT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_EQ(prompts.fileDialogs[0].filter, texts::ProjectFilter());
@@ -162,13 +162,13 @@ TEST_F(FileCommandsTest, LoadWhileOpenAsksAndCancelledDialogChangesNothing)
     const QString file = WriteSample();
     Start({file});
     prompts.AnswerNext(Answer::No);
-    Main().tLoadClick();
+    Main().OpenProject();
     EXPECT_EQ(prompts.questions, QStringList{texts::AskLoad()});
     EXPECT_TRUE(prompts.fileDialogs.isEmpty());
 
     prompts.AnswerNext(Answer::Yes);
     prompts.CancelFileDialog();
-    Main().tLoadClick();
+    Main().OpenProject();
     EXPECT_EQ(Main().windowTitle(), file);
     EXPECT_EQ(Main().Days().Count(), 2);
     EXPECT_TRUE(prompts.AllScriptsUsed());
@@ -181,7 +181,7 @@ TEST_F(FileCommandsTest, LoadOfAFileWithoutDaysLeavesAnEmptyDayView)
     Start({WriteProject(project, "leer.kdt")});
     EXPECT_EQ(Grid().DataRowCount(), 1);
     EXPECT_EQ(Grid().Cell(cProdukt, 1), "");
-    EXPECT_EQ(Main().DayView().CurrentDay, 0);
+    EXPECT_EQ(DayPage().CurrentDay, 0);
 }
 
 // A refused file leaves an open, empty project without a file name, so the next
@@ -205,7 +205,7 @@ TEST_F(FileCommandsTest, FailedLoadLeavesNoFileNameAndSaveAsksForOne)
             std::filesystem::create_directory(path);
         Start();
         prompts.ChooseFile(QString::fromStdString(path));
-        Main().tLoadClick();
+        Main().OpenProject();
         ASSERT_EQ(prompts.warnings.size(), 1);
         EXPECT_EQ(prompts.warnings[0], c.warning.contains(QStringLiteral("%1"))
                                            ? c.warning.arg(QString::fromStdString(path))
@@ -216,7 +216,7 @@ TEST_F(FileCommandsTest, FailedLoadLeavesNoFileNameAndSaveAsksForOne)
         EXPECT_EQ(Main().Groups().Count(), 0);
 
         prompts.CancelFileDialog();
-        EXPECT_FALSE(Main().tSaveClick());
+        EXPECT_FALSE(Main().SaveProject());
         EXPECT_EQ(prompts.fileDialogs.size(), 2);
         if (c.content) {
             std::ifstream back(path, std::ios::binary);
@@ -267,7 +267,7 @@ TEST_F(FileCommandsTest, SaveAsWritesTheChosenFileAndProposesTheCurrentName)
     Start({file});
     const QString copy = QString::fromStdString(temp.File("kopie.kdt"));
     prompts.ChooseFile(copy);
-    Main().Speichernals1Click();
+    Main().SaveProjectAs();
     EXPECT_EQ(prompts.fileDialogs[0].initialFileName, file);
     EXPECT_EQ(Main().windowTitle(), copy);
 
@@ -282,7 +282,7 @@ TEST_F(FileCommandsTest, SaveThatFailsWarnsAndKeepsTheTriedName)
     StartWithCatalogue();
     const QString unwritable = QString::fromStdString(temp.File("fehlt/neu.kdt"));
     prompts.ChooseFile(unwritable);
-    EXPECT_FALSE(Main().Speichernals1Click());
+    EXPECT_FALSE(Main().SaveProjectAs());
     EXPECT_EQ(prompts.warnings, QStringList{texts::CannotSave().arg(unwritable)});
     EXPECT_EQ(Main().FileName(), unwritable);
 }
@@ -290,7 +290,7 @@ TEST_F(FileCommandsTest, SaveThatFailsWarnsAndKeepsTheTriedName)
 TEST_F(FileCommandsTest, ExitWithoutGroupsClosesWithoutQuestion)
 {
     Start();
-    Main().Neu1Click();
+    Main().NewProject();
     EXPECT_TRUE(Main().close());
     EXPECT_TRUE(prompts.questions.isEmpty());
 }

@@ -23,12 +23,12 @@ protected:
     void SetUp() override
     {
         StartWithCatalogue();
-        Main().DayView().CalDayClick();
+        DayPage().CalDayClick();
         ResetDriver();
     }
     void ResetDriver()
     {
-        driver_ = std::make_unique<DayViewDriver>(Main().DayView().gDayView(), Main().DayView().CalDay());
+        driver_ = std::make_unique<DayViewDriver>(DayGrid(), Calendar());
     }
     void TypeOneCoffee()
     {
@@ -37,9 +37,9 @@ protected:
     }
     void ClickTab(int index)
     {
-        QTabBar* bar = Main().MyPages().tabBar();
+        QTabBar* bar = Pages().tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-        ASSERT_EQ(Main().MyPages().currentIndex(), index);
+        ASSERT_EQ(Pages().currentIndex(), index);
     }
     int StoredCount()
     {
@@ -64,11 +64,11 @@ TEST_F(PagesTest, LeavingTheDayViewStoresTheGrid)
             QTest::keyClick(&Main(), Qt::Key_2, Qt::ControlModifier);
         else
             ClickTab(1);
-        EXPECT_EQ(Main().MyPages().currentIndex(), 1);
+        EXPECT_EQ(Pages().currentIndex(), 1);
         EXPECT_EQ(StoredCount(), 1);
         ClickTab(0);
         driver_->Key(Qt::Key_Delete);
-        Main().DayView().CalDayClick();
+        DayPage().CalDayClick();
         ASSERT_EQ(StoredCount(), 0);
     }
 }
@@ -95,7 +95,7 @@ TEST_F(PagesTest, SaveOnAnotherPageKeepsThatPagesChanges)
     Main().Days().Item(Main().Days().IndexOfDate(kToday)).Entry(0).ProductID = 7;
     const QString file = QString::fromStdString(temp.File("seite.kdt"));
     prompts.ChooseFile(file);
-    ASSERT_TRUE(Main().tSaveClick());
+    ASSERT_TRUE(Main().SaveProject());
 
     Project reread;
     ASSERT_EQ(LoadProjectFile(file.toStdString(), reread).status, LoadStatus::Ok);
@@ -107,14 +107,14 @@ TEST_F(PagesTest, SaveOnAnotherPageKeepsThatPagesChanges)
 TEST_F(PagesTest, KeyboardReachesTheCalendarAndSwitchesTheDay)
 {
     TypeOneCoffee();
-    ui::TDayView& page = Main().DayView();
-    QTest::keyClick(&page.gDayView(), Qt::Key_Tab, Qt::ControlModifier);
-    ASSERT_TRUE(page.CalDay().hasFocus() || page.CalDay().isAncestorOf(QApplication::focusWidget()));
+    ui::DayView& page = DayPage();
+    QTest::keyClick(&DayGrid(), Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_TRUE(Calendar().hasFocus() || Calendar().isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(page.CurrentDay, kToday + 1);
     EXPECT_EQ(StoredCount(), 1);
     // The day switch hands the focus back to the grid for the new day's entries.
-    EXPECT_TRUE(page.gDayView().hasFocus());
+    EXPECT_TRUE(DayGrid().hasFocus());
 }
 
 TEST_F(PagesTest, KeyboardDaySurvivesSaveAndReopen)
@@ -124,7 +124,7 @@ TEST_F(PagesTest, KeyboardDaySurvivesSaveAndReopen)
     driver_->Type(QStringLiteral("3"));
     driver_->Key(Qt::Key_Tab);
     driver_->Key(Qt::Key_Tab);
-    ASSERT_EQ(Main().DayView().Grid().CursorCol(), cVerkauf);
+    ASSERT_EQ(DayPage().Grid().CursorCol(), cVerkauf);
     driver_->Type(QStringLiteral("23,80"));
     const QString file = QString::fromStdString(temp.File("tag.kdt"));
     prompts.ChooseFile(file);
@@ -133,12 +133,12 @@ TEST_F(PagesTest, KeyboardDaySurvivesSaveAndReopen)
 
     Start({file});
     ResetDriver();
-    EXPECT_EQ(Main().DayView().CurrentDay, kToday);
+    EXPECT_EQ(DayPage().CurrentDay, kToday);
     EXPECT_EQ(driver_->Cell(cProdukt, 1), "1");
     EXPECT_EQ(driver_->Shown(cMenge, 1), QStringLiteral("2,00"));
     EXPECT_EQ(driver_->Cell(cProdukt, 2), "3");
     EXPECT_EQ(driver_->Shown(cVerkauf, 2), QStringLiteral("23,80"));
-    EXPECT_EQ(driver_->Shown(cVerkauf, Main().DayView().Grid().FooterRow()), QStringLiteral("43,80"));
+    EXPECT_EQ(driver_->Shown(cVerkauf, DayPage().Grid().FooterRow()), QStringLiteral("43,80"));
 }
 
 } // namespace

@@ -119,7 +119,7 @@ TEST(QtTranslationsTest, QtsOwnDialogTextsBecomeGerman)
 
 TEST(PageControlTest, AnnouncesOnlyTheUsersChange)
 {
-    ui::TPageControl pages;
+    ui::PageControl pages;
     for (const char* caption : {"A", "B", "C"})
         pages.addTab(new QWidget, QString::fromLatin1(caption));
     QList<std::pair<int, int>> calls;
@@ -165,8 +165,8 @@ QPoint CellOfDay(QCalendarWidget& calendar, int day)
 
 TEST(MonthCalendarTest, NotifiesOncePerUserChangeAndNeverForTheProgram)
 {
-    ui::TMonthCalendar calendar;
-    QSignalSpy changes(&calendar, &ui::TMonthCalendar::UserChanged);
+    ui::MonthCalendar calendar;
+    QSignalSpy changes(&calendar, &ui::MonthCalendar::UserChanged);
     calendar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&calendar));
 
@@ -189,9 +189,9 @@ TEST(MonthCalendarTest, NotifiesOncePerUserChangeAndNeverForTheProgram)
 
 TEST(DatePickerTest, ProgramDatesKeepTheTimeAndRaiseNothing)
 {
-    ui::TDatePicker picker;
+    ui::DatePicker picker;
     picker.setDateTime(QDateTime(QDate(2005, 1, 1), QTime(13, 45)));
-    QSignalSpy changes(&picker, &ui::TDatePicker::UserChanged);
+    QSignalSpy changes(&picker, &ui::DatePicker::UserChanged);
     picker.SetDate(QDate(2005, 3, 31));
     EXPECT_EQ(picker.dateTime(), QDateTime(QDate(2005, 3, 31), QTime(13, 45)));
     EXPECT_EQ(picker.text(), QStringLiteral("05-03-31"));

@@ -1,7 +1,10 @@
 #include "window_fixture.h"
 
+#include "controls/column_grid.h"
 #include "model/globals.h"
+#include "ui/date_controls.h"
 #include "ui/day_view.h"
+#include "ui/page_control.h"
 
 #include <QTest>
 
@@ -59,7 +62,7 @@ WindowTest::~WindowTest()
 
 void WindowTest::Start(const QStringList& arguments)
 {
-    window_ = std::make_unique<ui::TKontarosMain>(arguments);
+    window_ = std::make_unique<ui::MainWindow>(arguments);
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -67,7 +70,7 @@ void WindowTest::Start(const QStringList& arguments)
 void WindowTest::StartWithCatalogue()
 {
     Start();
-    Main().Neu1Click();
+    Main().NewProject();
     FillCatalogue(Main().Groups(), Main().Products());
 }
 
@@ -79,12 +82,38 @@ QString WindowTest::WriteProject(const Project& project, const std::string& name
     return QString::fromStdString(path);
 }
 
+template <class T>
+T& WindowTest::Component(const char* kind, const char* name)
+{
+    auto* component = window_->findChild<T*>(QLatin1StringView(name));
+    if (!component)
+        throw std::runtime_error(std::string("no ") + kind + " " + name);
+    return *component;
+}
+
 QAction& WindowTest::Action(const char* name)
 {
-    auto* action = window_->findChild<QAction*>(QLatin1StringView(name));
-    if (!action)
-        throw std::runtime_error(std::string("no action ") + name);
-    return *action;
+    return Component<QAction>("action", name);
+}
+
+ui::DayView& WindowTest::DayPage()
+{
+    return Component<ui::DayView>("page", "tabDayView");
+}
+
+controls::ColumnGrid& WindowTest::DayGrid()
+{
+    return Component<controls::ColumnGrid>("grid", "gDayView");
+}
+
+ui::MonthCalendar& WindowTest::Calendar()
+{
+    return Component<ui::MonthCalendar>("calendar", "CalDay");
+}
+
+ui::PageControl& WindowTest::Pages()
+{
+    return Component<ui::PageControl>("page control", "MyPages");
 }
 
 } // namespace kontaro::test

@@ -17,6 +17,15 @@
 #include <memory>
 #include <string>
 
+namespace kontaro::controls {
+class ColumnGrid;
+}
+namespace kontaro::ui {
+class DayView;
+class MonthCalendar;
+class PageControl;
+} // namespace kontaro::ui
+
 namespace kontaro::test {
 
 // 2005-03-15, the "today" of every window test.
@@ -52,15 +61,23 @@ protected:
     // Saves `project` under `name` in the temporary folder; returns the full path.
     QString WriteProject(const Project& project, const std::string& name);
 
-    ui::TKontarosMain& Main() { return *window_; }
+    ui::MainWindow& Main() { return *window_; }
+    // The window's components, found by their object names.
     QAction& Action(const char* name);
+    ui::DayView& DayPage();          // "tabDayView"
+    controls::ColumnGrid& DayGrid(); // "gDayView"
+    ui::MonthCalendar& Calendar();   // "CalDay"
+    ui::PageControl& Pages();        // "MyPages"
 
     ScriptedPrompts prompts;
     TempDir temp;
 
 private:
+    template <class T>
+    T& Component(const char* kind, const char* name);
+
     QLocale savedLocale_;
-    std::unique_ptr<ui::TKontarosMain> window_;
+    std::unique_ptr<ui::MainWindow> window_;
 };
 
 } // namespace kontaro::test

@@ -4,7 +4,7 @@
 // writes products.png, groups.png and product-editor.png into the folder.
 #include "model/project_file.h"
 #include "ui/groups_list_page.h"
-#include "ui/product_page.h"
+#include "ui/product_dialog.h"
 #include "ui/products_list_page.h"
 #include "ui/user_prompts.h"
 
@@ -72,12 +72,12 @@ int main(int argc, char** argv)
     kontaro::ui::ProductsPage products(project.Products, project.Groups, project.Days);
     products.Reset();
     products.resize(720, 360);
-    products.ListProducts->selectRow(1);
+    products.findChild<QTableView*>(QStringLiteral("ListProducts"))->selectRow(1);
     kontaro::ui::GroupsPage groups(project.Groups, project.Products);
     groups.Reset();
     groups.resize(720, 240);
-    groups.ListGroups->selectRow(0);
-    kontaro::ui::TProduktPage editor(nullptr, project.Products, project.Groups, &project.Days);
+    groups.findChild<QTableView*>(QStringLiteral("ListGroups"))->selectRow(0);
+    kontaro::ui::ProductDialog editor(nullptr, project.Products, project.Groups, &project.Days);
     editor.ProductIndex = 1;
 
     const bool ok = Save(products, folder, "products.png") && Save(groups, folder, "groups.png")

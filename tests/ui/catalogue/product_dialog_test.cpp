@@ -1,12 +1,13 @@
 // The product editor: start states, the ID checks, the flags, the dated rows
 // through their dialogs, and what OK writes.
+#include "catalogue_components.h"
 #include "catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 #include "ui/day_dates.h"
-#include "ui/detail_page.h"
-#include "ui/group_detail.h"
-#include "ui/product_page.h"
+#include "ui/dated_value_dialog.h"
+#include "ui/dated_group_dialog.h"
+#include "ui/product_dialog.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -20,10 +21,10 @@
 namespace kontaro::test {
 namespace {
 
-using Kind = ui::TProduktPage::ListKind;
-using ui::TDetailPage;
-using ui::TGroupDetail;
-using ui::TProduktPage;
+using Kind = ui::ProductDialog::ListKind;
+using ui::DatedValueDialog;
+using ui::DatedGroupDialog;
+using ui::ProductDialog;
 
 const char* ButtonPrefix(Kind kind)
 {
@@ -37,37 +38,47 @@ const char* ButtonPrefix(Kind kind)
     return "";
 }
 
-class ProductPageTest : public CatalogueTest {
+class ProductDialogTest : public CatalogueTest {
 protected:
-    ProductPageTest()
+    ProductDialogTest()
     {
         AddGroup(1, "Getr\xe4nke");
         AddGroup(2, "Speisen");
     }
 
     // Opens the editor for the product at `index`, or for a new one.
-    TProduktPage& Open(int32_t index = TProduktPage::kNewProduct)
+    ProductDialog& Open(int32_t index = ProductDialog::kNewProduct)
     {
-        page = std::make_unique<TProduktPage>(nullptr, products, groups, &days);
-        page->ProductIndex = index;
-        page->show();
-        Activate(*page);
-        return *page;
+        editor = std::make_unique<ProductDialog>(nullptr, products, groups, &days);
+        editor->ProductIndex = index;
+        editor->show();
+        Activate(*editor);
+        return *editor;
+    }
+
+    // The group box ("gr...") and the list ("Prod...") of a dated list.
+    QGroupBox* Box(Kind kind)
+    {
+        return &Child<QGroupBox>(*editor, (std::string("gr") + ButtonPrefix(kind)).c_str());
+    }
+    QTreeWidget* List(Kind kind)
+    {
+        return &Child<QTreeWidget>(*editor, (std::string("Prod") + ButtonPrefix(kind)).c_str());
     }
 
     QPushButton& Button(Kind kind, const char* action)
     {
-        return Child<QPushButton>(*page, (std::string(ButtonPrefix(kind)) + action).c_str());
+        return Child<QPushButton>(*editor, (std::string(ButtonPrefix(kind)) + action).c_str());
     }
 
     // "Neu" of a value list, answered with this date and typed value.
     void AddRow(Kind kind, DayNumber day, const QString& value)
     {
         dialogs.Next([=](QDialog& dialog) {
-            auto& detail = dynamic_cast<TDetailPage&>(dialog);
-            detail.TheDay->setSelectedDate(ui::DateOfDay(day));
-            Type(*detail.Value, value);
-            Click(*detail.bOK);
+            auto& detail = dynamic_cast<DatedValueDialog&>(dialog);
+            TheDay(detail).setSelectedDate(ui::DateOfDay(day));
+            Type(Value(detail), value);
+            Click(bOK(detail));
         });
         Click(Button(kind, "New"));
     }
@@ -76,10 +87,10 @@ protected:
     void AddGroupRow(DayNumber day, int32_t group)
     {
         dialogs.Next([=](QDialog& dialog) {
-            auto& detail = dynamic_cast<TGroupDetail&>(dialog);
-            detail.TheDay->setSelectedDate(ui::DateOfDay(day));
-            detail.comGroup->setCurrentIndex(detail.comGroup->findData(group));
-            Click(*detail.bOK);
+            auto& detail = dynamic_cast<DatedGroupDialog&>(dialog);
+            TheDay(detail).setSelectedDate(ui::DateOfDay(day));
+            comGroup(detail).setCurrentIndex(comGroup(detail).findData(group));
+            Click(bOK(detail));
         });
         Click(Button(Kind::Gruppe, "New"));
     }
@@ -93,57 +104,57 @@ protected:
         AddGroupRow(kToday, 2);
     }
 
-    std::unique_ptr<TProduktPage> page;
+    std::unique_ptr<ProductDialog> editor;
 };
 
-TEST_F(ProductPageTest, NewProductStartState)
+TEST_F(ProductDialogTest, NewProductStartState)
 {
     Open();
-    EXPECT_EQ(page->windowTitle(), QStringLiteral("Produkt"));
-    EXPECT_EQ(page->ProdID->Text(), QStringLiteral("0"));
-    EXPECT_EQ(page->ProdID->Edit()->cursorPosition(), 0);
-    EXPECT_FALSE(page->ProdErr->isHidden());
-    EXPECT_EQ(page->ProdErr->text(), QStringLiteral("Gültige Produkt ID eingeben!"));
-    EXPECT_FALSE(page->bOK->isEnabled());
-    EXPECT_FALSE(page->cVerkaufSpec->isChecked());
-    EXPECT_FALSE(page->cEinkaufSpec->isChecked());
-    EXPECT_FALSE(page->cEinkaufSpec->isEnabled());
-    EXPECT_EQ(page->Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Produkt"));
+    EXPECT_EQ(ProdID(*editor).Text(), QStringLiteral("0"));
+    EXPECT_EQ(ProdID(*editor).Edit()->cursorPosition(), 0);
+    EXPECT_FALSE(ProdErr(*editor).isHidden());
+    EXPECT_EQ(ProdErr(*editor).text(), QStringLiteral("Gültige Produkt ID eingeben!"));
+    EXPECT_FALSE(bOK(*editor).isEnabled());
+    EXPECT_FALSE(cVerkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isEnabled());
+    EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
     EXPECT_TRUE(Button(Kind::Gruppe, "New").isEnabled());
     EXPECT_FALSE(Button(Kind::Gruppe, "Edit").isEnabled());
     EXPECT_FALSE(Button(Kind::Gruppe, "Del").isEnabled());
     EXPECT_FALSE(Button(Kind::Name, "Edit").isEnabled());
-    EXPECT_EQ(page->OldID, TProduktPage::kNewProduct);
+    EXPECT_EQ(editor->OldID, ProductDialog::kNewProduct);
 }
 
-TEST_F(ProductPageTest, OKOnlyAfterAValidIDAndAllRequiredLists)
+TEST_F(ProductDialogTest, OKOnlyAfterAValidIDAndAllRequiredLists)
 {
     AddProduct(7, "Tee", 1);
     Open();
     FillRequiredLists();
-    EXPECT_FALSE(page->bOK->isEnabled()); // the ID is still 0
-    Type(*page->ProdID, QStringLiteral("7"));
-    EXPECT_EQ(page->ProdErr->text(), QStringLiteral("Diese Produkt ID gibt es schon!"));
-    EXPECT_FALSE(page->bOK->isEnabled());
-    Type(*page->ProdID, QStringLiteral("5"));
-    EXPECT_TRUE(page->ProdErr->isHidden());
-    EXPECT_TRUE(page->bOK->isEnabled());
+    EXPECT_FALSE(bOK(*editor).isEnabled()); // the ID is still 0
+    Type(ProdID(*editor), QStringLiteral("7"));
+    EXPECT_EQ(ProdErr(*editor).text(), QStringLiteral("Diese Produkt ID gibt es schon!"));
+    EXPECT_FALSE(bOK(*editor).isEnabled());
+    Type(ProdID(*editor), QStringLiteral("5"));
+    EXPECT_TRUE(ProdErr(*editor).isHidden());
+    EXPECT_TRUE(bOK(*editor).isEnabled());
     // Each required list, when emptied, disables OK again.
     for (Kind kind : {Kind::Name, Kind::Einkauf, Kind::Verkauf, Kind::Steuer, Kind::Gruppe}) {
-        QTreeWidget* list = page->List(kind);
+        QTreeWidget* list = List(kind);
         SelectRow(*list, 0);
         QTreeWidgetItem* row = list->takeTopLevelItem(0);
-        page->UpdateOK();
-        EXPECT_FALSE(page->bOK->isEnabled()) << ButtonPrefix(kind);
+        editor->UpdateOK();
+        EXPECT_FALSE(bOK(*editor).isEnabled()) << ButtonPrefix(kind);
         list->addTopLevelItem(row);
-        page->UpdateOK();
+        editor->UpdateOK();
     }
-    ASSERT_TRUE(page->bOK->isEnabled());
-    Click(*page->bOK);
-    EXPECT_EQ(page->result(), QDialog::Accepted);
+    ASSERT_TRUE(bOK(*editor).isEnabled());
+    Click(bOK(*editor));
+    EXPECT_EQ(editor->result(), QDialog::Accepted);
 
     ASSERT_EQ(products.Count(), 2);
-    EXPECT_EQ(page->ProductIndex, 0);
+    EXPECT_EQ(editor->ProductIndex, 0);
     const tProduct& product = products.Item(0);
     EXPECT_EQ(product.ID, 5);
     std::string name;
@@ -158,7 +169,7 @@ TEST_F(ProductPageTest, OKOnlyAfterAValidIDAndAllRequiredLists)
     EXPECT_FALSE(product.VerkaufVariabel);
 }
 
-TEST_F(ProductPageTest, IDChecksOfAnExistingProduct)
+TEST_F(ProductDialogTest, IDChecksOfAnExistingProduct)
 {
     AddProduct(5, "Kaffee", 1);
     AddProduct(7, "Tee", 1);
@@ -175,105 +186,105 @@ TEST_F(ProductPageTest, IDChecksOfAnExistingProduct)
         {QStringLiteral("000005"), QString()},
     };
     Open(products.IndexOfID(5));
-    EXPECT_EQ(page->OldID, 5);
-    EXPECT_TRUE(page->bOK->isEnabled());
+    EXPECT_EQ(editor->OldID, 5);
+    EXPECT_TRUE(bOK(*editor).isEnabled());
     for (const Case& c : cases) {
-        Type(*page->ProdID, c.typed);
-        EXPECT_EQ(page->ProdErr->isHidden(), c.error.isEmpty()) << c.typed.toStdString();
+        Type(ProdID(*editor), c.typed);
+        EXPECT_EQ(ProdErr(*editor).isHidden(), c.error.isEmpty()) << c.typed.toStdString();
         if (!c.error.isEmpty()) {
-            EXPECT_EQ(page->ProdErr->text(), c.error);
+            EXPECT_EQ(ProdErr(*editor).text(), c.error);
         }
-        EXPECT_EQ(page->bOK->isEnabled(), c.error.isEmpty()) << c.typed.toStdString();
+        EXPECT_EQ(bOK(*editor).isEnabled(), c.error.isEmpty()) << c.typed.toStdString();
     }
-    EXPECT_EQ(page->ProdID->Edit()->maxLength(), 6);
+    EXPECT_EQ(ProdID(*editor).Edit()->maxLength(), 6);
 }
 
-TEST_F(ProductPageTest, SelectingRowsDoesNotEnableOKWhileTheIDIsWrong)
+TEST_F(ProductDialogTest, SelectingRowsDoesNotEnableOKWhileTheIDIsWrong)
 {
     AddProduct(5, "Kaffee", 1);
     Open(0);
-    Type(*page->ProdID, QString());
-    ASSERT_FALSE(page->bOK->isEnabled());
-    SelectRow(*page->List(Kind::Name), 0);
-    SelectRow(*page->List(Kind::Steuer), 0);
+    Type(ProdID(*editor), QString());
+    ASSERT_FALSE(bOK(*editor).isEnabled());
+    SelectRow(*List(Kind::Name), 0);
+    SelectRow(*List(Kind::Steuer), 0);
     EXPECT_TRUE(Button(Kind::Name, "Edit").isEnabled());
     EXPECT_TRUE(Button(Kind::Name, "Del").isEnabled());
-    EXPECT_FALSE(page->bOK->isEnabled());
+    EXPECT_FALSE(bOK(*editor).isEnabled());
 }
 
-TEST_F(ProductPageTest, IDOfOrphanedDayEntriesCannotBeTakenByAChange)
+TEST_F(ProductDialogTest, IDOfOrphanedDayEntriesCannotBeTakenByAChange)
 {
     AddProduct(5, "Kaffee", 1);
     AddDay(kToday, {{5, 2.0}, {9, 1.0}}); // product 9 is gone from the catalogue
     Open(0);
-    Type(*page->ProdID, QStringLiteral("9"));
-    EXPECT_EQ(page->ProdErr->text(), QStringLiteral("Diese Produkt ID gibt es schon!"));
-    EXPECT_FALSE(page->bOK->isEnabled());
+    Type(ProdID(*editor), QStringLiteral("9"));
+    EXPECT_EQ(ProdErr(*editor).text(), QStringLiteral("Diese Produkt ID gibt es schon!"));
+    EXPECT_FALSE(bOK(*editor).isEnabled());
 }
 
-TEST_F(ProductPageTest, SalesFlagCouplesWithThePercentageFlag)
+TEST_F(ProductDialogTest, SalesFlagCouplesWithThePercentageFlag)
 {
     Open();
-    QGroupBox* sales = page->Box(Kind::Verkauf);
-    page->cVerkaufSpec->click();
+    QGroupBox* sales = Box(Kind::Verkauf);
+    cVerkaufSpec(*editor).click();
     EXPECT_FALSE(sales->isEnabled());
-    EXPECT_FALSE(page->List(Kind::Verkauf)->isEnabled());
+    EXPECT_FALSE(List(Kind::Verkauf)->isEnabled());
     EXPECT_FALSE(Button(Kind::Verkauf, "New").isEnabled());
-    EXPECT_TRUE(page->cEinkaufSpec->isEnabled());
-    page->cEinkaufSpec->click();
-    EXPECT_EQ(page->Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (% von Verkaufspreis) "));
+    EXPECT_TRUE(cEinkaufSpec(*editor).isEnabled());
+    cEinkaufSpec(*editor).click();
+    EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (% von Verkaufspreis) "));
 
     // The purchase dialog asks for a percentage now.
     dialogs.Next([](QDialog& dialog) {
-        auto& detail = dynamic_cast<TDetailPage&>(dialog);
+        auto& detail = dynamic_cast<DatedValueDialog&>(dialog);
         EXPECT_EQ(detail.windowTitle(), QStringLiteral("Einkaufspreis (% von Verkaufspreis)"));
-        EXPECT_EQ(detail.Value->LabelText(), QStringLiteral("Einkaufsprozentsatz:"));
-        EXPECT_EQ(detail.Value->PlaceholderText(), QStringLiteral("Prozentsatz eingeben"));
-        EXPECT_EQ(detail.Value->Text(), QStringLiteral("0"));
+        EXPECT_EQ(Value(detail).LabelText(), QStringLiteral("Einkaufsprozentsatz:"));
+        EXPECT_EQ(Value(detail).PlaceholderText(), QStringLiteral("Prozentsatz eingeben"));
+        EXPECT_EQ(Value(detail).Text(), QStringLiteral("0"));
         detail.reject();
     });
     Click(Button(Kind::Einkauf, "New"));
 
-    page->cVerkaufSpec->click();
+    cVerkaufSpec(*editor).click();
     EXPECT_TRUE(sales->isEnabled());
-    EXPECT_FALSE(page->cEinkaufSpec->isChecked());
-    EXPECT_FALSE(page->cEinkaufSpec->isEnabled());
-    EXPECT_EQ(page->Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
+    EXPECT_FALSE(cEinkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isEnabled());
+    EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
 }
 
-TEST_F(ProductPageTest, VariableSalesPriceNeedsNoSalesRowAndKeepsItsRows)
+TEST_F(ProductDialogTest, VariableSalesPriceNeedsNoSalesRowAndKeepsItsRows)
 {
     Open();
     FillRequiredLists();
-    Type(*page->ProdID, QStringLiteral("3"));
-    SelectRow(*page->List(Kind::Verkauf), 0);
+    Type(ProdID(*editor), QStringLiteral("3"));
+    SelectRow(*List(Kind::Verkauf), 0);
     Click(Button(Kind::Verkauf, "Del"));
-    EXPECT_FALSE(page->bOK->isEnabled());
-    page->cVerkaufSpec->click();
-    EXPECT_TRUE(page->bOK->isEnabled());
-    page->cEinkaufSpec->click();
-    Click(*page->bOK);
+    EXPECT_FALSE(bOK(*editor).isEnabled());
+    cVerkaufSpec(*editor).click();
+    EXPECT_TRUE(bOK(*editor).isEnabled());
+    cEinkaufSpec(*editor).click();
+    Click(bOK(*editor));
     const tProduct& product = products.Item(0);
     EXPECT_TRUE(product.VerkaufVariabel);
     EXPECT_TRUE(product.EinkaufProzent);
     EXPECT_EQ(product.Verkauf.Count(), 0);
 }
 
-TEST_F(ProductPageTest, StoredPercentageWithoutVariablePriceOpensAndSavesUnchecked)
+TEST_F(ProductDialogTest, StoredPercentageWithoutVariablePriceOpensAndSavesUnchecked)
 {
     AddProduct(5, "Kaffee", 1);
     products.Item(0).EinkaufProzent = true;
     Open(0);
-    EXPECT_FALSE(page->cEinkaufSpec->isChecked());
-    EXPECT_FALSE(page->cVerkaufSpec->isChecked());
-    EXPECT_FALSE(page->cEinkaufSpec->isEnabled());
-    EXPECT_EQ(page->Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
-    Click(*page->bOK);
+    EXPECT_FALSE(cEinkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cVerkaufSpec(*editor).isChecked());
+    EXPECT_FALSE(cEinkaufSpec(*editor).isEnabled());
+    EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
+    Click(bOK(*editor));
     EXPECT_FALSE(products.Item(0).EinkaufProzent);
     EXPECT_FALSE(products.Item(0).VerkaufVariabel);
 }
 
-TEST_F(ProductPageTest, ExistingProductShowsItsListsAndFlags)
+TEST_F(ProductDialogTest, ExistingProductShowsItsListsAndFlags)
 {
     auto product = std::make_unique<tProduct>();
     product->ID = 4;
@@ -287,31 +298,31 @@ TEST_F(ProductPageTest, ExistingProductShowsItsListsAndFlags)
     product->EinkaufProzent = true;
     ASSERT_GE(products.AddProduct(product), 0);
     Open(0);
-    EXPECT_EQ(Rows(*page->List(Kind::Name)), (QStringList{QStringLiteral("04-02-09|Alt"), QStringLiteral("05-03-15|Neu")}));
-    EXPECT_EQ(Rows(*page->List(Kind::Einkauf)), QStringList{QStringLiteral("99-12-30|35,5")});
-    EXPECT_EQ(Rows(*page->List(Kind::Steuer)),
+    EXPECT_EQ(Rows(*List(Kind::Name)), (QStringList{QStringLiteral("04-02-09|Alt"), QStringLiteral("05-03-15|Neu")}));
+    EXPECT_EQ(Rows(*List(Kind::Einkauf)), QStringList{QStringLiteral("99-12-30|35,5")});
+    EXPECT_EQ(Rows(*List(Kind::Steuer)),
               (QStringList{QStringLiteral("99-12-30|19"), QStringLiteral("05-03-15|0,3")}));
     // Loaded group rows show the name only.
-    EXPECT_EQ(Rows(*page->List(Kind::Gruppe)), QStringList{QStringLiteral("99-12-30|Speisen")});
-    EXPECT_TRUE(page->cVerkaufSpec->isChecked());
-    EXPECT_TRUE(page->cEinkaufSpec->isChecked());
-    EXPECT_TRUE(page->bOK->isEnabled());
-    EXPECT_EQ(page->ProdID->Text(), QStringLiteral("4"));
+    EXPECT_EQ(Rows(*List(Kind::Gruppe)), QStringList{QStringLiteral("99-12-30|Speisen")});
+    EXPECT_TRUE(cVerkaufSpec(*editor).isChecked());
+    EXPECT_TRUE(cEinkaufSpec(*editor).isChecked());
+    EXPECT_TRUE(bOK(*editor).isEnabled());
+    EXPECT_EQ(ProdID(*editor).Text(), QStringLiteral("4"));
 
     // Unchanged rows are written back exactly, dates of another century included.
-    Click(*page->bOK);
+    Click(bOK(*editor));
     const tProduct& saved = products.Item(0);
     EXPECT_EQ(saved.Steuer.ValueAt(kToday), 0.1 + 0.2);
     EXPECT_EQ(saved.Einkauf.Item(0).Date, 0);
     EXPECT_EQ(saved.Name.Item(0).Date, kToday - 400);
 }
 
-TEST_F(ProductPageTest, RowsAddedInAnyOrderEndUpSortedByDate)
+TEST_F(ProductDialogTest, RowsAddedInAnyOrderEndUpSortedByDate)
 {
     Open();
     for (DayNumber day : {kToday, kToday - 40, kToday + 100, kToday - 1})
         AddRow(Kind::Steuer, day, QString::number(day - kToday + 50));
-    EXPECT_EQ(Rows(*page->List(Kind::Steuer)),
+    EXPECT_EQ(Rows(*List(Kind::Steuer)),
               (QStringList{QStringLiteral("05-02-03|10,00"), QStringLiteral("05-03-14|49,00"),
                            QStringLiteral("05-03-15|50,00"), QStringLiteral("05-06-23|150,00")}));
     AddRow(Kind::Name, kToday, QStringLiteral("Kaffee"));
@@ -319,10 +330,10 @@ TEST_F(ProductPageTest, RowsAddedInAnyOrderEndUpSortedByDate)
     AddRow(Kind::Verkauf, kToday, QStringLiteral("2"));
     AddGroupRow(kToday + 5, 1);
     AddGroupRow(kToday - 5, 2);
-    EXPECT_EQ(Rows(*page->List(Kind::Gruppe)),
+    EXPECT_EQ(Rows(*List(Kind::Gruppe)),
               (QStringList{QStringLiteral("05-03-10|2: Speisen"), QStringLiteral("05-03-20|1: Getränke")}));
-    Type(*page->ProdID, QStringLiteral("1"));
-    Click(*page->bOK);
+    Type(ProdID(*editor), QStringLiteral("1"));
+    Click(bOK(*editor));
     const tProduct& product = products.Item(0);
     ASSERT_EQ(product.Steuer.Count(), 4);
     EXPECT_EQ(product.Steuer.Item(0).Date, kToday - 40);
@@ -331,39 +342,39 @@ TEST_F(ProductPageTest, RowsAddedInAnyOrderEndUpSortedByDate)
     EXPECT_EQ(product.Gruppe.ValueAt(kToday + 5), 1);
 }
 
-TEST_F(ProductPageTest, ChangeOfARowKeepsItsDateAndTakesTheNewValue)
+TEST_F(ProductDialogTest, ChangeOfARowKeepsItsDateAndTakesTheNewValue)
 {
     AddProduct(5, "Kaffee", 1, kToday);
     Open(0);
-    SelectRow(*page->List(Kind::Verkauf), 0);
+    SelectRow(*List(Kind::Verkauf), 0);
     dialogs.Next([](QDialog& dialog) {
-        auto& detail = dynamic_cast<TDetailPage&>(dialog);
+        auto& detail = dynamic_cast<DatedValueDialog&>(dialog);
         EXPECT_EQ(detail.Day(), kToday);
-        EXPECT_EQ(detail.Value->Text(), QStringLiteral("2,5"));
-        EXPECT_EQ(detail.Value->LabelText(), QStringLiteral("Verkaufspreis:"));
-        Type(*detail.Value, QStringLiteral("3,456"));
-        Click(*detail.bOK);
+        EXPECT_EQ(Value(detail).Text(), QStringLiteral("2,5"));
+        EXPECT_EQ(Value(detail).LabelText(), QStringLiteral("Verkaufspreis:"));
+        Type(Value(detail), QStringLiteral("3,456"));
+        Click(bOK(detail));
     });
     Click(Button(Kind::Verkauf, "Edit"));
-    EXPECT_EQ(Rows(*page->List(Kind::Verkauf)), QStringList{QStringLiteral("05-03-15|3,46")});
+    EXPECT_EQ(Rows(*List(Kind::Verkauf)), QStringList{QStringLiteral("05-03-15|3,46")});
 
     // The group dialog preselects the row's group.
-    SelectRow(*page->List(Kind::Gruppe), 0);
+    SelectRow(*List(Kind::Gruppe), 0);
     dialogs.Next([](QDialog& dialog) {
-        auto& detail = dynamic_cast<TGroupDetail&>(dialog);
+        auto& detail = dynamic_cast<DatedGroupDialog&>(dialog);
         EXPECT_EQ(detail.GroupID(), 1);
-        detail.comGroup->setCurrentIndex(1);
-        Click(*detail.bOK);
+        comGroup(detail).setCurrentIndex(1);
+        Click(bOK(detail));
     });
     Click(Button(Kind::Gruppe, "Edit"));
-    EXPECT_EQ(Rows(*page->List(Kind::Gruppe)), QStringList{QStringLiteral("05-03-15|2: Speisen")});
+    EXPECT_EQ(Rows(*List(Kind::Gruppe)), QStringList{QStringLiteral("05-03-15|2: Speisen")});
 
-    Click(*page->bOK);
+    Click(bOK(*editor));
     EXPECT_DOUBLE_EQ(products.Item(0).Verkauf.ValueAt(kToday), 3.46);
     EXPECT_EQ(products.Item(0).Gruppe.ValueAt(kToday), 2);
 }
 
-TEST_F(ProductPageTest, NewRowDialogsGetTheirLabelsAndProposals)
+TEST_F(ProductDialogTest, NewRowDialogsGetTheirLabelsAndProposals)
 {
     struct Case {
         Kind kind;
@@ -385,68 +396,68 @@ TEST_F(ProductPageTest, NewRowDialogsGetTheirLabelsAndProposals)
     Open();
     for (const Case& c : cases) {
         dialogs.Next([&](QDialog& dialog) {
-            auto& detail = dynamic_cast<TDetailPage&>(dialog);
+            auto& detail = dynamic_cast<DatedValueDialog&>(dialog);
             EXPECT_EQ(detail.windowTitle(), c.title);
-            EXPECT_EQ(detail.Value->LabelText(), c.label);
-            EXPECT_EQ(detail.Value->PlaceholderText(), c.placeholder);
-            EXPECT_EQ(detail.Value->Text(), c.proposal);
-            EXPECT_EQ(detail.Value->MaxLength(), c.maxLength);
+            EXPECT_EQ(Value(detail).LabelText(), c.label);
+            EXPECT_EQ(Value(detail).PlaceholderText(), c.placeholder);
+            EXPECT_EQ(Value(detail).Text(), c.proposal);
+            EXPECT_EQ(Value(detail).MaxLength(), c.maxLength);
             EXPECT_EQ(detail.Day(), kFirstOfMonth);
-            Click(*detail.bCancel);
+            Click(bCancel(detail));
         });
         Click(Button(c.kind, "New"));
-        EXPECT_EQ(page->List(c.kind)->topLevelItemCount(), 0);
+        EXPECT_EQ(List(c.kind)->topLevelItemCount(), 0);
     }
 }
 
-TEST_F(ProductPageTest, GroupThatNoLongerExistsIsReportedAndDropped)
+TEST_F(ProductDialogTest, GroupThatNoLongerExistsIsReportedAndDropped)
 {
     AddProduct(5, "Kaffee", 4); // group 4 was renumbered or deleted
     products.Item(0).Gruppe.AddValue(kToday, 9);
     Open(0);
     EXPECT_EQ(prompts.warnings,
               (QStringList{QStringLiteral("Gruppe nicht mehr vorhanden!"), QStringLiteral("Gruppe nicht mehr vorhanden!")}));
-    EXPECT_EQ(page->List(Kind::Gruppe)->topLevelItemCount(), 0);
-    EXPECT_FALSE(page->bOK->isEnabled());
+    EXPECT_EQ(List(Kind::Gruppe)->topLevelItemCount(), 0);
+    EXPECT_FALSE(bOK(*editor).isEnabled());
     AddGroupRow(kToday - 10, 1);
-    EXPECT_TRUE(page->bOK->isEnabled());
-    Click(*page->bOK);
+    EXPECT_TRUE(bOK(*editor).isEnabled());
+    Click(bOK(*editor));
     const tTimeintegerList& saved = products.Item(0).Gruppe;
     ASSERT_EQ(saved.Count(), 1);
     EXPECT_EQ(saved.Item(0).Value, 1);
 }
 
-TEST_F(ProductPageTest, WithoutGroupsNoGroupRowCanBeAdded)
+TEST_F(ProductDialogTest, WithoutGroupsNoGroupRowCanBeAdded)
 {
     groups.Clear();
     Open();
     EXPECT_FALSE(Button(Kind::Gruppe, "New").isEnabled());
-    page->RowNewClick(Kind::Gruppe);
+    editor->RowNewClick(Kind::Gruppe);
     EXPECT_EQ(prompts.warnings, QStringList{QStringLiteral("Noch keine Gruppen definiert!")});
 }
 
-TEST_F(ProductPageTest, UsedDateOfTheListIsRefusedInItsDialog)
+TEST_F(ProductDialogTest, UsedDateOfTheListIsRefusedInItsDialog)
 {
     AddProduct(5, "Kaffee", 1, kFirstOfMonth);
     Open(0);
     dialogs.Next([](QDialog& dialog) {
-        auto& detail = dynamic_cast<TDetailPage&>(dialog);
-        EXPECT_FALSE(detail.ErrText->isHidden());
-        EXPECT_FALSE(detail.bOK->isEnabled());
-        Click(*detail.bCancel);
+        auto& detail = dynamic_cast<DatedValueDialog&>(dialog);
+        EXPECT_FALSE(ErrText(detail).isHidden());
+        EXPECT_FALSE(bOK(detail).isEnabled());
+        Click(bCancel(detail));
     });
     Click(Button(Kind::Name, "New"));
 }
 
-TEST_F(ProductPageTest, CancelWritesNothing)
+TEST_F(ProductDialogTest, CancelWritesNothing)
 {
     AddProduct(5, "Kaffee", 1);
     Open(0);
-    Type(*page->ProdID, QStringLiteral("6"));
-    SelectRow(*page->List(Kind::Name), 0);
+    Type(ProdID(*editor), QStringLiteral("6"));
+    SelectRow(*List(Kind::Name), 0);
     Click(Button(Kind::Name, "Del"));
-    Click(*page->bCancel);
-    EXPECT_EQ(page->result(), QDialog::Rejected);
+    Click(bCancel(*editor));
+    EXPECT_EQ(editor->result(), QDialog::Rejected);
     EXPECT_EQ(products.Item(0).ID, 5);
     EXPECT_EQ(products.Item(0).Name.Count(), 1);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// TProduktPage: the modal product editor. It shows the ID, the two flags and the
+// ProductDialog: the modal product editor. It shows the ID, the two flags and the
 // five dated lists (names, purchase prices, sales prices, tax rates, groups) of
 // one product, or of a new one, and lets the user change them on copies. Only OK
 // writes into the catalogue, in one step: a new product is added to `products`,
@@ -38,7 +38,7 @@ class LabeledEdit;
 
 namespace kontaro::ui {
 
-class TProduktPage : public QDialog {
+class ProductDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int32_t kNewProduct = std::numeric_limits<int32_t>::max();
@@ -49,7 +49,7 @@ public:
     // With `days`, changing the ID of a product to one that day entries still
     // carry (of a product no longer in the catalogue) is refused like a taken ID,
     // so that the change never gives a day two entries of one product.
-    TProduktPage(QWidget* owner, tProducts& products, const tGroups& groups, const tDays* days = nullptr);
+    ProductDialog(QWidget* owner, tProducts& products, const tGroups& groups, const tDays* days = nullptr);
 
     // Index in the products of the product to change, or kNewProduct; after OK
     // for a new product the index it was added at.
@@ -59,17 +59,6 @@ public:
 
     // The ID in the ID field; 0 when it holds none.
     int32_t ProductID() const;
-
-    QGroupBox* const grAllgemein;
-    controls::LabeledEdit* const ProdID;
-    QLabel* const ProdErr;
-    QCheckBox* const cVerkaufSpec;
-    QCheckBox* const cEinkaufSpec;
-    QPushButton* const bOK;
-    QPushButton* const bCancel;
-
-    QGroupBox* Box(ListKind kind) const { return lists_[Index(kind)].box; }
-    QTreeWidget* List(ListKind kind) const { return lists_[Index(kind)].list; }
 
     void FormShow();
     void ProdIDChange();
@@ -99,6 +88,8 @@ private:
     };
 
     static constexpr std::size_t Index(ListKind kind) { return static_cast<std::size_t>(kind); }
+    QGroupBox* Box(ListKind kind) const { return lists_[Index(kind)].box; }
+    QTreeWidget* List(ListKind kind) const { return lists_[Index(kind)].list; }
     DatedList MakeList(ListKind kind);
     void FillLists(const tProduct& product);
     // Opens the dated value dialog for a new row (row == nullptr) or for `row`.
@@ -107,6 +98,13 @@ private:
     void ShowIDError(const QString& text);
     bool IDTaken(int32_t id) const;
 
+    QGroupBox* const grAllgemein_;
+    controls::LabeledEdit* const ProdID_;
+    QLabel* const ProdErr_;
+    QCheckBox* const cVerkaufSpec_;
+    QCheckBox* const cEinkaufSpec_;
+    QPushButton* const bOK_;
+    QPushButton* const bCancel_;
     tProducts& products_;
     const tGroups& groups_;
     const tDays* days_;

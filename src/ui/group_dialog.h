@@ -1,5 +1,5 @@
 #pragma once
-// TNewGroup: the modal dialog for the ID and the name of a new or a changed group.
+// GroupDialog: the modal dialog for the ID and the name of a new or a changed group.
 // It never touches the data model: after OK the caller reads GroupID() and
 // GroupName() and creates or changes the tGroup itself. OK is possible only with
 // an ID that no other group uses (IDList, OldID counting as free) and a non-empty
@@ -18,21 +18,18 @@ class LabeledEdit;
 
 namespace kontaro::ui {
 
-class TNewGroup : public QDialog {
+class GroupDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TNewGroup(QWidget* owner);
+    explicit GroupDialog(QWidget* owner);
 
     // The IDs of the groups in use, set by the caller before the dialog is shown.
     std::vector<int32_t> IDList;
     // The ID of the group being changed, which counts as free; -1 for a new group.
     int32_t OldID = -1;
 
-    controls::LabeledEdit* const eID;
-    controls::LabeledEdit* const eName;
-    QLabel* const ErrText;
-    QPushButton* const bOK;
-    QPushButton* const bCancel;
+    // Fills the fields with the ID and the name of the group being changed.
+    void ShowGroup(int32_t id, const QString& name);
 
     int32_t GroupID() const;
     QString GroupName() const;
@@ -52,6 +49,11 @@ protected:
 private:
     void ShowState();
 
+    controls::LabeledEdit* const eID_;
+    controls::LabeledEdit* const eName_;
+    QLabel* const ErrText_;
+    QPushButton* const bOK_;
+    QPushButton* const bCancel_;
     bool idInUse_ = false;
     bool shown_ = false;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// TGroupDetail: the modal dialog for one dated row of a product's group list: a
+// DatedGroupDialog: the modal dialog for one dated row of a product's group list: a
 // date and a group chosen from the catalogue's groups. It refuses a date that
 // another row of the list uses (DateList, OldDate counting as free). It never
 // touches the data model: after OK the caller reads Day(), GroupText() and
@@ -23,21 +23,14 @@ class tGroups;
 
 namespace kontaro::ui {
 
-class TGroupDetail : public QDialog {
+class DatedGroupDialog : public QDialog {
     Q_OBJECT
 public:
     // Lists the groups as they are now; the dialog keeps no reference to them.
-    TGroupDetail(QWidget* owner, const tGroups& groups);
+    DatedGroupDialog(QWidget* owner, const tGroups& groups);
 
     std::optional<DayNumber> OldDate;
     std::vector<DayNumber> DateList;
-
-    QCalendarWidget* const TheDay;
-    QLabel* const Label1;
-    QComboBox* const comGroup;
-    QLabel* const ErrText;
-    QPushButton* const bOK;
-    QPushButton* const bCancel;
 
     // Chooses the entry of the group with this ID; the first entry when there is none.
     void SelectGroup(int32_t id);
@@ -55,6 +48,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QCalendarWidget* const TheDay_;
+    QLabel* const groupLabel_;
+    QComboBox* const comGroup_;
+    QLabel* const ErrText_;
+    QPushButton* const bOK_;
+    QPushButton* const bCancel_;
     bool shown_ = false;
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// TDetailPage: the modal dialog for one dated row of a product's name, purchase
+// DatedValueDialog: the modal dialog for one dated row of a product's name, purchase
 // price, sales price or tax rate lists. It refuses a date that another row of the
 // same list uses (DateList, OldDate counting as free) and an empty value; a name
 // must not hold "<" or ">". It never touches the data model: after OK the caller
@@ -21,7 +21,7 @@ class LabeledEdit;
 
 namespace kontaro::ui {
 
-class TDetailPage : public QDialog {
+class DatedValueDialog : public QDialog {
     Q_OBJECT
 public:
     enum class ValueKind {
@@ -29,21 +29,17 @@ public:
         Real, // a number shown with two decimals
     };
 
-    explicit TDetailPage(QWidget* owner);
+    explicit DatedValueDialog(QWidget* owner);
 
     // The date of the row being changed, which counts as free; nothing for a new row.
     std::optional<DayNumber> OldDate;
     // The dates of the rows of the list the row belongs to.
     std::vector<DayNumber> DateList;
 
-    QCalendarWidget* const TheDay;
-    controls::LabeledEdit* const Value;
-    QLabel* const ErrText;
-    QPushButton* const bOK;
-    QPushButton* const bCancel;
-
     void SetValueKind(ValueKind kind);
     ValueKind GetValueKind() const { return kind_; }
+    // The value field's text, label and placeholder, set before the dialog is shown.
+    void SetValueField(const QString& text, const QString& label, const QString& placeholder);
 
     DayNumber Day() const;
     // The value as confirmed: a name without leading and trailing blanks, or the
@@ -63,6 +59,11 @@ protected:
 private:
     void ShowState();
 
+    QCalendarWidget* const TheDay_;
+    controls::LabeledEdit* const Value_;
+    QLabel* const ErrText_;
+    QPushButton* const bOK_;
+    QPushButton* const bCancel_;
     ValueKind kind_ = ValueKind::Real;
     bool dateTaken_ = false;
     bool shown_ = false;

@@ -1,11 +1,11 @@
-#include "ui/product_page.h"
+#include "ui/product_dialog.h"
 
 #include "controls/labeled_edit.h"
 #include "model/catalogue.h"
 #include "model/days.h"
 #include "ui/catalogue_texts.h"
-#include "ui/detail_page.h"
-#include "ui/group_detail.h"
+#include "ui/dated_value_dialog.h"
+#include "ui/dated_group_dialog.h"
 #include "ui/modal_runner.h"
 #include "ui/model_text.h"
 #include "ui/user_prompts.h"
@@ -32,7 +32,6 @@ using controls::LabeledEdit;
 namespace {
 
 constexpr int kIDDigits = 6;
-constexpr int kNameLength = 40;
 
 // Each row keeps its day number and its value next to the texts it shows, so that
 // writing the lists back never reads a two-digit year or a rounded number.
@@ -98,55 +97,55 @@ std::vector<DayNumber> RowDays(const QTreeWidget& list)
 
 } // namespace
 
-TProduktPage::TProduktPage(QWidget* owner, tProducts& products, const tGroups& groups, const tDays* days)
+ProductDialog::ProductDialog(QWidget* owner, tProducts& products, const tGroups& groups, const tDays* days)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                          | Qt::CustomizeWindowHint),
-      grAllgemein(new QGroupBox(t::BoxGeneral(), this)),
-      ProdID(new LabeledEdit(grAllgemein)),
-      ProdErr(new QLabel(grAllgemein)),
-      cVerkaufSpec(new QCheckBox(t::SalesVariable(), grAllgemein)),
-      cEinkaufSpec(new QCheckBox(t::PurchasePercent(), grAllgemein)),
-      bOK(new QPushButton(t::ButtonOk(), this)),
-      bCancel(new QPushButton(t::ButtonCancel(), this)),
+      grAllgemein_(new QGroupBox(t::BoxGeneral(), this)),
+      ProdID_(new LabeledEdit(grAllgemein_)),
+      ProdErr_(new QLabel(grAllgemein_)),
+      cVerkaufSpec_(new QCheckBox(t::SalesVariable(), grAllgemein_)),
+      cEinkaufSpec_(new QCheckBox(t::PurchasePercent(), grAllgemein_)),
+      bOK_(new QPushButton(t::ButtonOk(), this)),
+      bCancel_(new QPushButton(t::ButtonCancel(), this)),
       products_(products),
       groups_(groups),
       days_(days)
 {
-    setObjectName(QStringLiteral("TProduktPage"));
+    setObjectName(QStringLiteral("ProductDialog"));
     setWindowTitle(t::ProductCaption());
-    grAllgemein->setObjectName(QStringLiteral("grAllgemein"));
-    ProdID->setObjectName(QStringLiteral("ProdID"));
-    ProdErr->setObjectName(QStringLiteral("ProdErr"));
-    cVerkaufSpec->setObjectName(QStringLiteral("cVerkaufSpec"));
-    cEinkaufSpec->setObjectName(QStringLiteral("cEinkaufSpec"));
-    bOK->setObjectName(QStringLiteral("bOK"));
-    bCancel->setObjectName(QStringLiteral("bCancel"));
+    grAllgemein_->setObjectName(QStringLiteral("grAllgemein"));
+    ProdID_->setObjectName(QStringLiteral("ProdID"));
+    ProdErr_->setObjectName(QStringLiteral("ProdErr"));
+    cVerkaufSpec_->setObjectName(QStringLiteral("cVerkaufSpec"));
+    cEinkaufSpec_->setObjectName(QStringLiteral("cEinkaufSpec"));
+    bOK_->setObjectName(QStringLiteral("bOK"));
+    bCancel_->setObjectName(QStringLiteral("bCancel"));
 
-    ProdID->SetKind(LabeledEdit::Kind::Integer);
-    ProdID->SetLabelPosition(LabeledEdit::LabelPosition::Left);
-    ProdID->SetLabelText(t::LabelProductID());
-    ProdID->SetPlaceholderText(t::EnterID());
-    ProdID->SetMaxLength(kIDDigits);
-    ProdID->SetAlignment(Qt::AlignRight);
-    ProdID->SetText(QStringLiteral("0"));
-    connect(ProdID, &LabeledEdit::Changed, this, &TProduktPage::ProdIDChange);
+    ProdID_->SetKind(LabeledEdit::Kind::Integer);
+    ProdID_->SetLabelPosition(LabeledEdit::LabelPosition::Left);
+    ProdID_->SetLabelText(t::LabelProductID());
+    ProdID_->SetPlaceholderText(t::EnterID());
+    ProdID_->SetMaxLength(kIDDigits);
+    ProdID_->SetAlignment(Qt::AlignRight);
+    ProdID_->SetText(QStringLiteral("0"));
+    connect(ProdID_, &LabeledEdit::Changed, this, &ProductDialog::ProdIDChange);
 
-    ProdErr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ProdErr->setStyleSheet(QStringLiteral("color: #c00000;"));
-    ProdErr->hide();
+    ProdErr_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ProdErr_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    ProdErr_->hide();
 
     // The box goes to the right of the caption.
-    cVerkaufSpec->setLayoutDirection(Qt::RightToLeft);
-    cEinkaufSpec->setLayoutDirection(Qt::RightToLeft);
-    connect(cVerkaufSpec, &QCheckBox::toggled, this, &TProduktPage::cVerkaufSpecClick);
-    connect(cEinkaufSpec, &QCheckBox::toggled, this, &TProduktPage::cEinkaufSpecClick);
+    cVerkaufSpec_->setLayoutDirection(Qt::RightToLeft);
+    cEinkaufSpec_->setLayoutDirection(Qt::RightToLeft);
+    connect(cVerkaufSpec_, &QCheckBox::toggled, this, &ProductDialog::cVerkaufSpecClick);
+    connect(cEinkaufSpec_, &QCheckBox::toggled, this, &ProductDialog::cEinkaufSpecClick);
 
-    auto* general = new QVBoxLayout(grAllgemein);
-    general->addWidget(ProdID);
-    general->addWidget(ProdErr);
+    auto* general = new QVBoxLayout(grAllgemein_);
+    general->addWidget(ProdID_);
+    general->addWidget(ProdErr_);
     general->addStretch(1);
-    general->addWidget(cVerkaufSpec, 0, Qt::AlignRight);
-    general->addWidget(cEinkaufSpec, 0, Qt::AlignRight);
+    general->addWidget(cVerkaufSpec_, 0, Qt::AlignRight);
+    general->addWidget(cEinkaufSpec_, 0, Qt::AlignRight);
 
     for (ListKind kind : {ListKind::Name, ListKind::Einkauf, ListKind::Verkauf, ListKind::Steuer,
                           ListKind::Gruppe})
@@ -154,13 +153,13 @@ TProduktPage::TProduktPage(QWidget* owner, tProducts& products, const tGroups& g
     lists_[Index(ListKind::Gruppe)].bEdit->setEnabled(false);
     lists_[Index(ListKind::Gruppe)].bDel->setEnabled(false);
 
-    bOK->setDefault(true);
-    connect(bOK, &QPushButton::clicked, this, &TProduktPage::bOKClick);
-    connect(bCancel, &QPushButton::clicked, this, &TProduktPage::reject);
+    bOK_->setDefault(true);
+    connect(bOK_, &QPushButton::clicked, this, &ProductDialog::bOKClick);
+    connect(bCancel_, &QPushButton::clicked, this, &ProductDialog::reject);
 
     // The keys go through the dialog box by box, OK and Cancel last.
-    QWidget* previous = ProdID;
-    for (QWidget* next : {static_cast<QWidget*>(cVerkaufSpec), static_cast<QWidget*>(cEinkaufSpec)}) {
+    QWidget* previous = ProdID_;
+    for (QWidget* next : {static_cast<QWidget*>(cVerkaufSpec_), static_cast<QWidget*>(cEinkaufSpec_)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -171,11 +170,11 @@ TProduktPage::TProduktPage(QWidget* owner, tProducts& products, const tGroups& g
             previous = next;
         }
     }
-    setTabOrder(previous, bOK);
-    setTabOrder(bOK, bCancel);
+    setTabOrder(previous, bOK_);
+    setTabOrder(bOK_, bCancel_);
 
     auto* boxes = new QGridLayout;
-    boxes->addWidget(grAllgemein, 0, 0);
+    boxes->addWidget(grAllgemein_, 0, 0);
     boxes->addWidget(Box(ListKind::Name), 0, 1);
     boxes->addWidget(Box(ListKind::Einkauf), 1, 0);
     boxes->addWidget(Box(ListKind::Verkauf), 1, 1);
@@ -183,15 +182,15 @@ TProduktPage::TProduktPage(QWidget* owner, tProducts& products, const tGroups& g
     boxes->addWidget(Box(ListKind::Gruppe), 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(bOK);
-    buttons->addWidget(bCancel);
+    buttons->addWidget(bOK_);
+    buttons->addWidget(bCancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(boxes, 1);
     layout->addLayout(buttons);
     setFixedSize(QSize(600, 540).expandedTo(minimumSizeHint()));
 }
 
-TProduktPage::DatedList TProduktPage::MakeList(ListKind kind)
+ProductDialog::DatedList ProductDialog::MakeList(ListKind kind)
 {
     const ListSetup& setup = Setups()[Index(kind)];
     const QString prefix = QString::fromLatin1(setup.buttonPrefix);
@@ -236,9 +235,9 @@ TProduktPage::DatedList TProduktPage::MakeList(ListKind kind)
     return parts;
 }
 
-int32_t TProduktPage::ProductID() const { return ProdID->Text().toInt(); }
+int32_t ProductDialog::ProductID() const { return ProdID_->Text().toInt(); }
 
-void TProduktPage::showEvent(QShowEvent* event)
+void ProductDialog::showEvent(QShowEvent* event)
 {
     if (!shown_) {
         shown_ = true;
@@ -247,43 +246,43 @@ void TProduktPage::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TProduktPage::FormShow()
+void ProductDialog::FormShow()
 {
     if (ProductIndex == kNewProduct) {
         OldID = kNewProduct;
         cVerkaufSpecClick();
-        bOK->setEnabled(false);
-        ProdID->SetText(QStringLiteral("0"));
+        bOK_->setEnabled(false);
+        ProdID_->SetText(QStringLiteral("0"));
         ProdIDChange();
     } else {
         const tProduct& product = products_.Item(ProductIndex);
         OldID = product.ID;
         FillLists(product);
-        cEinkaufSpec->setChecked(product.EinkaufProzent);
+        cEinkaufSpec_->setChecked(product.EinkaufProzent);
         cEinkaufSpecClick();
-        cVerkaufSpec->setChecked(product.VerkaufVariabel);
+        cVerkaufSpec_->setChecked(product.VerkaufVariabel);
         cVerkaufSpecClick();
-        bOK->setEnabled(true);
-        ProdID->SetText(QString::number(product.ID));
+        bOK_->setEnabled(true);
+        ProdID_->SetText(QString::number(product.ID));
         ProdIDChange();
     }
     for (ListKind kind : {ListKind::Name, ListKind::Einkauf, ListKind::Verkauf, ListKind::Steuer,
                           ListKind::Gruppe})
         ListChange(kind);
-    ProdID->setFocus();
+    ProdID_->setFocus();
 }
 
-void TProduktPage::setVisible(bool visible)
+void ProductDialog::setVisible(bool visible)
 {
     const bool opening = visible && !isVisible();
     QDialog::setVisible(visible);
     // Showing the dialog focuses the ID field with all of its text selected; the
     // caret goes to the start instead.
     if (opening)
-        ProdID->SetCursorPosition(0);
+        ProdID_->SetCursorPosition(0);
 }
 
-void TProduktPage::FillLists(const tProduct& product)
+void ProductDialog::FillLists(const tProduct& product)
 {
     for (int i = 0; i < product.Name.Count(); ++i) {
         const tStringItem& item = product.Name.Item(i);
@@ -310,33 +309,33 @@ void TProduktPage::FillLists(const tProduct& product)
     }
 }
 
-void TProduktPage::ShowIDError(const QString& text)
+void ProductDialog::ShowIDError(const QString& text)
 {
-    ProdErr->setText(text);
-    ProdErr->show();
-    bOK->setEnabled(false);
+    ProdErr_->setText(text);
+    ProdErr_->show();
+    bOK_->setEnabled(false);
 }
 
-void TProduktPage::ProdIDChange()
+void ProductDialog::ProdIDChange()
 {
     bool ok = false;
-    const int32_t id = ProdID->Text().toInt(&ok);
+    const int32_t id = ProdID_->Text().toInt(&ok);
     if (!ok) {
         ShowIDError(t::IDNotValid());
     } else if (id == OldID) {
-        ProdErr->hide();
+        ProdErr_->hide();
         UpdateOK();
     } else if (id == 0) {
         ShowIDError(t::IDEnterValid());
     } else if (IDTaken(id)) {
         ShowIDError(t::IDExists());
     } else {
-        ProdErr->hide();
+        ProdErr_->hide();
         UpdateOK();
     }
 }
 
-bool TProduktPage::IDTaken(int32_t id) const
+bool ProductDialog::IDTaken(int32_t id) const
 {
     if (products_.IndexOfID(id) >= 0)
         return true;
@@ -351,38 +350,38 @@ bool TProduktPage::IDTaken(int32_t id) const
     return false;
 }
 
-void TProduktPage::UpdateOK()
+void ProductDialog::UpdateOK()
 {
     const auto hasRows = [this](ListKind kind) { return List(kind)->topLevelItemCount() > 0; };
-    bOK->setEnabled(ProdErr->isHidden() && hasRows(ListKind::Name) && hasRows(ListKind::Einkauf)
-                    && (hasRows(ListKind::Verkauf) || cVerkaufSpec->isChecked())
+    bOK_->setEnabled(ProdErr_->isHidden() && hasRows(ListKind::Name) && hasRows(ListKind::Einkauf)
+                    && (hasRows(ListKind::Verkauf) || cVerkaufSpec_->isChecked())
                     && hasRows(ListKind::Steuer) && hasRows(ListKind::Gruppe));
 }
 
-void TProduktPage::cEinkaufSpecClick()
+void ProductDialog::cEinkaufSpecClick()
 {
-    Box(ListKind::Einkauf)->setTitle(cEinkaufSpec->isChecked() ? t::BoxPurchasePercent() : t::BoxPurchaseNet());
+    Box(ListKind::Einkauf)->setTitle(cEinkaufSpec_->isChecked() ? t::BoxPurchasePercent() : t::BoxPurchaseNet());
 }
 
-void TProduktPage::cVerkaufSpecClick()
+void ProductDialog::cVerkaufSpecClick()
 {
-    const bool variable = cVerkaufSpec->isChecked();
+    const bool variable = cVerkaufSpec_->isChecked();
     const DatedList& sales = lists_[Index(ListKind::Verkauf)];
     QPalette look = sales.list->palette();
     look.setColor(QPalette::Base, palette().color(variable ? QPalette::Button : QPalette::Base));
     sales.list->setPalette(look);
     sales.box->setEnabled(!variable);
     if (variable) {
-        cEinkaufSpec->setEnabled(true);
+        cEinkaufSpec_->setEnabled(true);
     } else {
-        cEinkaufSpec->setChecked(false);
+        cEinkaufSpec_->setChecked(false);
         cEinkaufSpecClick();
-        cEinkaufSpec->setEnabled(false);
+        cEinkaufSpec_->setEnabled(false);
     }
     UpdateOK();
 }
 
-void TProduktPage::ListChange(ListKind kind)
+void ProductDialog::ListChange(ListKind kind)
 {
     const DatedList& parts = lists_[Index(kind)];
     const bool selected = parts.list->currentItem() != nullptr && parts.list->currentItem()->isSelected();
@@ -397,7 +396,7 @@ void TProduktPage::ListChange(ListKind kind)
     UpdateOK();
 }
 
-void TProduktPage::RowNewClick(ListKind kind)
+void ProductDialog::RowNewClick(ListKind kind)
 {
     if (kind == ListKind::Gruppe && groups_.Count() == 0) {
         Prompts().Warning(this, t::NoGroupsYet());
@@ -407,7 +406,7 @@ void TProduktPage::RowNewClick(ListKind kind)
     RunRowDialog(kind, nullptr);
 }
 
-void TProduktPage::RowEditClick(ListKind kind)
+void ProductDialog::RowEditClick(ListKind kind)
 {
     QTreeWidget* list = List(kind);
     QTreeWidgetItem* row = list->currentItem();
@@ -416,7 +415,7 @@ void TProduktPage::RowEditClick(ListKind kind)
     RunRowDialog(kind, row);
 }
 
-void TProduktPage::RowDelClick(ListKind kind)
+void ProductDialog::RowDelClick(ListKind kind)
 {
     QTreeWidgetItem* row = List(kind)->currentItem();
     if (row == nullptr || !row->isSelected())
@@ -425,7 +424,7 @@ void TProduktPage::RowDelClick(ListKind kind)
     ListChange(kind);
 }
 
-void TProduktPage::RunRowDialog(ListKind kind, QTreeWidgetItem* row)
+void ProductDialog::RunRowDialog(ListKind kind, QTreeWidgetItem* row)
 {
     QTreeWidget* list = List(kind);
     const QString caption = Box(kind)->title().trimmed();
@@ -437,7 +436,7 @@ void TProduktPage::RunRowDialog(ListKind kind, QTreeWidgetItem* row)
     QString text;
     QVariant value;
     if (kind == ListKind::Gruppe) {
-        TGroupDetail dialog(this, groups_);
+        DatedGroupDialog dialog(this, groups_);
         dialog.setWindowTitle(caption);
         dialog.DateList = RowDays(*list);
         dialog.OldDate = oldDate;
@@ -458,7 +457,7 @@ void TProduktPage::RunRowDialog(ListKind kind, QTreeWidgetItem* row)
             case ListKind::Name:
                 return {t::LabelName(), t::EnterName(), QString()};
             case ListKind::Einkauf:
-                return cEinkaufSpec->isChecked()
+                return cEinkaufSpec_->isChecked()
                            ? ValueSetup{t::LabelPurchasePercent(), t::EnterPercent(), QStringLiteral("0")}
                            : ValueSetup{t::LabelPurchase(), t::EnterPrice(), QStringLiteral("0")};
             case ListKind::Verkauf:
@@ -467,16 +466,13 @@ void TProduktPage::RunRowDialog(ListKind kind, QTreeWidgetItem* row)
                 return {t::LabelTax(), t::EnterTax(), QStringLiteral("10")};
             }
         }();
-        TDetailPage dialog(this);
+        DatedValueDialog dialog(this);
         dialog.setWindowTitle(caption);
         dialog.DateList = RowDays(*list);
         dialog.OldDate = oldDate;
-        dialog.SetValueKind(kind == ListKind::Name ? TDetailPage::ValueKind::Name : TDetailPage::ValueKind::Real);
-        if (kind == ListKind::Name)
-            dialog.Value->SetMaxLength(kNameLength);
-        dialog.Value->SetText(row != nullptr ? row->text(1) : setup.proposal);
-        dialog.Value->SetLabelText(setup.label);
-        dialog.Value->SetPlaceholderText(setup.placeholder);
+        dialog.SetValueKind(kind == ListKind::Name ? DatedValueDialog::ValueKind::Name
+                                                   : DatedValueDialog::ValueKind::Real);
+        dialog.SetValueField(row != nullptr ? row->text(1) : setup.proposal, setup.label, setup.placeholder);
         if (RunModal(dialog) != QDialog::Accepted)
             return;
         day = dialog.Day();
@@ -499,9 +495,9 @@ void TProduktPage::RunRowDialog(ListKind kind, QTreeWidgetItem* row)
     ListChange(kind);
 }
 
-void TProduktPage::bOKClick()
+void ProductDialog::bOKClick()
 {
-    if (!bOK->isEnabled())
+    if (!bOK_->isEnabled())
         return;
     const int32_t id = ProductID();
     if (ProductIndex == kNewProduct) {
@@ -519,12 +515,12 @@ void TProduktPage::bOKClick()
     }
     tProduct& product = products_.Item(ProductIndex);
     WriteLists(product);
-    product.EinkaufProzent = cEinkaufSpec->isChecked();
-    product.VerkaufVariabel = cVerkaufSpec->isChecked();
+    product.EinkaufProzent = cEinkaufSpec_->isChecked();
+    product.VerkaufVariabel = cVerkaufSpec_->isChecked();
     accept();
 }
 
-void TProduktPage::WriteLists(tProduct& product) const
+void ProductDialog::WriteLists(tProduct& product) const
 {
     const auto rows = [this](ListKind kind) {
         std::vector<const QTreeWidgetItem*> items;

@@ -1,8 +1,9 @@
 // The group editor: ID check on leaving the ID field, the name, OK's state.
+#include "catalogue_components.h"
 #include "catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
-#include "ui/new_group.h"
+#include "ui/group_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +14,7 @@ namespace {
 
 using controls::LabeledEdit;
 
-class NewGroupTest : public CatalogueTest {
+class GroupDialogTest : public CatalogueTest {
 protected:
     // Opens the editor as the group page does: for a new group (oldID -1) or for
     // the group `oldID` with `name`.
@@ -21,38 +22,36 @@ protected:
     {
         dialog.IDList = {1, 3, 7};
         dialog.OldID = oldID;
-        if (oldID >= 0) {
-            dialog.eID->SetText(QString::number(oldID));
-            dialog.eName->SetText(name);
-        }
+        if (oldID >= 0)
+            dialog.ShowGroup(oldID, name);
         dialog.show();
         Activate(dialog);
     }
 
-    bool ErrorShown() const { return !dialog.ErrText->isHidden(); }
+    bool ErrorShown() { return !ErrText(dialog).isHidden(); }
 
-    ui::TNewGroup dialog{nullptr};
+    ui::GroupDialog dialog{nullptr};
 };
 
-TEST_F(NewGroupTest, StartsWithIDZeroAndNeedsAName)
+TEST_F(GroupDialogTest, StartsWithIDZeroAndNeedsAName)
 {
     Open();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Gruppe"));
-    EXPECT_EQ(dialog.eID->Text(), QStringLiteral("0"));
-    EXPECT_EQ(dialog.eID->PlaceholderText(), QStringLiteral("ID eingeben"));
-    EXPECT_EQ(dialog.eName->PlaceholderText(), QStringLiteral("Name eingeben"));
-    EXPECT_EQ(dialog.eName->LabelText(), QStringLiteral("Name:"));
+    EXPECT_EQ(eID(dialog).Text(), QStringLiteral("0"));
+    EXPECT_EQ(eID(dialog).PlaceholderText(), QStringLiteral("ID eingeben"));
+    EXPECT_EQ(eName(dialog).PlaceholderText(), QStringLiteral("Name eingeben"));
+    EXPECT_EQ(eName(dialog).LabelText(), QStringLiteral("Name:"));
     EXPECT_FALSE(ErrorShown());
-    EXPECT_FALSE(dialog.bOK->isEnabled());
-    Type(*dialog.eName, QStringLiteral("Getränke"));
-    EXPECT_TRUE(dialog.bOK->isEnabled());
-    Click(*dialog.bOK);
+    EXPECT_FALSE(bOK(dialog).isEnabled());
+    Type(eName(dialog), QStringLiteral("Getränke"));
+    EXPECT_TRUE(bOK(dialog).isEnabled());
+    Click(bOK(dialog));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.GroupID(), 0);
     EXPECT_EQ(dialog.GroupName(), QStringLiteral("Getränke"));
 }
 
-TEST_F(NewGroupTest, IDCheckedWhenTheFieldIsLeft)
+TEST_F(GroupDialogTest, IDCheckedWhenTheFieldIsLeft)
 {
     struct Case {
         int32_t oldID;
@@ -69,61 +68,61 @@ TEST_F(NewGroupTest, IDCheckedWhenTheFieldIsLeft)
         {-1, QStringLiteral("999999999"), QStringLiteral("999999999"), false},
     };
     for (const Case& c : cases) {
-        ui::TNewGroup editor(nullptr);
+        ui::GroupDialog editor(nullptr);
         editor.IDList = {1, 3, 7};
         editor.OldID = c.oldID;
-        editor.eName->SetText(QStringLiteral("Speisen"));
+        eName(editor).SetText(QStringLiteral("Speisen"));
         editor.show();
         Activate(editor);
-        Type(*editor.eID, c.typed);
-        Leave(*editor.eID);
-        EXPECT_EQ(editor.eID->Text(), c.afterLeaving) << c.typed.toStdString();
-        EXPECT_EQ(!editor.ErrText->isHidden(), c.error) << c.typed.toStdString();
-        EXPECT_EQ(editor.ErrText->text(), QStringLiteral("Die ID wird schon verwendet!"));
-        EXPECT_EQ(editor.bOK->isEnabled(), !c.error) << c.typed.toStdString();
+        Type(eID(editor), c.typed);
+        Leave(eID(editor));
+        EXPECT_EQ(eID(editor).Text(), c.afterLeaving) << c.typed.toStdString();
+        EXPECT_EQ(!ErrText(editor).isHidden(), c.error) << c.typed.toStdString();
+        EXPECT_EQ(ErrText(editor).text(), QStringLiteral("Die ID wird schon verwendet!"));
+        EXPECT_EQ(bOK(editor).isEnabled(), !c.error) << c.typed.toStdString();
     }
 }
 
-TEST_F(NewGroupTest, IDErrorStaysUntilTheIDFieldIsLeftAgain)
+TEST_F(GroupDialogTest, IDErrorStaysUntilTheIDFieldIsLeftAgain)
 {
     Open();
-    Type(*dialog.eID, QStringLiteral("7"));
-    Leave(*dialog.eID);
+    Type(eID(dialog), QStringLiteral("7"));
+    Leave(eID(dialog));
     ASSERT_TRUE(ErrorShown());
-    Type(*dialog.eName, QStringLiteral("Speisen"));
-    EXPECT_FALSE(dialog.bOK->isEnabled());
+    Type(eName(dialog), QStringLiteral("Speisen"));
+    EXPECT_FALSE(bOK(dialog).isEnabled());
     // Typing a free ID changes nothing until the field is left.
-    Type(*dialog.eID, QStringLiteral("8"));
+    Type(eID(dialog), QStringLiteral("8"));
     EXPECT_TRUE(ErrorShown());
-    Leave(*dialog.eID);
+    Leave(eID(dialog));
     EXPECT_FALSE(ErrorShown());
-    EXPECT_TRUE(dialog.bOK->isEnabled());
+    EXPECT_TRUE(bOK(dialog).isEnabled());
 }
 
-TEST_F(NewGroupTest, OKChecksAnIDThatWasNotLeftYet)
+TEST_F(GroupDialogTest, OKChecksAnIDThatWasNotLeftYet)
 {
     Open();
-    Type(*dialog.eName, QStringLiteral("Speisen"));
-    Type(*dialog.eID, QStringLiteral("1"));
+    Type(eName(dialog), QStringLiteral("Speisen"));
+    Type(eID(dialog), QStringLiteral("1"));
     // The default button pressed by its shortcut, while the ID field keeps the focus.
-    ASSERT_TRUE(dialog.bOK->isEnabled());
-    dialog.bOK->click();
+    ASSERT_TRUE(bOK(dialog).isEnabled());
+    bOK(dialog).click();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(ErrorShown());
-    EXPECT_FALSE(dialog.bOK->isEnabled());
+    EXPECT_FALSE(bOK(dialog).isEnabled());
 }
 
-TEST_F(NewGroupTest, ChangedGroupKeepsItsIDAndName)
+TEST_F(GroupDialogTest, ChangedGroupKeepsItsIDAndName)
 {
     Open(3, QStringLiteral("Speisen"));
     EXPECT_FALSE(ErrorShown());
-    EXPECT_TRUE(dialog.bOK->isEnabled());
-    Click(*dialog.bOK);
+    EXPECT_TRUE(bOK(dialog).isEnabled());
+    Click(bOK(dialog));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.GroupID(), 3);
 }
 
-TEST_F(NewGroupTest, NamesTheFileCannotHoldAreRefused)
+TEST_F(GroupDialogTest, NamesTheFileCannotHoldAreRefused)
 {
     struct Case {
         QString typed;
@@ -138,22 +137,22 @@ TEST_F(NewGroupTest, NamesTheFileCannotHoldAreRefused)
     };
     Open();
     for (const Case& c : cases) {
-        Type(*dialog.eName, c.typed);
-        EXPECT_EQ(dialog.bOK->isEnabled(), c.accepted) << c.typed.toStdString();
+        Type(eName(dialog), c.typed);
+        EXPECT_EQ(bOK(dialog).isEnabled(), c.accepted) << c.typed.toStdString();
         EXPECT_EQ(dialog.GroupName(), c.name);
         const bool markup = c.typed.contains(QLatin1Char('<')) || c.typed.contains(QLatin1Char('>'));
         EXPECT_EQ(ErrorShown(), markup) << c.typed.toStdString();
         if (markup) {
-            EXPECT_EQ(dialog.ErrText->text(), QStringLiteral("Der Name darf kein „<“ und kein „>“ enthalten!"));
+            EXPECT_EQ(ErrText(dialog).text(), QStringLiteral("Der Name darf kein „<“ und kein „>“ enthalten!"));
         }
     }
 }
 
-TEST_F(NewGroupTest, NameIsLimitedTo40Characters)
+TEST_F(GroupDialogTest, NameIsLimitedTo40Characters)
 {
     Open();
-    Type(*dialog.eName, QString(45, QLatin1Char('x')));
-    EXPECT_EQ(dialog.eName->Text().size(), 40);
+    Type(eName(dialog), QString(45, QLatin1Char('x')));
+    EXPECT_EQ(eName(dialog).Text().size(), 40);
 }
 
 } // namespace
