@@ -87,8 +87,8 @@ ColumnGrid::ColumnGrid(QWidget* parent)
       calcLink_(std::make_unique<CalcEditLink>())
 {
     const QLocale locale;
-    grid_.Options().separators.decimal = AsciiOr(locale.decimalPoint(), '.');
-    grid_.Options().separators.thousand = AsciiOr(locale.groupSeparator(), ',');
+    grid_.Options().numberLocale.decimalSeparator = AsciiOr(locale.decimalPoint(), '.');
+    grid_.Options().numberLocale.thousandSeparator = AsciiOr(locale.groupSeparator(), ',');
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setFocusProxy(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

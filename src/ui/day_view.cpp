@@ -109,7 +109,7 @@ void TDayView::ConnectGrid()
 {
     grid::PlainGrid& grid = Grid();
     grid::SetupDayView(grid);
-    grid.Options().separators = UiSeparators();
+    grid.Options().numberLocale = UiNumberLocale();
 
     grid::GridEvents& events = grid.Events();
     events.OnCellValidate = [this](int col, int row, std::string& value, bool& valid) {

@@ -11,6 +11,7 @@
 
 #include "calc/entry_figures.h"
 #include "calc/shown_value.h"
+#include "columns/grid_columns.h"
 #include "controls/column_grid.h"
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
@@ -24,7 +25,7 @@
 
 namespace kontaro::ui {
 
-using namespace grid::day;
+using namespace columns::day;
 
 namespace {
 
@@ -73,14 +74,14 @@ bool TDayView::CursorRowIncomplete() const
 {
     const grid::PlainGrid& grid = gDayView_->Grid();
     const int row = grid.CursorRow();
-    if (grid.Cell(cProdukt, row).empty())
+    if (grid.Cell(Produkt, row).empty())
         return true;
     // A stored entry of a product that left the catalogue has no gross figure but
     // still holds the user's data: it is kept.
-    const std::optional<int32_t> id = grid.CellAsInteger(cProdukt, row);
+    const std::optional<int32_t> id = grid.CellAsInteger(Produkt, row);
     if (!id || project_.Products.IndexOfID(*id) < 0)
         return false;
-    const std::optional<double> gross = grid.CellAsNumber(cVerkauf, row);
+    const std::optional<double> gross = grid.CellAsNumber(VerkaufB, row);
     return gross && *gross == 0.0;
 }
 
@@ -96,7 +97,7 @@ void TDayView::CalDayClick()
 
     if (CursorRowIncomplete())
         grid.RemoveRow(grid.CursorRow());
-    grid.SetCursor(cProdukt, grid.FirstDataRow());
+    grid.SetCursor(Produkt, grid.FirstDataRow());
 
     if (StoreDayOnSwitch)
         StoreGrid();
@@ -104,11 +105,11 @@ void TDayView::CalDayClick()
     CurrentDay = DayOfDate(calDay_->Date());
     LoadDay();
 
-    grid.SetCell(cProdukt, grid.FooterRow(), ShortDateText(CurrentDay));
+    grid.SetCell(Produkt, grid.FooterRow(), ShortDateText(CurrentDay));
     const QString file = fileName_();
     const QString project =
         file.isEmpty() ? QString() : QString::fromStdString(RemoveFileExt(Utf8(QFileInfo(file).fileName())));
-    grid.SetCell(cDisplay, grid.FooterRow(), Utf8(texts::FooterSumOf().arg(project)));
+    grid.SetCell(Name, grid.FooterRow(), Utf8(texts::FooterSumOf().arg(project)));
 
     grid.EndUpdate();
     if (gDayView_->isVisible())
@@ -124,7 +125,7 @@ void TDayView::StoreGrid()
     // Rows without a product hold no entry; a day is never stored without entries.
     bool anyProduct = false;
     for (int row = grid.FirstDataRow(); row <= grid.LastDataRow(); ++row)
-        anyProduct = anyProduct || !grid.Cell(cProdukt, row).empty();
+        anyProduct = anyProduct || !grid.Cell(Produkt, row).empty();
     if (!anyProduct) {
         days.DeleteDate(CurrentDay);
         return;
@@ -139,11 +140,11 @@ void TDayView::StoreGrid()
     tDay& day = days.Item(index);
     day.Clear();
     for (int row = grid.FirstDataRow(); row <= grid.LastDataRow(); ++row) {
-        if (grid.Cell(cProdukt, row).empty())
+        if (grid.Cell(Produkt, row).empty())
             continue;
         auto entry = std::make_unique<tDayEntry>();
-        entry->ProductID = grid.CellAsInteger(cProdukt, row).value_or(0);
-        const int valueCol = grid.IsCellReadOnly(cMenge, row) ? cVerkauf : cMenge;
+        entry->ProductID = grid.CellAsInteger(Produkt, row).value_or(0);
+        const int valueCol = grid.IsCellReadOnly(Menge, row) ? VerkaufB : Menge;
         entry->Value = grid.CellAsNumber(valueCol, row).value_or(0.0);
         // The checks keep product IDs unique per day; a duplicate would stay with us.
         day.AddEntry(entry);
@@ -155,7 +156,7 @@ void TDayView::LoadDay()
     grid::PlainGrid& grid = Grid();
     grid.SetRowCount(3);
     grid.ClearRow(grid.FirstDataRow());
-    grid.SetCursor(cProdukt, grid.FirstDataRow());
+    grid.SetCursor(Produkt, grid.FirstDataRow());
 
     const int dayIndex = project_.Days.IndexOfDate(CurrentDay);
     if (dayIndex >= 0) {
@@ -164,7 +165,7 @@ void TDayView::LoadDay()
             if (entry > 0) {
                 const int row = grid.CursorRow() + 1;
                 grid.InsertRow(row);
-                grid.SetCursor(cProdukt, row);
+                grid.SetCursor(Produkt, row);
             }
             ShowEntry(entry, dayIndex);
         }
@@ -179,22 +180,22 @@ void TDayView::ShowEntry(int entryIndex, int dayIndex)
     const tDayEntry& entry = day.Entry(entryIndex);
     const int row = grid.CursorRow();
 
-    grid.SetCell(cProdukt, row, std::to_string(entry.ProductID));
+    grid.SetCell(Produkt, row, std::to_string(entry.ProductID));
     const int productIndex = project_.Products.IndexOfID(entry.ProductID);
     if (productIndex < 0) {
-        SetCellReadOnly(cMenge, false, row);
-        SetCellReadOnly(cVerkauf, true, row);
-        grid.SetCell(cDisplay, row, Utf8(texts::UnknownProductName()));
-        grid.SetFloat(cMenge, row, entry.Value);
+        SetCellReadOnly(Menge, false, row);
+        SetCellReadOnly(VerkaufB, true, row);
+        grid.SetCell(Name, row, Utf8(texts::UnknownProductName()));
+        grid.SetFloat(Menge, row, entry.Value);
         gDayViewCellsChanged();
         Prompts().Warning(window(), texts::UnknownProductEntry());
         return;
     }
     const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
-    SetCellReadOnly(cMenge, variable, row);
-    SetCellReadOnly(cVerkauf, !variable, row);
-    grid.SetCell(cDisplay, row, Utf8(ProductName(productIndex, day.Date)));
-    grid.SetFloat(variable ? cVerkauf : cMenge, row, entry.Value);
+    SetCellReadOnly(Menge, variable, row);
+    SetCellReadOnly(VerkaufB, !variable, row);
+    grid.SetCell(Name, row, Utf8(ProductName(productIndex, day.Date)));
+    grid.SetFloat(variable ? VerkaufB : Menge, row, entry.Value);
     gDayViewCellsChanged();
 }
 
@@ -211,9 +212,9 @@ bool TDayView::ValidateProduct(int row, const std::string& text)
     }
     for (int other = grid.FirstDataRow(); other <= grid.LastDataRow(); ++other) {
         // An empty row holds no product, so it cannot hold this one.
-        if (other == row || grid.Cell(cProdukt, other).empty())
+        if (other == row || grid.Cell(Produkt, other).empty())
             continue;
-        const std::optional<int32_t> otherId = grid.CellAsInteger(cProdukt, other);
+        const std::optional<int32_t> otherId = grid.CellAsInteger(Produkt, other);
         if (!otherId)
             return false;
         if (*otherId == *id) {
@@ -222,22 +223,22 @@ bool TDayView::ValidateProduct(int row, const std::string& text)
         }
     }
     const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
-    SetCellReadOnly(cMenge, variable, row);
-    SetCellReadOnly(cVerkauf, !variable, row);
+    SetCellReadOnly(Menge, variable, row);
+    SetCellReadOnly(VerkaufB, !variable, row);
     if (variable)
-        grid.SetCell(cMenge, row, std::string());
-    grid.SetCell(cDisplay, row, Utf8(ProductName(productIndex, CurrentDay)));
+        grid.SetCell(Menge, row, std::string());
+    grid.SetCell(Name, row, Utf8(ProductName(productIndex, CurrentDay)));
     return true;
 }
 
 void TDayView::gDayViewCellValidate(int col, int row, std::string& value, bool& valid)
 {
     switch (col) {
-    case cProdukt:
+    case Produkt:
         valid = ValidateProduct(row, value);
         break;
-    case cMenge:
-    case cVerkauf:
+    case Menge:
+    case VerkaufB:
         valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, UiNumberLocale()).has_value();
         break;
     default:
@@ -249,22 +250,22 @@ void TDayView::gDayViewCellsChanged()
 {
     grid::PlainGrid& grid = Grid();
     const int row = grid.CursorRow();
-    const std::optional<int32_t> id = calc::ReadCellInteger(grid.Cell(cProdukt, row));
+    const std::optional<int32_t> id = calc::ReadCellInteger(grid.Cell(Produkt, row));
     const int productIndex = id ? project_.Products.IndexOfID(*id) : -1;
     if (productIndex < 0)
         return;
     const std::optional<calc::RowFigures> figures =
-        calc::ComputeRowFigures(project_.Products, CurrentDay, grid.Cell(cProdukt, row), grid.Cell(cMenge, row),
-                                grid.Cell(cVerkauf, row), UiNumberLocale());
+        calc::ComputeRowFigures(project_.Products, CurrentDay, grid.Cell(Produkt, row), grid.Cell(Menge, row),
+                                grid.Cell(VerkaufB, row), UiNumberLocale());
     if (!figures)
         return;
     if (!project_.Products.Item(productIndex).VerkaufVariabel)
-        grid.SetCell(cVerkauf, row, figures->verkaufB);
-    grid.SetCell(cEinkauf, row, figures->einkauf);
-    grid.SetCell(cSteuer, row, figures->steuer);
-    grid.SetCell(cVerkaufN, row, figures->verkaufN);
-    grid.SetCell(cDB1, row, figures->db1);
-    grid.SetCell(cDB1P, row, figures->db1Prozent);
+        grid.SetCell(VerkaufB, row, figures->verkaufB);
+    grid.SetCell(Einkauf, row, figures->einkauf);
+    grid.SetCell(Steuer, row, figures->steuer);
+    grid.SetCell(VerkaufN, row, figures->verkaufN);
+    grid.SetCell(DB1, row, figures->db1);
+    grid.SetCell(DB1P, row, figures->db1Prozent);
 }
 
 void TDayView::gDayViewRowChanging(int, int, bool& allow)
@@ -276,28 +277,28 @@ void TDayView::gDayViewRowChanging(int, int, bool& allow)
     const grid::PlainGrid& grid = gDayView_->Grid();
     const int row = grid.CursorRow();
     auto filled = [&](int col) { return !grid.Cell(col, row).empty(); };
-    allow = filled(cProdukt) && (filled(cMenge) || grid.IsCellReadOnly(cMenge, row)) &&
-            (filled(cVerkauf) || grid.IsCellReadOnly(cVerkauf, row));
+    allow = filled(Produkt) && (filled(Menge) || grid.IsCellReadOnly(Menge, row)) &&
+            (filled(VerkaufB) || grid.IsCellReadOnly(VerkaufB, row));
 }
 
 void TDayView::gDayViewColChanging(int oldCol, int, bool& allow)
 {
-    if (oldCol == cProdukt)
-        allow = !Grid().Cell(cProdukt, Grid().CursorRow()).empty();
+    if (oldCol == Produkt)
+        allow = !Grid().Cell(Produkt, Grid().CursorRow()).empty();
 }
 
 void TDayView::gDayViewCanInsertRow(int row, bool& canInsert)
 {
     grid::PlainGrid& grid = Grid();
-    const bool productValid = ValidateProduct(row, grid.Cell(cProdukt, row));
-    const int valueCol = grid.IsCellReadOnly(cMenge, row) ? cVerkauf : cMenge;
+    const bool productValid = ValidateProduct(row, grid.Cell(Produkt, row));
+    const int valueCol = grid.IsCellReadOnly(Menge, row) ? VerkaufB : Menge;
     const std::optional<double> value = grid.CellAsNumber(valueCol, row);
     canInsert = productValid && value && *value != 0.0;
 }
 
 void TDayView::gDayViewAutoInsertRow(int)
 {
-    Grid().SetCursor(cProdukt, Grid().CursorRow());
+    Grid().SetCursor(Produkt, Grid().CursorRow());
 }
 
 void TDayView::gDayViewCanDeleteRow(int row, bool& canDelete)
@@ -306,7 +307,7 @@ void TDayView::gDayViewCanDeleteRow(int row, bool& canDelete)
     grid::PlainGrid& grid = Grid();
     if (grid.DataRowCount() > 1) {
         canDelete = true;
-        grid.SetCursor(cProdukt, row == grid.LastDataRow() ? row - 1 : grid.CursorRow());
+        grid.SetCursor(Produkt, row == grid.LastDataRow() ? row - 1 : grid.CursorRow());
     } else {
         canDelete = false;
         grid.ClearRow(row);
@@ -322,10 +323,10 @@ void TDayView::gDayViewAutoDeleteRow(int row)
 
 void TDayView::DayFooterPercent(int col, int row, std::string& value)
 {
-    if (col != cDB1P)
+    if (col != DB1P)
         return;
     const grid::PlainGrid& grid = gDayView_->Grid();
-    value = calc::DayFooterPercent(grid.Cell(cVerkauf, row), grid.Cell(cDB1, row), UiNumberLocale());
+    value = calc::DayFooterPercent(grid.Cell(VerkaufB, row), grid.Cell(DB1, row), UiNumberLocale());
 }
 
 } // namespace kontaro::ui

@@ -15,21 +15,15 @@ char AsciiOr(const QString& text, char fallback)
 }
 } // namespace
 
-calc::NumberLocale UiNumberLocale()
+numbers::NumberLocale UiNumberLocale()
 {
     const QLocale locale;
-    calc::NumberLocale numbers;
+    numbers::NumberLocale numbers;
     numbers.decimalSeparator = AsciiOr(locale.decimalPoint(), '.');
     numbers.thousandSeparator = AsciiOr(locale.groupSeparator(), numbers.decimalSeparator == ',' ? '.' : ',');
     if (numbers.thousandSeparator == numbers.decimalSeparator)
         numbers.thousandSeparator = numbers.decimalSeparator == ',' ? '.' : ',';
     return numbers;
-}
-
-grid::Separators UiSeparators()
-{
-    const calc::NumberLocale numbers = UiNumberLocale();
-    return grid::Separators{numbers.decimalSeparator, numbers.thousandSeparator};
 }
 
 } // namespace kontaro::ui
