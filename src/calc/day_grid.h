@@ -10,9 +10,9 @@
 // without stored entries gives one empty row. The footer holds "Summe (%s)", the
 // day's date ("yy-mm-dd"), the sums of the rows' shown "Verkauf (B)", "Verkauf
 // (N)", "Einkauf" and "DB1", and DayFooterPercent.
-#include "numbers/number_locale.h"
 #include "calc/text_grid.h"
 #include "model/project_file.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 #include <vector>

@@ -7,9 +7,9 @@
 // figure is rounded to a double when it is stored. A tax factor of 0 (a rate of
 // -100, which only a file can hold) never divides: the figures that need the
 // division have no value.
-#include "numbers/number_locale.h"
 #include "model/catalogue.h"
 #include "model/day_number.h"
+#include "numbers/number_locale.h"
 
 #include <optional>
 #include <string>

@@ -12,9 +12,9 @@
 // the net sum is 0). A row's "Anteil (%)" is its shown net sales in percent of the
 // footer's shown net sum, empty when that sum is 0. Entries whose product or
 // group is missing are skipped.
-#include "numbers/number_locale.h"
 #include "calc/text_grid.h"
 #include "model/project_file.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 

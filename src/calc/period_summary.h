@@ -8,9 +8,9 @@
 // when none is. The footer holds "Summe (%s)", the two dates ("yy-mm-dd"), the
 // sums of the rows' shown values and the percentage of the shown sums (empty when
 // the net sum is 0). Entries of products missing from the catalogue are skipped.
-#include "numbers/number_locale.h"
 #include "calc/text_grid.h"
 #include "model/project_file.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 

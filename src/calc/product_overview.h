@@ -5,9 +5,9 @@
 // when it is a percentage, the sales price empty when it is variable), then a last
 // row with the date of `day` ("yy-mm-dd") and the project file's name without
 // folder and extension. No footer.
-#include "numbers/number_locale.h"
 #include "calc/text_grid.h"
 #include "model/project_file.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 

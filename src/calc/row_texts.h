@@ -1,9 +1,9 @@
 #pragma once
 // The cell texts that several computed grids share: the footer's "Summe (%s)", the
 // product name valid on a day, and the figure columns of the two summaries.
-#include "numbers/number_locale.h"
 #include "calc/text_grid.h"
 #include "model/catalogue.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 

@@ -4,8 +4,8 @@
 // existing FILE keeps its other sheets (a sheet of the same name is written again in its
 // place); --replace writes a new file instead. The grid's texts are read back as numbers with
 // the report's own locale, so every figure arrives as a number.
-#include "numbers/number_locale.h"
 #include "cli_args.h"
+#include "numbers/number_locale.h"
 #include "report_grid.h"
 
 #include <optional>
