@@ -62,8 +62,13 @@ void CatalogueTest::AddGroup(int32_t id, const std::string& name)
 
 void CatalogueTest::AddProduct(int32_t id, const std::string& name, int32_t group, DayNumber from)
 {
-    test::AddProduct(products,
-                     {.id = id, .name = name, .einkauf = 1, .verkauf = 2.5, .steuer = 19, .gruppe = group, .from = from});
+    test::AddProduct(products, {.id = id,
+                                .name = name,
+                                .einkauf = 1.0,
+                                .verkauf = 2.5,
+                                .steuer = 19.0,
+                                .gruppe = group,
+                                .from = from});
 }
 
 void CatalogueTest::AddDay(DayNumber date, std::initializer_list<tDayEntry> entries)
