@@ -9,6 +9,7 @@
 #include "texts.h"
 #include "user_prompts.h"
 
+#include "calc/day_grid.h"
 #include "calc/entry_figures.h"
 #include "calc/shown_value.h"
 #include "columns/grid_columns.h"
@@ -16,6 +17,7 @@
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
 #include "model/globals.h"
+#include "views/filled_grid.h"
 
 #include <QFileInfo>
 
@@ -154,49 +156,33 @@ void TDayView::StoreGrid()
 void TDayView::LoadDay()
 {
     grid::PlainGrid& grid = Grid();
+    // The rows of the day shown before go, and with them their cells' own flags.
     grid.SetRowCount(3);
     grid.ClearRow(grid.FirstDataRow());
     grid.SetCursor(Produkt, grid.FirstDataRow());
 
+    // The footer's name, date and sums are the window's: CalDayClick writes them.
+    views::FillGrid(grid, calc::StoredDayGrid(project_, CurrentDay, std::string(), UiNumberLocale()));
     const int dayIndex = project_.Days.IndexOfDate(CurrentDay);
-    if (dayIndex >= 0) {
-        const int count = project_.Days.Item(dayIndex).Count();
-        for (int entry = 0; entry < count; ++entry) {
-            if (entry > 0) {
-                const int row = grid.CursorRow() + 1;
-                grid.InsertRow(row);
-                grid.SetCursor(Produkt, row);
-            }
-            ShowEntry(entry, dayIndex);
-        }
-    }
+    const int count = dayIndex >= 0 ? project_.Days.Item(dayIndex).Count() : 0;
+    for (int entry = 0; entry < count; ++entry)
+        MarkStoredEntry(grid.FirstDataRow() + entry, project_.Days.Item(dayIndex).Entry(entry));
+    grid.SetCursor(Produkt, grid.FirstDataRow() + std::max(count, 1) - 1);
     grid.RecalcFooter();
 }
 
-void TDayView::ShowEntry(int entryIndex, int dayIndex)
+void TDayView::MarkStoredEntry(int row, const tDayEntry& entry)
 {
-    grid::PlainGrid& grid = Grid();
-    const tDay& day = project_.Days.Item(dayIndex);
-    const tDayEntry& entry = day.Entry(entryIndex);
-    const int row = grid.CursorRow();
-
-    grid.SetCell(Produkt, row, std::to_string(entry.ProductID));
     const int productIndex = project_.Products.IndexOfID(entry.ProductID);
     if (productIndex < 0) {
         SetCellReadOnly(Menge, false, row);
         SetCellReadOnly(VerkaufB, true, row);
-        grid.SetCell(Name, row, Utf8(texts::UnknownProductName()));
-        grid.SetFloat(Menge, row, entry.Value);
-        gDayViewCellsChanged();
         Prompts().Warning(window(), texts::UnknownProductEntry());
         return;
     }
     const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
     SetCellReadOnly(Menge, variable, row);
     SetCellReadOnly(VerkaufB, !variable, row);
-    grid.SetCell(Name, row, Utf8(ProductName(productIndex, day.Date)));
-    grid.SetFloat(variable ? VerkaufB : Menge, row, entry.Value);
-    gDayViewCellsChanged();
 }
 
 bool TDayView::ValidateProduct(int row, const std::string& text)

@@ -8,6 +8,7 @@
 #include "ui/day_view.h"
 #include "ui/texts.h"
 
+#include "calc/calc_texts.h"
 #include "grid/grid_setups.h"
 
 #include <QTest>
@@ -282,7 +283,7 @@ TEST_F(DayViewTest, StoredEntryOfAMissingProductIsShownWarnedAndKept)
     Main().DayView().CalDayClick();
     Main().DayView().StoreDayOnSwitch = true;
     EXPECT_EQ(prompts.warnings, QStringList{texts::UnknownProductEntry()});
-    EXPECT_EQ(D().Cell(Name, 2), texts::UnknownProductName().toStdString());
+    EXPECT_EQ(D().Cell(Name, 2), calc::texts::kUnbekanntesProdukt);
     EXPECT_EQ(D().Shown(Menge, 2), QStringLiteral("5,00"));
     EXPECT_EQ(D().Cell(VerkaufB, 2), "");
     EXPECT_TRUE(G().IsCellReadOnly(VerkaufB, 2));
@@ -295,6 +296,30 @@ TEST_F(DayViewTest, StoredEntryOfAMissingProductIsShownWarnedAndKept)
     ASSERT_EQ(day->Count(), 2);
     EXPECT_EQ(day->Entry(1).ProductID, 9);
     EXPECT_DOUBLE_EQ(day->Entry(1).Value, 5.0);
+}
+
+TEST_F(DayViewTest, StoredEntriesComeBackComputedWithTheirValueColumnEditable)
+{
+    AddDay(Main().Days(), kToday - 1, {{1, 2.0}, {3, 23.8}});
+    D().ClickDate(ui::DateOfDay(kToday - 1));
+    EXPECT_EQ(D().Cell(Name, 1), "Kaffee");
+    EXPECT_EQ(D().Shown(Menge, 1), QStringLiteral("2,00"));
+    EXPECT_EQ(D().Shown(VerkaufB, 1), QStringLiteral("20,00"));
+    EXPECT_EQ(D().Shown(Einkauf, 1), QStringLiteral("10,00"));
+    EXPECT_FALSE(G().IsCellReadOnly(Menge, 1));
+    EXPECT_TRUE(G().IsCellReadOnly(VerkaufB, 1));
+    // product 3 has a variable price: its gross amount is typed, its quantity not
+    EXPECT_EQ(D().Cell(Name, 2), "Tagesessen");
+    EXPECT_EQ(D().Cell(Menge, 2), "");
+    EXPECT_EQ(D().Shown(VerkaufB, 2), QStringLiteral("23,80"));
+    EXPECT_EQ(D().Shown(VerkaufN, 2), QStringLiteral("20,00"));
+    EXPECT_EQ(D().Shown(Einkauf, 2), QStringLiteral("8,00"));
+    EXPECT_TRUE(G().IsCellReadOnly(Menge, 2));
+    EXPECT_FALSE(G().IsCellReadOnly(VerkaufB, 2));
+    EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("43,80"));
+    EXPECT_EQ(D().Cell(Produkt, Footer()), "05-03-14");
+    EXPECT_EQ(G().CursorRow(), 2);
+    EXPECT_TRUE(prompts.warnings.isEmpty());
 }
 
 TEST_F(DayViewTest, NameIsTheOneValidOnTheShownDay)
