@@ -19,6 +19,16 @@ struct ColumnPlan {
 template <std::size_t N>
 using ColumnPlans = std::array<ColumnPlan, N>;
 
+// Every column has a plan: none was left out of the table.
+template <std::size_t N>
+constexpr bool EveryColumnPlanned(const ColumnPlans<N>& plan)
+{
+    for (const ColumnPlan& column : plan)
+        if (column.width == 0)
+            return false;
+    return true;
+}
+
 // The common start of every set-up: rows of a fresh grid, columns from the plan,
 // all cells and headers right-aligned and read-only unless a set-up says otherwise.
 template <std::size_t N>
@@ -95,6 +105,7 @@ void SetupDayView(PlainGrid& grid)
         p[col::DB1P] = {texts::kDB1Prozent, "cDB1P", 64};
         return p;
     }();
+    static_assert(EveryColumnPlanned(plan));
     LayOut(grid, options, plan);
 
     Column& produkt = grid.ColumnAt(col::Produkt);
@@ -133,6 +144,7 @@ void SetupSumView(PlainGrid& grid)
         p[col::DB1P] = {texts::kDB1Prozent, "SumDB1P", 64};
         return p;
     }();
+    static_assert(EveryColumnPlanned(plan));
     LayOut(grid, options, plan);
     SumFooters(grid, {col::VerkaufB, col::VerkaufN, col::Einkauf, col::DB1});
     Finish(grid);
@@ -158,6 +170,7 @@ void SetupGroupView(PlainGrid& grid)
         p[col::Anteil] = {texts::kAnteil, "", 64};
         return p;
     }();
+    static_assert(EveryColumnPlanned(plan));
     LayOut(grid, options, plan);
     SumFooters(grid, {col::VerkaufB, col::VerkaufN, col::Einkauf, col::DB1});
     HideGroupViewColumns(grid);
@@ -188,6 +201,7 @@ void SetupExportGrid(PlainGrid& grid)
         p[col::Verkauf] = {texts::kVerkauf, "", 64};
         return p;
     }();
+    static_assert(EveryColumnPlanned(plan));
     LayOut(grid, options, plan);
     for (int c = 0; c < col::kColumnCount; ++c)
         grid.ColumnAt(c).headerAlignment = HAlign::Left;
