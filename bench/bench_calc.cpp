@@ -17,9 +17,9 @@ namespace kontaro::bench {
 namespace {
 
 constexpr int kYears = 10;
-const calc::NumberLocale kLocale{',', '.'};
+const numbers::NumberLocale kLocale{',', '.'};
 
-Project& LargeProject()
+const Project& LargeProject()
 {
     static Project project = [] {
         Project made;
@@ -62,7 +62,7 @@ BENCHMARK(BM_BaselineAddEntryValues)->Unit(benchmark::kMicrosecond);
 
 void BM_PeriodSummaryTenYears(benchmark::State& state)
 {
-    Project& project = LargeProject();
+    const Project& project = LargeProject();
     for (auto _ : state) {
         const calc::SummaryResult result =
             calc::PeriodSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
@@ -74,7 +74,7 @@ BENCHMARK(BM_PeriodSummaryTenYears)->Unit(benchmark::kMicrosecond);
 
 void BM_GroupSummaryTenYears(benchmark::State& state)
 {
-    Project& project = LargeProject();
+    const Project& project = LargeProject();
     for (auto _ : state) {
         const calc::SummaryResult result =
             calc::GroupSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);

@@ -6,8 +6,6 @@ namespace kontaro::calc::texts {
 // The first footer cell of a computed grid; %s is the project file's name without
 // folder and extension.
 inline constexpr const char* kSummeFormat = "Summe (%s)";
-// The first footer cell of a summary grid that has not been calculated yet.
-inline constexpr const char* kSummen = "Summen";
 // A summary period without any stored day.
 inline constexpr const char* kKeinePassendenEintraege = "Keine passenden Einträge gefunden!";
 // The name cell of a day row whose product is not in the catalogue.

@@ -1,10 +1,10 @@
 #include "calc/day_grid.h"
 
 #include "calc/calc_texts.h"
-#include "calc/columns.h"
 #include "calc/entry_figures.h"
 #include "calc/row_texts.h"
 #include "calc/shown_value.h"
+#include "columns/grid_columns.h"
 
 #include <string_view>
 
@@ -13,27 +13,28 @@ namespace kontaro::calc {
 namespace {
 
 TextRow EntryRow(const tProducts& products, DayNumber day, const tDayEntry& entry,
-                 const NumberLocale& locale)
+                 const numbers::NumberLocale& locale)
 {
-    TextRow row(daycol::Count);
-    row[daycol::Produkt] = std::to_string(entry.ProductID);
+    TextRow row(columns::day::kColumnCount);
+    row[columns::day::Produkt] = std::to_string(entry.ProductID);
     const int index = products.IndexOfID(entry.ProductID);
     if (index < 0) {
-        row[daycol::Name] = texts::kUnbekanntesProdukt;
-        row[daycol::Menge] = ShownText(entry.Value, locale);
+        row[columns::day::Name] = texts::kUnbekanntesProdukt;
+        row[columns::day::Menge] = ShownText(entry.Value, locale);
         return row;
     }
     const tProduct& product = products.Item(index);
-    row[daycol::Name] = ProductNameAt(product, day);
-    row[product.VerkaufVariabel ? daycol::VerkaufB : daycol::Menge] = ShownText(entry.Value, locale);
+    row[columns::day::Name] = ProductNameAt(product, day);
+    row[product.VerkaufVariabel ? columns::day::VerkaufB : columns::day::Menge] = ShownText(entry.Value, locale);
     if (std::optional<RowFigures> figures = ComputeRowFigures(
-            products, day, row[daycol::Produkt], row[daycol::Menge], row[daycol::VerkaufB], locale)) {
-        row[daycol::VerkaufB] = std::move(figures->verkaufB);
-        row[daycol::Einkauf] = std::move(figures->einkauf);
-        row[daycol::Steuer] = std::move(figures->steuer);
-        row[daycol::VerkaufN] = std::move(figures->verkaufN);
-        row[daycol::DB1] = std::move(figures->db1);
-        row[daycol::DB1P] = std::move(figures->db1Prozent);
+            products, day, row[columns::day::Produkt], row[columns::day::Menge], row[columns::day::VerkaufB],
+            locale)) {
+        row[columns::day::VerkaufB] = std::move(figures->verkaufB);
+        row[columns::day::Einkauf] = std::move(figures->einkauf);
+        row[columns::day::Steuer] = std::move(figures->steuer);
+        row[columns::day::VerkaufN] = std::move(figures->verkaufN);
+        row[columns::day::DB1] = std::move(figures->db1);
+        row[columns::day::DB1P] = std::move(figures->db1Prozent);
     }
     return row;
 }
@@ -41,24 +42,26 @@ TextRow EntryRow(const tProducts& products, DayNumber day, const tDayEntry& entr
 } // namespace
 
 TextRow DayFooter(const std::vector<TextRow>& rows, DayNumber day, const std::string& fileName,
-                  const NumberLocale& locale)
+                  const numbers::NumberLocale& locale)
 {
-    TextRow footer(daycol::Count);
-    footer[daycol::Name] = SummeText(fileName);
-    footer[daycol::Produkt] = ShortDateText(day);
-    for (const int column : {daycol::VerkaufB, daycol::VerkaufN, daycol::Einkauf, daycol::DB1}) {
+    TextRow footer(columns::day::kColumnCount);
+    footer[columns::day::Name] = SummeText(fileName);
+    footer[columns::day::Produkt] = ShortDateText(day);
+    for (const int column :
+         {columns::day::VerkaufB, columns::day::VerkaufN, columns::day::Einkauf, columns::day::DB1}) {
         std::vector<std::string_view> texts;
         texts.reserve(rows.size());
         for (const TextRow& row : rows)
             texts.emplace_back(row[static_cast<std::size_t>(column)]);
         footer[static_cast<std::size_t>(column)] = ShownText(SumOfShownValues(texts, locale), locale);
     }
-    footer[daycol::DB1P] = DayFooterPercent(footer[daycol::VerkaufB], footer[daycol::DB1], locale);
+    footer[columns::day::DB1P] =
+        DayFooterPercent(footer[columns::day::VerkaufB], footer[columns::day::DB1], locale);
     return footer;
 }
 
 TextGrid StoredDayGrid(const Project& project, DayNumber day, const std::string& fileName,
-                       const NumberLocale& locale)
+                       const numbers::NumberLocale& locale)
 {
     TextGrid grid;
     const int index = project.Days.IndexOfDate(day);
@@ -69,7 +72,7 @@ TextGrid StoredDayGrid(const Project& project, DayNumber day, const std::string&
             grid.rows.push_back(EntryRow(project.Products, day, stored.Entry(e), locale));
     }
     if (grid.rows.empty())
-        grid.rows.emplace_back(daycol::Count);
+        grid.rows.emplace_back(columns::day::kColumnCount);
     grid.footer = DayFooter(grid.rows, day, fileName, locale);
     return grid;
 }

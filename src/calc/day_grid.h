@@ -1,6 +1,6 @@
 #pragma once
 // The day view of a stored day as texts: what the day grid (columns of
-// calc/columns.h, daycol) shows after a day switch to `day`.
+// columns/grid_columns.h, columns::day) shows after a day switch to `day`.
 //
 // One row per entry in stored order: the product's name valid on the day, its ID,
 // the stored value as the quantity or, for a product with a variable sales price,
@@ -10,9 +10,9 @@
 // without stored entries gives one empty row. The footer holds "Summe (%s)", the
 // day's date ("yy-mm-dd"), the sums of the rows' shown "Verkauf (B)", "Verkauf
 // (N)", "Einkauf" and "DB1", and DayFooterPercent.
-#include "calc/number_locale.h"
 #include "calc/text_grid.h"
 #include "model/project_file.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 #include <vector>
@@ -20,10 +20,10 @@
 namespace kontaro::calc {
 
 TextGrid StoredDayGrid(const Project& project, DayNumber day, const std::string& fileName,
-                       const NumberLocale& locale);
+                       const numbers::NumberLocale& locale);
 
-// The day footer of the given rows (each with daycol::Count texts).
+// The day footer of the given rows (each with columns::day::kColumnCount texts).
 TextRow DayFooter(const std::vector<TextRow>& rows, DayNumber day, const std::string& fileName,
-                  const NumberLocale& locale);
+                  const numbers::NumberLocale& locale);
 
 } // namespace kontaro::calc

@@ -12,7 +12,7 @@ struct Shown {
     double value = 0;
 };
 
-Shown Show(long double figure, const NumberLocale& locale)
+Shown Show(long double figure, const numbers::NumberLocale& locale)
 {
     Shown shown;
     shown.text = ShownText(static_cast<double>(figure), locale);
@@ -24,7 +24,7 @@ Shown Show(long double figure, const NumberLocale& locale)
 
 std::optional<RowFigures> ComputeRowFigures(const tProducts& products, DayNumber day,
                                             std::string_view produkt, std::string_view menge,
-                                            std::string_view verkaufB, const NumberLocale& locale)
+                                            std::string_view verkaufB, const numbers::NumberLocale& locale)
 {
     const std::optional<int32_t> id = ReadCellInteger(produkt);
     if (!id)
@@ -82,7 +82,7 @@ std::optional<RowFigures> ComputeRowFigures(const tProducts& products, DayNumber
     return row;
 }
 
-double SumOfShownValues(const std::vector<std::string_view>& texts, const NumberLocale& locale)
+double SumOfShownValues(const std::vector<std::string_view>& texts, const numbers::NumberLocale& locale)
 {
     double sum = 0;
     for (const std::string_view text : texts)
@@ -92,7 +92,7 @@ double SumOfShownValues(const std::vector<std::string_view>& texts, const Number
 }
 
 std::string DayFooterPercent(std::string_view verkaufBSum, std::string_view db1Sum,
-                             const NumberLocale& locale)
+                             const numbers::NumberLocale& locale)
 {
     const double gross = ReadShownValue(verkaufBSum, locale).value_or(0.0);
     if (gross == 0)

@@ -7,9 +7,9 @@
 // figure is rounded to a double when it is stored. A tax factor of 0 (a rate of
 // -100, which only a file can hold) never divides: the figures that need the
 // division have no value.
-#include "calc/number_locale.h"
 #include "model/catalogue.h"
 #include "model/day_number.h"
+#include "numbers/number_locale.h"
 
 #include <optional>
 #include <string>
@@ -36,17 +36,17 @@ struct RowFigures {
 // cells. Index error only for a product whose needed dated list is empty.
 std::optional<RowFigures> ComputeRowFigures(const tProducts& products, DayNumber day,
                                             std::string_view produkt, std::string_view menge,
-                                            std::string_view verkaufB, const NumberLocale& locale);
+                                            std::string_view verkaufB, const numbers::NumberLocale& locale);
 
 // The sum of the numbers that a column's texts denote; texts that are empty or not
 // numbers add nothing. Added in extended precision, rounded to a double each time.
-double SumOfShownValues(const std::vector<std::string_view>& texts, const NumberLocale& locale);
+double SumOfShownValues(const std::vector<std::string_view>& texts, const numbers::NumberLocale& locale);
 
 // The footer's "DB1 (%)" of the day view: empty when the shown gross sum is 0,
 // otherwise (DB1 sum * 100) / gross sum of the two shown sums: the margin in
 // percent of the day's gross sales.
 std::string DayFooterPercent(std::string_view verkaufBSum, std::string_view db1Sum,
-                             const NumberLocale& locale);
+                             const numbers::NumberLocale& locale);
 
 // What one entry adds to the totals of a summary, unrounded. `counted` is false
 // for a product with a variable sales price, whose entries add no quantity; with a

@@ -1,9 +1,9 @@
 #include "calc/row_texts.h"
 
 #include "calc/calc_texts.h"
-#include "calc/columns.h"
 #include "calc/entry_figures.h"
 #include "calc/shown_value.h"
+#include "columns/grid_columns.h"
 #include "model/globals.h"
 #include "model/win1252.h"
 
@@ -11,9 +11,10 @@
 
 namespace kontaro::calc {
 
-static_assert(sumcol::VerkaufB == groupcol::VerkaufB && sumcol::VerkaufN == groupcol::VerkaufN &&
-                  sumcol::Einkauf == groupcol::Einkauf && sumcol::DB1 == groupcol::DB1 &&
-                  sumcol::DB1P == groupcol::DB1P,
+static_assert(columns::sum::VerkaufB == columns::group::VerkaufB &&
+                  columns::sum::VerkaufN == columns::group::VerkaufN &&
+                  columns::sum::Einkauf == columns::group::Einkauf && columns::sum::DB1 == columns::group::DB1 &&
+                  columns::sum::DB1P == columns::group::DB1P,
               "the two summary grids share their figure columns");
 
 std::string ProjectName(const std::string& fileName)
@@ -37,22 +38,23 @@ std::string ProductNameAt(const tProduct& product, DayNumber day)
 }
 
 void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf,
-                        const NumberLocale& locale)
+                        const numbers::NumberLocale& locale)
 {
-    row[sumcol::VerkaufB] = ShownText(brutto, locale);
-    row[sumcol::VerkaufN] = ShownText(netto, locale);
-    row[sumcol::Einkauf] = ShownText(einkauf, locale);
+    row[columns::sum::VerkaufB] = ShownText(brutto, locale);
+    row[columns::sum::VerkaufN] = ShownText(netto, locale);
+    row[columns::sum::Einkauf] = ShownText(einkauf, locale);
     const long double margin = static_cast<long double>(netto) - einkauf;
-    row[sumcol::DB1] = ShownText(static_cast<double>(margin), locale);
-    row[sumcol::DB1P] =
+    row[columns::sum::DB1] = ShownText(static_cast<double>(margin), locale);
+    row[columns::sum::DB1P] =
         netto == 0 ? std::string() : ShownText(static_cast<double>((margin * 100) / netto), locale);
 }
 
 FooterSums WriteSummaryFooterSums(const std::vector<TextRow>& rows, TextRow& footer,
-                                  const NumberLocale& locale)
+                                  const numbers::NumberLocale& locale)
 {
     FooterSums sums;
-    for (const int column : {sumcol::VerkaufB, sumcol::VerkaufN, sumcol::Einkauf, sumcol::DB1}) {
+    for (const int column :
+         {columns::sum::VerkaufB, columns::sum::VerkaufN, columns::sum::Einkauf, columns::sum::DB1}) {
         std::vector<std::string_view> texts;
         texts.reserve(rows.size());
         for (const TextRow& row : rows)
@@ -60,15 +62,15 @@ FooterSums WriteSummaryFooterSums(const std::vector<TextRow>& rows, TextRow& foo
         std::string& cell = footer[static_cast<std::size_t>(column)];
         cell = ShownText(SumOfShownValues(texts, locale), locale);
         const double shown = ReadShownValue(cell, locale).value_or(0.0);
-        if (column == sumcol::VerkaufN)
+        if (column == columns::sum::VerkaufN)
             sums.netto = shown;
-        else if (column == sumcol::DB1)
+        else if (column == columns::sum::DB1)
             sums.db1 = shown;
     }
     return sums;
 }
 
-std::string SummaryFooterPercent(const FooterSums& sums, const NumberLocale& locale)
+std::string SummaryFooterPercent(const FooterSums& sums, const numbers::NumberLocale& locale)
 {
     if (sums.netto == 0)
         return {};

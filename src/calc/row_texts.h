@@ -1,9 +1,9 @@
 #pragma once
 // The cell texts that several computed grids share: the footer's "Summe (%s)", the
 // product name valid on a day, and the figure columns of the two summaries.
-#include "calc/number_locale.h"
 #include "calc/text_grid.h"
 #include "model/catalogue.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 
@@ -24,7 +24,7 @@ std::string ProductNameAt(const tProduct& product, DayNumber day);
 // precision: the difference, times 100, divided by the net total; the percentage
 // is empty when the net total is 0.
 void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf,
-                        const NumberLocale& locale);
+                        const numbers::NumberLocale& locale);
 
 // The summaries' footer sums: columns "Verkauf (B)", "Verkauf (N)", "Einkauf" and
 // "DB1" hold the sums of the rows' shown values. Returns the shown net and DB1
@@ -34,9 +34,9 @@ struct FooterSums {
     double db1 = 0;
 };
 FooterSums WriteSummaryFooterSums(const std::vector<TextRow>& rows, TextRow& footer,
-                                  const NumberLocale& locale);
+                                  const numbers::NumberLocale& locale);
 
 // (DB1 sum * 100) / net sum of the footer's shown sums; nothing when the net sum is 0.
-std::string SummaryFooterPercent(const FooterSums& sums, const NumberLocale& locale);
+std::string SummaryFooterPercent(const FooterSums& sums, const numbers::NumberLocale& locale);
 
 } // namespace kontaro::calc

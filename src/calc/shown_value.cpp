@@ -4,24 +4,24 @@
 
 namespace kontaro::calc {
 
-std::string FixedText(double value, int decimals, const NumberLocale& locale)
+std::string FixedText(double value, int decimals, const numbers::NumberLocale& locale)
 {
     return numbers::FixedText(value, decimals, locale.decimalSeparator);
 }
 
-std::string ShownText(double value, const NumberLocale& locale)
+std::string ShownText(double value, const numbers::NumberLocale& locale)
 {
     return FixedText(value, 2, locale);
 }
 
-std::optional<double> ReadShownValue(std::string_view text, const NumberLocale& locale)
+std::optional<double> ReadShownValue(std::string_view text, const numbers::NumberLocale& locale)
 {
     return numbers::ReadCellNumber(text, locale.decimalSeparator);
 }
 
 double Round2(double value)
 {
-    static const NumberLocale plain{};
+    static const numbers::NumberLocale plain{};
     return ReadShownValue(ShownText(value, plain), plain).value_or(0.0);
 }
 

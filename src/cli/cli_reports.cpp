@@ -21,7 +21,7 @@ using kontaro::texts::FormatText;
 
 struct OutputOptions {
     bool csv = false;
-    calc::NumberLocale locale;
+    numbers::NumberLocale locale;
     std::optional<WorkbookTarget> workbook;
 };
 
@@ -87,8 +87,8 @@ int Print(const Report& report, const OutputOptions& options, std::string_view s
     return kExitNothingFound;
 }
 
-using SummaryBuilder = Report (*)(Project&, DayNumber, DayNumber, const std::string&,
-                                  const calc::NumberLocale&);
+using SummaryBuilder = Report (*)(const Project&, DayNumber, DayNumber, const std::string&,
+                                  const numbers::NumberLocale&);
 
 int RunPeriodReport(Arguments& args, std::string_view usage, SummaryBuilder build)
 {

@@ -2,9 +2,9 @@
 // A report is the grid of a view, laid out by the view's own set-up and filled with
 // the computed texts, so that printing it, writing it as CSV or exporting it into
 // a workbook shows what the window shows.
-#include "calc/number_locale.h"
 #include "grid/plain_grid.h"
 #include "model/project_file.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 
@@ -18,13 +18,13 @@ struct Report {
 
 // `fileName` is the project file's path; its name without folder and extension
 // goes into the footer.
-Report SummaryReport(Project& project, DayNumber from, DayNumber to, const std::string& fileName,
-                     const calc::NumberLocale& locale);
-Report GroupReport(Project& project, DayNumber from, DayNumber to, const std::string& fileName,
-                   const calc::NumberLocale& locale);
+Report SummaryReport(const Project& project, DayNumber from, DayNumber to, const std::string& fileName,
+                     const numbers::NumberLocale& locale);
+Report GroupReport(const Project& project, DayNumber from, DayNumber to, const std::string& fileName,
+                   const numbers::NumberLocale& locale);
 Report DayReport(const Project& project, DayNumber day, const std::string& fileName,
-                 const calc::NumberLocale& locale);
+                 const numbers::NumberLocale& locale);
 Report ProductsReport(const Project& project, DayNumber day, const std::string& fileName,
-                      const calc::NumberLocale& locale);
+                      const numbers::NumberLocale& locale);
 
 } // namespace kontaro::cli

@@ -22,12 +22,12 @@ std::string LocaleNameFromEnvironment()
 
 } // namespace
 
-calc::NumberLocale LocaleWithDecimal(char decimalSeparator)
+numbers::NumberLocale LocaleWithDecimal(char decimalSeparator)
 {
     return {decimalSeparator, decimalSeparator == ',' ? '.' : ','};
 }
 
-calc::NumberLocale EnvironmentNumberLocale()
+numbers::NumberLocale EnvironmentNumberLocale()
 {
     std::string name = LocaleNameFromEnvironment();
     name = name.substr(0, name.find_first_of(".@")); // "de_DE.UTF-8@euro" -> "de_DE"

@@ -22,7 +22,7 @@ std::optional<WorkbookTarget> TakeWorkbookTarget(Arguments& args)
 }
 
 void ExportReport(const Report& report, const WorkbookTarget& target, std::string_view defaultSheet,
-                  const calc::NumberLocale& locale)
+                  const numbers::NumberLocale& locale)
 {
     const grid::ExportAdapter adapter(report.grid);
     xls::GridXlsExport exporter;

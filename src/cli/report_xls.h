@@ -4,8 +4,8 @@
 // existing FILE keeps its other sheets (a sheet of the same name is written again in its
 // place); --replace writes a new file instead. The grid's texts are read back as numbers with
 // the report's own locale, so every figure arrives as a number.
-#include "calc/number_locale.h"
 #include "cli_args.h"
+#include "numbers/number_locale.h"
 #include "report_grid.h"
 
 #include <optional>
@@ -27,6 +27,6 @@ std::optional<WorkbookTarget> TakeWorkbookTarget(Arguments& args);
 // Writes the report into the target; `defaultSheet` names the sheet when --sheet is not
 // given. Throws Failure with the workbook writer's message; the file then stays as it was.
 void ExportReport(const Report& report, const WorkbookTarget& target, std::string_view defaultSheet,
-                  const calc::NumberLocale& locale);
+                  const numbers::NumberLocale& locale);
 
 } // namespace kontaro::cli

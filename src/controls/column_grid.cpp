@@ -79,8 +79,7 @@ ColumnGrid::ColumnGrid(QWidget* parent)
       numericLink_(std::make_unique<LineEditLink>(true)),
       calcLink_(std::make_unique<CalcEditLink>())
 {
-    const numbers::NumberLocale numbers = SystemNumberLocale();
-    grid_.Options().separators = grid::Separators{numbers.decimalSeparator, numbers.thousandSeparator};
+    grid_.Options().numberLocale = SystemNumberLocale();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setFocusProxy(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -1,6 +1,6 @@
 #pragma once
-// The German texts of the grid layer: captions of the program's grids and the
-// texts their footers start with. UTF-8.
+// The German texts of the grid layer: the captions of the program's grids, UTF-8. The
+// text their footers start with is columns/footer_texts.h.
 
 namespace kontaro::grid::texts {
 
@@ -18,8 +18,5 @@ inline constexpr const char* kDB1Prozent = "DB1 (%)";
 inline constexpr const char* kAnteil = "Anteil (%)";
 inline constexpr const char* kId = "ID";
 inline constexpr const char* kVerkauf = "Verkauf";
-
-// The first footer cell before the first calculation or day switch.
-inline constexpr const char* kSummen = "Summen";
 
 } // namespace kontaro::grid::texts

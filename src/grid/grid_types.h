@@ -1,6 +1,6 @@
 #pragma once
 // The small value types of the plain grid: colours, fonts, alignments, the kinds of
-// column editors and footer cells, and the separators numbers are written with.
+// column editors and footer cells.
 #include <cstdint>
 #include <string>
 
@@ -62,13 +62,6 @@ enum class FooterKind {
     None,   // the footer cell holds whatever text was written into it
     Sum,    // the sum of the data rows that read as numbers, two decimals
     Custom, // the text the grid's footer handler returns
-};
-
-// The separators of the user's locale. Numbers are read and written with them;
-// the grid never looks at a global locale.
-struct Separators {
-    char decimal = '.';
-    char thousand = ',';
 };
 
 // A block of cells, all bounds included.

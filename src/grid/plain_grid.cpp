@@ -125,7 +125,7 @@ void PlainGrid::SetCell(int col, int row, std::string text)
 
 void PlainGrid::SetFloat(int col, int row, double value)
 {
-    SetCell(col, row, numbers::FixedText(value, options_.floatDecimals, options_.separators.decimal));
+    SetCell(col, row, numbers::FixedText(value, options_.floatDecimals, options_.numberLocale.decimalSeparator));
 }
 
 std::optional<std::int32_t> PlainGrid::CellAsInteger(int col, int row) const
@@ -135,7 +135,7 @@ std::optional<std::int32_t> PlainGrid::CellAsInteger(int col, int row) const
 
 std::optional<double> PlainGrid::CellAsNumber(int col, int row) const
 {
-    return numbers::ReadCellNumber(Cell(col, row), options_.separators.decimal);
+    return numbers::ReadCellNumber(Cell(col, row), options_.numberLocale.decimalSeparator);
 }
 
 std::string PlainGrid::DisplayText(int col, int row) const
@@ -144,10 +144,10 @@ std::string PlainGrid::DisplayText(int col, int row) const
     const Column& column = ColumnAt(col);
     if (row == 0 || !column.displayDecimals)
         return text;
-    const auto value = numbers::ParseNumber(text, options_.separators.decimal);
+    const auto value = numbers::ParseNumber(text, options_.numberLocale.decimalSeparator);
     if (!value)
         return text;
-    return numbers::FixedText(*value, *column.displayDecimals, options_.separators.decimal);
+    return numbers::FixedText(*value, *column.displayDecimals, options_.numberLocale.decimalSeparator);
 }
 
 // --- per-cell state ------------------------------------------------------------

@@ -23,6 +23,7 @@
 #include "grid/grid_column.h"
 #include "grid/grid_events.h"
 #include "grid/grid_types.h"
+#include "numbers/number_locale.h"
 
 namespace kontaro::grid {
 
@@ -41,7 +42,9 @@ struct GridOptions {
     Font fixedFont;                // header row and fixed columns
     Colour fixedColour = RgbColour(240, 240, 240);
     Colour gridLineColour = RgbColour(192, 192, 192);
-    Separators separators;
+    // Numbers are read and written with the user's separators; the grid never looks
+    // at a global locale.
+    numbers::NumberLocale numberLocale;
 };
 
 class PlainGrid {

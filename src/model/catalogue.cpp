@@ -28,16 +28,6 @@ void tProducts::Delete(int index)
 
 void tProducts::SortByID() { SortByKey(items_, kProductID); }
 
-void tProducts::ResetTotals()
-{
-    for (auto& p : items_) {
-        p->TotalMenge = 0.0;
-        p->TotalEinkauf = 0.0;
-        p->TotalNetto = 0.0;
-        p->TotalBrutto = 0.0;
-    }
-}
-
 void tProducts::Clear() { items_.clear(); }
 
 int tGroups::Count() const { return static_cast<int>(items_.size()); }
@@ -52,15 +42,6 @@ void tGroups::Delete(int index)
 }
 
 void tGroups::SortByID() { SortByKey(items_, kGroupID); }
-
-void tGroups::ResetTotals()
-{
-    for (auto& g : items_) {
-        g->TotalEinkauf = 0.0;
-        g->TotalNetto = 0.0;
-        g->TotalBrutto = 0.0;
-    }
-}
 
 void tGroups::Clear() { items_.clear(); }
 

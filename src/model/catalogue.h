@@ -19,11 +19,6 @@ public:
     tTimeintegerList Gruppe;   // group ID
     bool EinkaufProzent = false;
     bool VerkaufVariabel = false;
-    // Scratch totals of the period summary; never saved.
-    double TotalMenge = 0.0;
-    double TotalEinkauf = 0.0;
-    double TotalNetto = 0.0;
-    double TotalBrutto = 0.0;
 
     // Name, Einkauf, Steuer and Gruppe hold an item, and Verkauf does unless
     // VerkaufVariabel is set.
@@ -42,7 +37,6 @@ public:
     // Removes and frees the product at the index (index error outside the list).
     void Delete(int index);
     void SortByID();
-    void ResetTotals();
     void Clear();
 
 private:
@@ -53,10 +47,6 @@ class tGroup {
 public:
     int32_t ID = 0;
     std::string Name; // Windows-1252 bytes
-    // Scratch totals of the group summary; never saved.
-    double TotalEinkauf = 0.0;
-    double TotalNetto = 0.0;
-    double TotalBrutto = 0.0;
 };
 
 class tGroups {
@@ -68,7 +58,6 @@ public:
     int AddGroup(std::unique_ptr<tGroup>& group); // as AddProduct
     void Delete(int index);
     void SortByID();
-    void ResetTotals();
     void Clear();
 
 private:

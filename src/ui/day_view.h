@@ -61,8 +61,6 @@ public:
     // CurrentDay's day when StoreDayOnSwitch is set (deleting that day when the
     // grid holds no product), then shows the calendar's day.
     void CalDayClick();
-    // Writes entry `entryIndex` of day `dayIndex` into the cursor row and computes it.
-    void ShowEntry(int entryIndex, int dayIndex);
     // A cell's own read-only flag with its colour: light yellow, or the window colour.
     void SetCellReadOnly(int col, bool readOnly, int row);
 
@@ -90,7 +88,12 @@ private:
     // The cursor row holds no entry worth keeping.
     bool CursorRowIncomplete() const;
     void StoreGrid();
+    // Fills the grid with CurrentDay's stored entries (calc::StoredDayGrid through
+    // the view builder), cursor on the last of them.
     void LoadDay();
+    // The flags of a stored entry's row: the column its value is typed in is the
+    // editable one; an entry whose product is missing is warned of.
+    void MarkStoredEntry(int row, const tDayEntry& entry);
     QString ProductName(int productIndex, DayNumber day) const;
 
     Project& project_;

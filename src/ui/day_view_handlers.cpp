@@ -8,13 +8,16 @@
 #include "texts.h"
 #include "user_prompts.h"
 
+#include "calc/day_grid.h"
 #include "calc/entry_figures.h"
 #include "calc/shown_value.h"
+#include "columns/grid_columns.h"
 #include "controls/column_grid.h"
 #include "controls/qt_number_locale.h"
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
 #include "model/globals.h"
+#include "views/filled_grid.h"
 
 #include <QFileInfo>
 
@@ -24,7 +27,7 @@
 
 namespace kontaro::ui {
 
-using namespace grid::day;
+using namespace columns::day;
 
 namespace {
 
@@ -44,13 +47,6 @@ private:
 std::string Utf8(const QString& text)
 {
     return text.toStdString();
-}
-
-// The separators of what the user types and sees, as the calculations take them.
-calc::NumberLocale CalcNumbers()
-{
-    const numbers::NumberLocale locale = controls::SystemNumberLocale();
-    return calc::NumberLocale{locale.decimalSeparator, locale.thousandSeparator};
 }
 
 } // namespace
@@ -80,14 +76,14 @@ bool DayView::CursorRowIncomplete() const
 {
     const grid::PlainGrid& grid = gDayView_->Grid();
     const int row = grid.CursorRow();
-    if (grid.Cell(cProdukt, row).empty())
+    if (grid.Cell(Produkt, row).empty())
         return true;
     // A stored entry of a product that left the catalogue has no gross figure but
     // still holds the user's data: it is kept.
-    const std::optional<int32_t> id = grid.CellAsInteger(cProdukt, row);
+    const std::optional<int32_t> id = grid.CellAsInteger(Produkt, row);
     if (!id || project_.Products.IndexOfID(*id) < 0)
         return false;
-    const std::optional<double> gross = grid.CellAsNumber(cVerkauf, row);
+    const std::optional<double> gross = grid.CellAsNumber(VerkaufB, row);
     return gross && *gross == 0.0;
 }
 
@@ -103,7 +99,7 @@ void DayView::CalDayClick()
 
     if (CursorRowIncomplete())
         grid.RemoveRow(grid.CursorRow());
-    grid.SetCursor(cProdukt, grid.FirstDataRow());
+    grid.SetCursor(Produkt, grid.FirstDataRow());
 
     if (StoreDayOnSwitch)
         StoreGrid();
@@ -111,11 +107,11 @@ void DayView::CalDayClick()
     CurrentDay = DayOfDate(calDay_->Date());
     LoadDay();
 
-    grid.SetCell(cProdukt, grid.FooterRow(), ShortDateText(CurrentDay));
+    grid.SetCell(Produkt, grid.FooterRow(), ShortDateText(CurrentDay));
     const QString file = fileName_();
     const QString project =
         file.isEmpty() ? QString() : QString::fromStdString(RemoveFileExt(Utf8(QFileInfo(file).fileName())));
-    grid.SetCell(cDisplay, grid.FooterRow(), Utf8(texts::FooterSumOf().arg(project)));
+    grid.SetCell(Name, grid.FooterRow(), Utf8(texts::FooterSumOf().arg(project)));
 
     grid.EndUpdate();
     if (gDayView_->isVisible())
@@ -131,7 +127,7 @@ void DayView::StoreGrid()
     // Rows without a product hold no entry; a day is never stored without entries.
     bool anyProduct = false;
     for (int row = grid.FirstDataRow(); row <= grid.LastDataRow(); ++row)
-        anyProduct = anyProduct || !grid.Cell(cProdukt, row).empty();
+        anyProduct = anyProduct || !grid.Cell(Produkt, row).empty();
     if (!anyProduct) {
         days.DeleteDate(CurrentDay);
         return;
@@ -146,11 +142,11 @@ void DayView::StoreGrid()
     tDay& day = days.Item(index);
     day.Clear();
     for (int row = grid.FirstDataRow(); row <= grid.LastDataRow(); ++row) {
-        if (grid.Cell(cProdukt, row).empty())
+        if (grid.Cell(Produkt, row).empty())
             continue;
         auto entry = std::make_unique<tDayEntry>();
-        entry->ProductID = grid.CellAsInteger(cProdukt, row).value_or(0);
-        const int valueCol = grid.IsCellReadOnly(cMenge, row) ? cVerkauf : cMenge;
+        entry->ProductID = grid.CellAsInteger(Produkt, row).value_or(0);
+        const int valueCol = grid.IsCellReadOnly(Menge, row) ? VerkaufB : Menge;
         entry->Value = grid.CellAsNumber(valueCol, row).value_or(0.0);
         // The checks keep product IDs unique per day; a duplicate would stay with us.
         day.AddEntry(entry);
@@ -160,49 +156,33 @@ void DayView::StoreGrid()
 void DayView::LoadDay()
 {
     grid::PlainGrid& grid = Grid();
+    // The rows of the day shown before go, and with them their cells' own flags.
     grid.SetRowCount(3);
     grid.ClearRow(grid.FirstDataRow());
-    grid.SetCursor(cProdukt, grid.FirstDataRow());
+    grid.SetCursor(Produkt, grid.FirstDataRow());
 
+    // The footer's name, date and sums are the window's: CalDayClick writes them.
+    views::FillGrid(grid, calc::StoredDayGrid(project_, CurrentDay, std::string(), controls::SystemNumberLocale()));
     const int dayIndex = project_.Days.IndexOfDate(CurrentDay);
-    if (dayIndex >= 0) {
-        const int count = project_.Days.Item(dayIndex).Count();
-        for (int entry = 0; entry < count; ++entry) {
-            if (entry > 0) {
-                const int row = grid.CursorRow() + 1;
-                grid.InsertRow(row);
-                grid.SetCursor(cProdukt, row);
-            }
-            ShowEntry(entry, dayIndex);
-        }
-    }
+    const int count = dayIndex >= 0 ? project_.Days.Item(dayIndex).Count() : 0;
+    for (int entry = 0; entry < count; ++entry)
+        MarkStoredEntry(grid.FirstDataRow() + entry, project_.Days.Item(dayIndex).Entry(entry));
+    grid.SetCursor(Produkt, grid.FirstDataRow() + std::max(count, 1) - 1);
     grid.RecalcFooter();
 }
 
-void DayView::ShowEntry(int entryIndex, int dayIndex)
+void DayView::MarkStoredEntry(int row, const tDayEntry& entry)
 {
-    grid::PlainGrid& grid = Grid();
-    const tDay& day = project_.Days.Item(dayIndex);
-    const tDayEntry& entry = day.Entry(entryIndex);
-    const int row = grid.CursorRow();
-
-    grid.SetCell(cProdukt, row, std::to_string(entry.ProductID));
     const int productIndex = project_.Products.IndexOfID(entry.ProductID);
     if (productIndex < 0) {
-        SetCellReadOnly(cMenge, false, row);
-        SetCellReadOnly(cVerkauf, true, row);
-        grid.SetCell(cDisplay, row, Utf8(texts::UnknownProductName()));
-        grid.SetFloat(cMenge, row, entry.Value);
-        gDayViewCellsChanged();
+        SetCellReadOnly(Menge, false, row);
+        SetCellReadOnly(VerkaufB, true, row);
         Prompts().Warning(window(), texts::UnknownProductEntry());
         return;
     }
     const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
-    SetCellReadOnly(cMenge, variable, row);
-    SetCellReadOnly(cVerkauf, !variable, row);
-    grid.SetCell(cDisplay, row, Utf8(ProductName(productIndex, day.Date)));
-    grid.SetFloat(variable ? cVerkauf : cMenge, row, entry.Value);
-    gDayViewCellsChanged();
+    SetCellReadOnly(Menge, variable, row);
+    SetCellReadOnly(VerkaufB, !variable, row);
 }
 
 bool DayView::ValidateProduct(int row, const std::string& text)
@@ -218,9 +198,9 @@ bool DayView::ValidateProduct(int row, const std::string& text)
     }
     for (int other = grid.FirstDataRow(); other <= grid.LastDataRow(); ++other) {
         // An empty row holds no product, so it cannot hold this one.
-        if (other == row || grid.Cell(cProdukt, other).empty())
+        if (other == row || grid.Cell(Produkt, other).empty())
             continue;
-        const std::optional<int32_t> otherId = grid.CellAsInteger(cProdukt, other);
+        const std::optional<int32_t> otherId = grid.CellAsInteger(Produkt, other);
         if (!otherId)
             return false;
         if (*otherId == *id) {
@@ -229,23 +209,23 @@ bool DayView::ValidateProduct(int row, const std::string& text)
         }
     }
     const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
-    SetCellReadOnly(cMenge, variable, row);
-    SetCellReadOnly(cVerkauf, !variable, row);
+    SetCellReadOnly(Menge, variable, row);
+    SetCellReadOnly(VerkaufB, !variable, row);
     if (variable)
-        grid.SetCell(cMenge, row, std::string());
-    grid.SetCell(cDisplay, row, Utf8(ProductName(productIndex, CurrentDay)));
+        grid.SetCell(Menge, row, std::string());
+    grid.SetCell(Name, row, Utf8(ProductName(productIndex, CurrentDay)));
     return true;
 }
 
 void DayView::gDayViewCellValidate(int col, int row, std::string& value, bool& valid)
 {
     switch (col) {
-    case cProdukt:
+    case Produkt:
         valid = ValidateProduct(row, value);
         break;
-    case cMenge:
-    case cVerkauf:
-        valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, CalcNumbers()).has_value();
+    case Menge:
+    case VerkaufB:
+        valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, controls::SystemNumberLocale()).has_value();
         break;
     default:
         break;
@@ -256,22 +236,22 @@ void DayView::gDayViewCellsChanged()
 {
     grid::PlainGrid& grid = Grid();
     const int row = grid.CursorRow();
-    const std::optional<int32_t> id = calc::ReadCellInteger(grid.Cell(cProdukt, row));
+    const std::optional<int32_t> id = calc::ReadCellInteger(grid.Cell(Produkt, row));
     const int productIndex = id ? project_.Products.IndexOfID(*id) : -1;
     if (productIndex < 0)
         return;
     const std::optional<calc::RowFigures> figures =
-        calc::ComputeRowFigures(project_.Products, CurrentDay, grid.Cell(cProdukt, row), grid.Cell(cMenge, row),
-                                grid.Cell(cVerkauf, row), CalcNumbers());
+        calc::ComputeRowFigures(project_.Products, CurrentDay, grid.Cell(Produkt, row), grid.Cell(Menge, row),
+                                grid.Cell(VerkaufB, row), controls::SystemNumberLocale());
     if (!figures)
         return;
     if (!project_.Products.Item(productIndex).VerkaufVariabel)
-        grid.SetCell(cVerkauf, row, figures->verkaufB);
-    grid.SetCell(cEinkauf, row, figures->einkauf);
-    grid.SetCell(cSteuer, row, figures->steuer);
-    grid.SetCell(cVerkaufN, row, figures->verkaufN);
-    grid.SetCell(cDB1, row, figures->db1);
-    grid.SetCell(cDB1P, row, figures->db1Prozent);
+        grid.SetCell(VerkaufB, row, figures->verkaufB);
+    grid.SetCell(Einkauf, row, figures->einkauf);
+    grid.SetCell(Steuer, row, figures->steuer);
+    grid.SetCell(VerkaufN, row, figures->verkaufN);
+    grid.SetCell(DB1, row, figures->db1);
+    grid.SetCell(DB1P, row, figures->db1Prozent);
 }
 
 void DayView::gDayViewRowChanging(int, int, bool& allow)
@@ -283,28 +263,28 @@ void DayView::gDayViewRowChanging(int, int, bool& allow)
     const grid::PlainGrid& grid = gDayView_->Grid();
     const int row = grid.CursorRow();
     auto filled = [&](int col) { return !grid.Cell(col, row).empty(); };
-    allow = filled(cProdukt) && (filled(cMenge) || grid.IsCellReadOnly(cMenge, row)) &&
-            (filled(cVerkauf) || grid.IsCellReadOnly(cVerkauf, row));
+    allow = filled(Produkt) && (filled(Menge) || grid.IsCellReadOnly(Menge, row)) &&
+            (filled(VerkaufB) || grid.IsCellReadOnly(VerkaufB, row));
 }
 
 void DayView::gDayViewColChanging(int oldCol, int, bool& allow)
 {
-    if (oldCol == cProdukt)
-        allow = !Grid().Cell(cProdukt, Grid().CursorRow()).empty();
+    if (oldCol == Produkt)
+        allow = !Grid().Cell(Produkt, Grid().CursorRow()).empty();
 }
 
 void DayView::gDayViewCanInsertRow(int row, bool& canInsert)
 {
     grid::PlainGrid& grid = Grid();
-    const bool productValid = ValidateProduct(row, grid.Cell(cProdukt, row));
-    const int valueCol = grid.IsCellReadOnly(cMenge, row) ? cVerkauf : cMenge;
+    const bool productValid = ValidateProduct(row, grid.Cell(Produkt, row));
+    const int valueCol = grid.IsCellReadOnly(Menge, row) ? VerkaufB : Menge;
     const std::optional<double> value = grid.CellAsNumber(valueCol, row);
     canInsert = productValid && value && *value != 0.0;
 }
 
 void DayView::gDayViewAutoInsertRow(int)
 {
-    Grid().SetCursor(cProdukt, Grid().CursorRow());
+    Grid().SetCursor(Produkt, Grid().CursorRow());
 }
 
 void DayView::gDayViewCanDeleteRow(int row, bool& canDelete)
@@ -313,7 +293,7 @@ void DayView::gDayViewCanDeleteRow(int row, bool& canDelete)
     grid::PlainGrid& grid = Grid();
     if (grid.DataRowCount() > 1) {
         canDelete = true;
-        grid.SetCursor(cProdukt, row == grid.LastDataRow() ? row - 1 : grid.CursorRow());
+        grid.SetCursor(Produkt, row == grid.LastDataRow() ? row - 1 : grid.CursorRow());
     } else {
         canDelete = false;
         grid.ClearRow(row);
@@ -329,10 +309,10 @@ void DayView::gDayViewAutoDeleteRow(int row)
 
 void DayView::DayFooterPercent(int col, int row, std::string& value)
 {
-    if (col != cDB1P)
+    if (col != DB1P)
         return;
     const grid::PlainGrid& grid = gDayView_->Grid();
-    value = calc::DayFooterPercent(grid.Cell(cVerkauf, row), grid.Cell(cDB1, row), CalcNumbers());
+    value = calc::DayFooterPercent(grid.Cell(VerkaufB, row), grid.Cell(DB1, row), controls::SystemNumberLocale());
 }
 
 } // namespace kontaro::ui

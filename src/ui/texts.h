@@ -86,9 +86,7 @@ inline QString DayHintHtml()
         "werden. Achtung: Eine Berechnung muß mit = oder einer Rechentaste abgeschlossen "
         "werden, <b>bevor</b> die Eingabetaste gedrückt wird.</ul>");
 }
-inline QString FooterSums() { return QStringLiteral("Summen"); }
 inline QString FooterSumOf() { return QStringLiteral("Summe (%1)"); }
-inline QString UnknownProductName() { return QStringLiteral("unbekanntes Produkt!"); }
 inline QString UnknownProductEntry()
 {
     return QStringLiteral("Dieser Eintrag beinhaltet ein unbekanntes Produkt!");

@@ -1,7 +1,7 @@
 #include "calc/day_grid.h"
 
-#include "calc/columns.h"
-#include "project_builder.h"
+#include "columns/grid_columns.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ using test::AddEntry;
 using test::AddProduct;
 using test::March;
 
-const NumberLocale kPoint{'.', ','};
+const numbers::NumberLocale kPoint{'.', ','};
 
 TEST(StoredDayGrid, WorkedExampleDay)
 {
@@ -34,9 +34,9 @@ TEST(StoredDayGrid, FooterRelatesTheMarginToTheGrossSum)
     AddProduct(project, {.einkauf = 5, .verkauf = 10});
     AddEntry(project, March(6), 1, 1);
     const TextGrid grid = StoredDayGrid(project, March(6), "", kPoint);
-    EXPECT_EQ(grid.rows[0][daycol::DB1P], "40.46");
-    EXPECT_EQ(grid.footer[daycol::DB1P], "34.00");
-    EXPECT_EQ(grid.footer[daycol::Name], "Summe ()");
+    EXPECT_EQ(grid.rows[0][columns::day::DB1P], "40.46");
+    EXPECT_EQ(grid.footer[columns::day::DB1P], "34.00");
+    EXPECT_EQ(grid.footer[columns::day::Name], "Summe ()");
 }
 
 TEST(StoredDayGrid, DayWithoutEntriesShowsOneEmptyRow)
@@ -44,7 +44,7 @@ TEST(StoredDayGrid, DayWithoutEntriesShowsOneEmptyRow)
     const Project project = test::WorkedExample();
     const TextGrid grid = StoredDayGrid(project, March(7), "Laden.kdt", kPoint);
     ASSERT_EQ(grid.rows.size(), 1u);
-    EXPECT_EQ(grid.rows[0], TextRow(daycol::Count));
+    EXPECT_EQ(grid.rows[0], TextRow(columns::day::kColumnCount));
     EXPECT_EQ(grid.footer, (TextRow{"Summe (Laden)", "05-03-07", "", "0.00", "0.00", "0.00", "",
                                     "0.00", ""}));
 }
@@ -57,8 +57,8 @@ TEST(StoredDayGrid, UnknownProductRowHasNoFiguresAndAddsNothing)
     ASSERT_EQ(grid.rows.size(), 3u);
     EXPECT_EQ(grid.rows[2],
               (TextRow{"unbekanntes Produkt!", "7", "2.00", "", "", "", "", "", ""}));
-    EXPECT_EQ(grid.footer[daycol::VerkaufB], "107.50");
-    EXPECT_EQ(grid.footer[daycol::DB1P], "63.37");
+    EXPECT_EQ(grid.footer[columns::day::VerkaufB], "107.50");
+    EXPECT_EQ(grid.footer[columns::day::DB1P], "63.37");
 }
 
 TEST(StoredDayGrid, StoredQuantityIsShownAndComputedWithTwoDecimals)
@@ -67,8 +67,8 @@ TEST(StoredDayGrid, StoredQuantityIsShownAndComputedWithTwoDecimals)
     AddProduct(project, {.verkauf = 3});
     AddEntry(project, March(6), 1, 1.333);
     const TextGrid grid = StoredDayGrid(project, March(6), "", kPoint);
-    EXPECT_EQ(grid.rows[0][daycol::Menge], "1.33");
-    EXPECT_EQ(grid.rows[0][daycol::VerkaufB], "3.99");
+    EXPECT_EQ(grid.rows[0][columns::day::Menge], "1.33");
+    EXPECT_EQ(grid.rows[0][columns::day::VerkaufB], "3.99");
 }
 
 TEST(StoredDayGrid, NameAndPriceAreThoseOfTheShownDay)
@@ -81,10 +81,10 @@ TEST(StoredDayGrid, NameAndPriceAreThoseOfTheShownDay)
     AddEntry(project, March(10), 1, 1);
     const TextGrid ninth = StoredDayGrid(project, March(9), "", kPoint);
     const TextGrid tenth = StoredDayGrid(project, March(10), "", kPoint);
-    EXPECT_EQ(ninth.rows[0][daycol::Name], "Cola");
-    EXPECT_EQ(ninth.rows[0][daycol::VerkaufB], "2.00");
-    EXPECT_EQ(tenth.rows[0][daycol::Name], "Cola Zero");
-    EXPECT_EQ(tenth.rows[0][daycol::VerkaufB], "3.00");
+    EXPECT_EQ(ninth.rows[0][columns::day::Name], "Cola");
+    EXPECT_EQ(ninth.rows[0][columns::day::VerkaufB], "2.00");
+    EXPECT_EQ(tenth.rows[0][columns::day::Name], "Cola Zero");
+    EXPECT_EQ(tenth.rows[0][columns::day::VerkaufB], "3.00");
 }
 
 TEST(StoredDayGrid, NamesBecomeUtf8)
@@ -92,7 +92,7 @@ TEST(StoredDayGrid, NamesBecomeUtf8)
     Project project;
     AddProduct(project, {.name = "Gr\xfc\xdftee"});
     AddEntry(project, March(6), 1, 1);
-    EXPECT_EQ(StoredDayGrid(project, March(6), "", kPoint).rows[0][daycol::Name], "Grüßtee");
+    EXPECT_EQ(StoredDayGrid(project, March(6), "", kPoint).rows[0][columns::day::Name], "Grüßtee");
 }
 
 } // namespace

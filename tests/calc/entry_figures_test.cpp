@@ -1,8 +1,11 @@
 #include "calc/entry_figures.h"
 
-#include "project_builder.h"
+#include "support/project_builder.h"
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
 
 namespace kontaro::calc {
 namespace {
@@ -11,7 +14,7 @@ using test::AddProduct;
 using test::March;
 using test::ProductSpec;
 
-const NumberLocale kPoint{'.', ','};
+const numbers::NumberLocale kPoint{'.', ','};
 
 struct RowCase {
     const char* what;
@@ -23,6 +26,23 @@ struct RowCase {
 };
 
 class RowFiguresTest : public ::testing::TestWithParam<RowCase> {};
+
+// "tax 0: net equals gross" as the test name "Tax0NetEqualsGross".
+std::string TestName(const char* what)
+{
+    std::string name;
+    bool wordStart = true;
+    for (const char* c = what; *c; ++c) {
+        const auto u = static_cast<unsigned char>(*c);
+        if (!std::isalnum(u)) {
+            wordStart = true;
+            continue;
+        }
+        name += wordStart ? static_cast<char>(std::toupper(u)) : *c;
+        wordStart = false;
+    }
+    return name;
+}
 
 TEST_P(RowFiguresTest, ChainsTheShownValues)
 {
@@ -78,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "100",
                 {"100", "", "", "-100.00", "", ""}}),
-    [](const ::testing::TestParamInfo<RowCase>& info) { return "case" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<RowCase>& info) { return TestName(info.param.what); });
 
 TEST(RowFigures, RowsWithoutAProductOrNumberChangeNothing)
 {

@@ -1,7 +1,8 @@
 #include "calc/group_summary.h"
 
-#include "calc/columns.h"
-#include "project_builder.h"
+#include "calc/summary_totals.h"
+#include "columns/grid_columns.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,9 @@ using test::AddGroup;
 using test::AddProduct;
 using test::March;
 
-const NumberLocale kPoint{'.', ','};
+const numbers::NumberLocale kPoint{'.', ','};
 
-SummaryResult Summarise(Project& project, DayNumber from, DayNumber to)
+SummaryResult Summarise(const Project& project, DayNumber from, DayNumber to)
 {
     return GroupSummary(project, from, to, "Laden.kdt", kPoint);
 }
@@ -32,7 +33,7 @@ TEST(GroupSummary, WorkedExampleWithSharesOfTheShownNetSales)
                                             "65.42", "70.00", "93.68"}));
     EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-01", "", "107.50", "99.76",
                                            "31.64", "", "68.12", "68.28", "05-03-31"}));
-    EXPECT_EQ(project.Groups.Item(0).TotalBrutto, 7.5);
+    EXPECT_EQ(GroupTotals(project, March(1), March(31))[0].brutto, 7.5);
 }
 
 TEST(GroupSummary, OneGroupAgainstTheFooterOfTheShownSums)
@@ -42,7 +43,7 @@ TEST(GroupSummary, OneGroupAgainstTheFooterOfTheShownSums)
     ASSERT_EQ(result.grid.rows.size(), 1u);
     EXPECT_EQ(result.grid.rows[0], (TextRow{"Getränke", "10", "", "107.50", "99.76", "31.64", "",
                                             "68.12", "68.29", "100.00"}));
-    EXPECT_EQ(result.grid.footer[calc::groupcol::DB1P], "68.28");
+    EXPECT_EQ(result.grid.footer[columns::group::DB1P], "68.28");
 }
 
 TEST(GroupSummary, EntriesCountForTheGroupOfTheirDay)
@@ -56,8 +57,8 @@ TEST(GroupSummary, EntriesCountForTheGroupOfTheirDay)
         AddEntry(project, March(day), 1, 1);
     const SummaryResult result = Summarise(project, March(1), March(31));
     ASSERT_EQ(result.grid.rows.size(), 2u);
-    EXPECT_EQ(result.grid.rows[0][groupcol::VerkaufB], "14.00");
-    EXPECT_EQ(result.grid.rows[1][groupcol::VerkaufB], "17.00");
+    EXPECT_EQ(result.grid.rows[0][columns::group::VerkaufB], "14.00");
+    EXPECT_EQ(result.grid.rows[1][columns::group::VerkaufB], "17.00");
 }
 
 TEST(GroupSummary, EntriesOfAMissingGroupOrProductAreInNoRowAndNoSum)
@@ -68,7 +69,7 @@ TEST(GroupSummary, EntriesOfAMissingGroupOrProductAreInNoRowAndNoSum)
     AddEntry(project, March(6), 77, 10);
     const SummaryResult result = Summarise(project, March(1), March(31));
     EXPECT_EQ(result.grid.rows.size(), 2u);
-    EXPECT_EQ(result.grid.footer[groupcol::VerkaufB], "107.50");
+    EXPECT_EQ(result.grid.footer[columns::group::VerkaufB], "107.50");
 }
 
 TEST(GroupSummary, ZeroCasesWriteZeroIntoTheFootersPercentage)
@@ -79,14 +80,14 @@ TEST(GroupSummary, ZeroCasesWriteZeroIntoTheFootersPercentage)
     const SummaryResult none = Summarise(project, March(7), March(8));
     EXPECT_FALSE(none.daysFound);
     ASSERT_EQ(none.grid.rows.size(), 1u);
-    EXPECT_EQ(none.grid.rows[0], TextRow(groupcol::Count));
+    EXPECT_EQ(none.grid.rows[0], TextRow(columns::group::kColumnCount));
     EXPECT_EQ(none.grid.footer, (TextRow{"Summen", "05-03-07", "", "0.00", "0.00", "0.00", "",
                                          "0.00", "0.00", "05-03-08"}));
 
     const SummaryResult empty = Summarise(project, March(20), March(20));
     EXPECT_TRUE(empty.daysFound);
     ASSERT_EQ(empty.grid.rows.size(), 1u);
-    EXPECT_EQ(empty.grid.rows[0], TextRow(groupcol::Count));
+    EXPECT_EQ(empty.grid.rows[0], TextRow(columns::group::kColumnCount));
     EXPECT_EQ(empty.grid.footer, (TextRow{"Summe (Laden)", "05-03-20", "", "0.00", "0.00", "0.00",
                                           "", "0.00", "0.00", "05-03-20"}));
 }
@@ -101,7 +102,7 @@ TEST(GroupSummary, NetSumBelowHalfACentLeavesTheSharesEmpty)
     ASSERT_EQ(result.grid.rows.size(), 1u);
     EXPECT_EQ(result.grid.rows[0], (TextRow{"Klein", "10", "", "0.00", "0.00", "0.00", "", "0.00",
                                             "100.00", ""}));
-    EXPECT_EQ(result.grid.footer[groupcol::DB1P], "0.00");
+    EXPECT_EQ(result.grid.footer[columns::group::DB1P], "0.00");
 }
 
 TEST(GroupSummary, TaxFactorZeroAddsTheGrossAmountOnly)

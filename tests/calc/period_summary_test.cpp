@@ -1,7 +1,8 @@
 #include "calc/period_summary.h"
 
-#include "calc/columns.h"
-#include "project_builder.h"
+#include "calc/summary_totals.h"
+#include "columns/grid_columns.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,9 @@ using test::AddEntry;
 using test::AddProduct;
 using test::March;
 
-const NumberLocale kPoint{'.', ','};
+const numbers::NumberLocale kPoint{'.', ','};
 
-SummaryResult Summarise(Project& project, DayNumber from, DayNumber to)
+SummaryResult Summarise(const Project& project, DayNumber from, DayNumber to)
 {
     return PeriodSummary(project, from, to, "/data/Laden.kdt", kPoint);
 }
@@ -33,9 +34,9 @@ TEST(PeriodSummary, WorkedExampleDoesNotRoundPerLine)
               (TextRow{"Tagesessen", "2", "", "100.00", "93.46", "28.04", "7.00", "65.42", "70.00"}));
     EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-01", "05-03-31", "107.50",
                                            "99.76", "31.64", "", "68.12", "68.28"}));
-    // the totals stay in the products
-    EXPECT_EQ(project.Products.Item(0).TotalMenge, 3);
-    EXPECT_EQ(project.Products.Item(1).TotalBrutto, 100);
+    const std::vector<SummaryTotals> totals = ProductTotals(project, March(1), March(31));
+    EXPECT_EQ(totals[0].menge, 3);
+    EXPECT_EQ(totals[1].brutto, 100);
 }
 
 TEST(PeriodSummary, BothEndsOfThePeriodAreIncluded)
@@ -55,7 +56,7 @@ TEST(PeriodSummary, BothEndsOfThePeriodAreIncluded)
     for (const auto& c : cases) {
         const SummaryResult result = Summarise(project, c.from, c.to);
         ASSERT_EQ(result.grid.rows.size(), 1u);
-        EXPECT_EQ(result.grid.rows[0][sumcol::Menge], c.menge) << ShortDateText(c.from);
+        EXPECT_EQ(result.grid.rows[0][columns::sum::Menge], c.menge) << ShortDateText(c.from);
     }
 }
 
@@ -68,7 +69,7 @@ TEST(PeriodSummary, PeriodWithoutStoredDaysGivesTheResetGrid)
         const SummaryResult result = Summarise(project, from, to);
         EXPECT_FALSE(result.daysFound);
         ASSERT_EQ(result.grid.rows.size(), 1u);
-        EXPECT_EQ(result.grid.rows[0], TextRow(sumcol::Count));
+        EXPECT_EQ(result.grid.rows[0], TextRow(columns::sum::kColumnCount));
         EXPECT_EQ(result.grid.footer, (TextRow{"Summen", ShortDateText(from), ShortDateText(to),
                                                "0.00", "0.00", "0.00", "", "0.00", "0.00"}));
     }
@@ -81,7 +82,7 @@ TEST(PeriodSummary, DaysWithOnlyUnknownProductsGiveAnEmptyResultWithoutWarning)
     const SummaryResult result = Summarise(project, March(20), March(20));
     EXPECT_TRUE(result.daysFound);
     ASSERT_EQ(result.grid.rows.size(), 1u);
-    EXPECT_EQ(result.grid.rows[0], TextRow(sumcol::Count));
+    EXPECT_EQ(result.grid.rows[0], TextRow(columns::sum::kColumnCount));
     EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-20", "05-03-20", "0.00", "0.00",
                                            "0.00", "", "0.00", ""}));
 }
@@ -97,12 +98,12 @@ TEST(PeriodSummary, NameAndTaxRateAreThoseOfThePeriodsLastDay)
     const SummaryResult result = Summarise(project, March(1), March(31));
     ASSERT_EQ(result.grid.rows.size(), 1u);
     const TextRow& row = result.grid.rows[0];
-    EXPECT_EQ(row[sumcol::Name], "Cola Zero");
+    EXPECT_EQ(row[columns::sum::Name], "Cola Zero");
     // 11.60 / 1.16 + 11.60 / 1.19
-    EXPECT_EQ(row[sumcol::VerkaufN], "19.75");
-    EXPECT_EQ(row[sumcol::SteuerBis], "19.00");
-    EXPECT_EQ(Summarise(project, March(1), March(9)).grid.rows[0][sumcol::SteuerBis], "16.00");
-    EXPECT_EQ(Summarise(project, March(1), March(9)).grid.rows[0][sumcol::Name], "Cola");
+    EXPECT_EQ(row[columns::sum::VerkaufN], "19.75");
+    EXPECT_EQ(row[columns::sum::Steuer], "19.00");
+    EXPECT_EQ(Summarise(project, March(1), March(9)).grid.rows[0][columns::sum::Steuer], "16.00");
+    EXPECT_EQ(Summarise(project, March(1), March(9)).grid.rows[0][columns::sum::Name], "Cola");
 }
 
 TEST(PeriodSummary, ProductsWithoutPositiveGrossHaveNoRowAndAreNotInTheFooter)
@@ -114,7 +115,7 @@ TEST(PeriodSummary, ProductsWithoutPositiveGrossHaveNoRowAndAreNotInTheFooter)
     AddEntry(project, March(6), 4, -2); // negative gross
     const SummaryResult result = Summarise(project, March(1), March(31));
     ASSERT_EQ(result.grid.rows.size(), 2u);
-    EXPECT_EQ(result.grid.footer[sumcol::Einkauf], "31.64");
+    EXPECT_EQ(result.grid.footer[columns::sum::Einkauf], "31.64");
 }
 
 TEST(PeriodSummary, VariablePriceWithoutShareMultipliesTheCostByTheGross)
@@ -132,8 +133,8 @@ TEST(PeriodSummary, UsesTheStoredQuantityUnrounded)
     AddProduct(project, {.verkauf = 3});
     AddEntry(project, March(6), 1, 1.333);
     const TextRow row = Summarise(project, March(6), March(6)).grid.rows[0];
-    EXPECT_EQ(row[sumcol::Menge], "1.33");
-    EXPECT_EQ(row[sumcol::VerkaufB], "4.00"); // 3.999; the day view shows 3.99
+    EXPECT_EQ(row[columns::sum::Menge], "1.33");
+    EXPECT_EQ(row[columns::sum::VerkaufB], "4.00"); // 3.999; the day view shows 3.99
 }
 
 TEST(PeriodSummary, PricesHoldFromTheirDate)
@@ -145,7 +146,7 @@ TEST(PeriodSummary, PricesHoldFromTheirDate)
     AddEntry(project, March(9), 1, 1);
     AddEntry(project, March(10), 1, 1);
     AddEntry(project, March(11), 1, 1);
-    EXPECT_EQ(Summarise(project, March(1), March(31)).grid.rows[0][sumcol::VerkaufB], "10.00");
+    EXPECT_EQ(Summarise(project, March(1), March(31)).grid.rows[0][columns::sum::VerkaufB], "10.00");
 }
 
 TEST(PeriodSummary, ZeroNetTotalLeavesThePercentageEmpty)
@@ -156,10 +157,10 @@ TEST(PeriodSummary, ZeroNetTotalLeavesThePercentageEmpty)
     AddEntry(project, March(6), 1, -10); // net -10
     AddEntry(project, March(12), 1, 20); // net +10
     const SummaryResult result = Summarise(project, March(1), March(31));
-    EXPECT_EQ(result.grid.rows[0][sumcol::VerkaufB], "10.00");
-    EXPECT_EQ(result.grid.rows[0][sumcol::VerkaufN], "0.00");
-    EXPECT_EQ(result.grid.rows[0][sumcol::DB1P], "");
-    EXPECT_EQ(result.grid.footer[sumcol::DB1P], "");
+    EXPECT_EQ(result.grid.rows[0][columns::sum::VerkaufB], "10.00");
+    EXPECT_EQ(result.grid.rows[0][columns::sum::VerkaufN], "0.00");
+    EXPECT_EQ(result.grid.rows[0][columns::sum::DB1P], "");
+    EXPECT_EQ(result.grid.footer[columns::sum::DB1P], "");
 }
 
 TEST(PeriodSummary, TaxFactorZeroAddsTheGrossAmountOnly)
@@ -204,7 +205,7 @@ TEST(PeriodSummary, OverflowingAmountsShowNoInfOrNan)
             EXPECT_EQ(text.find("inf"), std::string::npos) << text;
             EXPECT_EQ(text.find("nan"), std::string::npos) << text;
         }
-    EXPECT_EQ(result.grid.rows[0][sumcol::VerkaufB], "");
+    EXPECT_EQ(result.grid.rows[0][columns::sum::VerkaufB], "");
 }
 
 } // namespace

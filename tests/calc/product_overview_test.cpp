@@ -1,6 +1,6 @@
 #include "calc/product_overview.h"
 
-#include "project_builder.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 

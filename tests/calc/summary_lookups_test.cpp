@@ -2,9 +2,8 @@
 // caches; their totals must be those of looking everything up per entry with the
 // data model's own searches.
 #include "calc/entry_figures.h"
-#include "calc/group_summary.h"
-#include "calc/period_summary.h"
-#include "project_builder.h"
+#include "calc/summary_totals.h"
+#include "support/project_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -106,30 +105,30 @@ class SummaryLookupsTest : public ::testing::TestWithParam<int32_t> {};
 
 TEST_P(SummaryLookupsTest, GiveTheTotalsOfPerEntryLookups)
 {
-    Project project = BusyProject(GetParam());
+    const Project project = BusyProject(GetParam());
     const DayNumber from = March(20);
     const DayNumber to = March(20) + 120;
 
-    PeriodSummary(project, from, to, "", {});
-    const Totals products = LookedUpPerEntry(project, from, to, false);
-    for (int i = 0; i < project.Products.Count(); ++i) {
-        const tProduct& product = project.Products.Item(i);
-        const auto k = static_cast<std::size_t>(i);
-        EXPECT_EQ(product.TotalMenge, products.menge[k]) << product.ID;
-        EXPECT_EQ(product.TotalBrutto, products.brutto[k]) << product.ID;
-        EXPECT_EQ(product.TotalNetto, products.netto[k]) << product.ID;
-        EXPECT_EQ(product.TotalEinkauf, products.einkauf[k]) << product.ID;
+    const std::vector<SummaryTotals> products = ProductTotals(project, from, to);
+    const Totals productsLookedUp = LookedUpPerEntry(project, from, to, false);
+    ASSERT_EQ(products.size(), static_cast<std::size_t>(project.Products.Count()));
+    for (std::size_t k = 0; k < products.size(); ++k) {
+        const int32_t id = project.Products.Item(static_cast<int>(k)).ID;
+        EXPECT_EQ(products[k].menge, productsLookedUp.menge[k]) << id;
+        EXPECT_EQ(products[k].brutto, productsLookedUp.brutto[k]) << id;
+        EXPECT_EQ(products[k].netto, productsLookedUp.netto[k]) << id;
+        EXPECT_EQ(products[k].einkauf, productsLookedUp.einkauf[k]) << id;
     }
 
-    GroupSummary(project, from, to, "", {});
-    const Totals groups = LookedUpPerEntry(project, from, to, true);
-    for (int i = 0; i < project.Groups.Count(); ++i) {
-        const tGroup& group = project.Groups.Item(i);
-        const auto k = static_cast<std::size_t>(i);
-        EXPECT_NE(group.TotalBrutto, 0);
-        EXPECT_EQ(group.TotalBrutto, groups.brutto[k]) << group.ID;
-        EXPECT_EQ(group.TotalNetto, groups.netto[k]) << group.ID;
-        EXPECT_EQ(group.TotalEinkauf, groups.einkauf[k]) << group.ID;
+    const std::vector<SummaryTotals> groups = GroupTotals(project, from, to);
+    const Totals groupsLookedUp = LookedUpPerEntry(project, from, to, true);
+    ASSERT_EQ(groups.size(), static_cast<std::size_t>(project.Groups.Count()));
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        const int32_t id = project.Groups.Item(static_cast<int>(k)).ID;
+        EXPECT_NE(groups[k].brutto, 0);
+        EXPECT_EQ(groups[k].brutto, groupsLookedUp.brutto[k]) << id;
+        EXPECT_EQ(groups[k].netto, groupsLookedUp.netto[k]) << id;
+        EXPECT_EQ(groups[k].einkauf, groupsLookedUp.einkauf[k]) << id;
     }
 }
 

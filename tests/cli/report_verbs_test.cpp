@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -70,11 +72,25 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 }
 
 struct GoldenCase {
-    const char* name; // also the golden file's name
+    const char* name; // the golden file's name
     const char* locale;
     const char* arguments; // after the verb, the fixture is the first argument
     int status;
+    // What sets a case apart that writes the same golden file as another one.
+    const char* variant = "";
 };
+
+// The golden file's name (and the variant) as a test name: "summary_de_txt".
+std::string GoldenTestName(const ::testing::TestParamInfo<GoldenCase>& info)
+{
+    std::string name = info.param.name;
+    if (*info.param.variant)
+        name = name + "_" + info.param.variant;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
 
 class ReportGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
 
@@ -105,9 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         GoldenCase{"summary_de.txt", "LANG=de_DE.UTF-8", "summary --from 2005-03-01 --to 2005-03-31", 0},
         GoldenCase{"summary_en.txt", "LANG=en_US.UTF-8", "summary --from 2005-03-01 --to 2005-03-31", 0},
-        // --decimal overrides the environment
-        GoldenCase{"summary_en.txt", "LANG=de_DE.UTF-8",
-                   "summary --decimal . --from 2005-03-01 --to 2005-03-31", 0},
+        GoldenCase{"summary_en.txt", "LANG=de_DE.UTF-8", "summary --decimal . --from 2005-03-01 --to 2005-03-31", 0,
+                   "DecimalOptionOverridesEnvironment"},
         // LC_ALL before LC_NUMERIC before LANG
         GoldenCase{"summary_de.csv", "LANG=en_US.UTF-8 LC_ALL=de_DE.UTF-8",
                    "summary --csv --from 2005-03-01 --to 2005-03-31", 0},
@@ -122,14 +137,35 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"day_empty_de.csv", "LANG=de_DE.UTF-8", "day --csv --date 2005-03-07", 0},
         GoldenCase{"products_de.txt", "LANG=de_DE.UTF-8", "products --date 2005-03-09", 0},
         GoldenCase{"products_en.csv", "LANG=en_US.UTF-8", "products --csv --date 2005-03-10", 0}),
-    [](const ::testing::TestParamInfo<GoldenCase>& info) { return "case" + std::to_string(info.index); });
+    GoldenTestName);
+
+// Today's date on the local clock, as strftime writes it with `format`.
+std::string Today(const char* format)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16] = {};
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
 
 TEST(ReportVerbs, ProductsDefaultToToday)
 {
-    const Outcome outcome = RunReport("LANG=de_DE.UTF-8", "products '" + kFixture + "'");
+    std::string today;
+    Outcome outcome;
+    Outcome dated;
+    // Once more should the day change between the runs.
+    for (int attempt = 0; attempt < 2 && today != Today("%Y-%m-%d"); ++attempt) {
+        today = Today("%Y-%m-%d");
+        outcome = RunReport("LANG=de_DE.UTF-8", "products '" + kFixture + "'");
+        dated = RunReport("LANG=de_DE.UTF-8", "products '" + kFixture + "' --date " + today);
+    }
     EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, dated.out);
     // the last row holds the date of the day it was made and the project's name
     const std::size_t lastLine = outcome.out.rfind('\n', outcome.out.size() - 2);
+    EXPECT_NE(outcome.out.find(Today("%y-%m-%d"), lastLine), std::string::npos) << outcome.out;
     EXPECT_NE(outcome.out.find("fixture", lastLine), std::string::npos) << outcome.out;
 }
 

@@ -28,7 +28,7 @@ protected:
         };
         e.OnCellsChanged = [this](const CellRect& r) {
             log.push_back("changed " + std::to_string(r.top) + "-" + std::to_string(r.bottom) +
-                          " footer " + grid.Cell(day::cVerkauf, grid.FooterRow()));
+                          " footer " + grid.Cell(columns::day::VerkaufB, grid.FooterRow()));
         };
         e.OnRowChanging = [this](int from, int to, bool& allow) {
             log.push_back("row " + std::to_string(from) + ">" + std::to_string(to));
@@ -46,7 +46,7 @@ protected:
         };
         e.OnAutoInsertRow = [this](int row) {
             log.push_back("autoinsert " + std::to_string(row));
-            grid.SetCursor(day::cProdukt, grid.CursorRow());
+            grid.SetCursor(columns::day::Produkt, grid.CursorRow());
         };
         e.OnCanDeleteRow = [this](int row, bool& can) {
             log.push_back("candelete " + std::to_string(row));
@@ -54,7 +54,7 @@ protected:
         };
         e.OnAutoDeleteRow = [this](int row) { log.push_back("autodelete " + std::to_string(row)); };
         e.OnCalcFooter = [this](int col, int row, std::string& value) {
-            value = "pct of " + grid.Cell(day::cVerkauf, row);
+            value = "pct of " + grid.Cell(columns::day::VerkaufB, row);
             log.push_back("footer " + std::to_string(col));
         };
     }
@@ -74,88 +74,88 @@ protected:
 
 TEST_F(GridEventsTest, AcceptedCommitValidatesThenReportsTheCellThenRecalculatesTheFooter)
 {
-    EXPECT_EQ(grid.CommitEdit(day::cVerkauf, 1, "12.5"), PlainGrid::CommitResult::Accepted);
+    EXPECT_EQ(grid.CommitEdit(columns::day::VerkaufB, 1, "12.5"), PlainGrid::CommitResult::Accepted);
     // The footer sum is still the old one while the cells-changed handler runs.
     const std::vector<std::string> expected = {"validate 3,1 12.5", "changed 1-1 footer 0.00", "footer 8"};
     EXPECT_EQ(log, expected);
-    EXPECT_EQ(grid.Cell(day::cVerkauf, 1), "12.5");
-    EXPECT_EQ(grid.Cell(day::cVerkauf, grid.FooterRow()), "12.50");
-    EXPECT_EQ(grid.Cell(day::cDB1P, grid.FooterRow()), "pct of 12.50");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, 1), "12.5");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, grid.FooterRow()), "12.50");
+    EXPECT_EQ(grid.Cell(columns::day::DB1P, grid.FooterRow()), "pct of 12.50");
 }
 
 TEST_F(GridEventsTest, RefusedCommitKeepsThePreviousTextAndRaisesNothingElse)
 {
-    grid.SetCell(day::cMenge, 1, "3");
-    EXPECT_EQ(grid.CommitEdit(day::cMenge, 1, "bad"), PlainGrid::CommitResult::Refused);
-    EXPECT_EQ(grid.Cell(day::cMenge, 1), "3");
+    grid.SetCell(columns::day::Menge, 1, "3");
+    EXPECT_EQ(grid.CommitEdit(columns::day::Menge, 1, "bad"), PlainGrid::CommitResult::Refused);
+    EXPECT_EQ(grid.Cell(columns::day::Menge, 1), "3");
     EXPECT_EQ(log, std::vector<std::string>{"validate 2,1 bad"});
 }
 
 TEST_F(GridEventsTest, HandlerMayReplaceTheValue)
 {
-    grid.CommitEdit(day::cMenge, 1, "fix");
-    EXPECT_EQ(grid.Cell(day::cMenge, 1), "fixed");
+    grid.CommitEdit(columns::day::Menge, 1, "fix");
+    EXPECT_EQ(grid.Cell(columns::day::Menge, 1), "fixed");
 }
 
 TEST_F(GridEventsTest, UnchangedTextAndReadOnlyCellsRaiseNothing)
 {
-    grid.SetCell(day::cMenge, 1, "3");
-    EXPECT_EQ(grid.CommitEdit(day::cMenge, 1, "3"), PlainGrid::CommitResult::Unchanged);
-    grid.SetCellReadOnly(day::cMenge, 1, true, kLightYellow);
-    EXPECT_EQ(grid.CommitEdit(day::cMenge, 1, "4"), PlainGrid::CommitResult::Refused);
-    EXPECT_EQ(grid.CommitEdit(day::cEinkauf, 1, "4"), PlainGrid::CommitResult::Refused);
-    EXPECT_EQ(grid.CommitEdit(day::cDisplay, 1, "4"), PlainGrid::CommitResult::Refused);
-    EXPECT_EQ(grid.CommitEdit(day::cMenge, grid.FooterRow(), "4"), PlainGrid::CommitResult::Refused);
+    grid.SetCell(columns::day::Menge, 1, "3");
+    EXPECT_EQ(grid.CommitEdit(columns::day::Menge, 1, "3"), PlainGrid::CommitResult::Unchanged);
+    grid.SetCellReadOnly(columns::day::Menge, 1, true, kLightYellow);
+    EXPECT_EQ(grid.CommitEdit(columns::day::Menge, 1, "4"), PlainGrid::CommitResult::Refused);
+    EXPECT_EQ(grid.CommitEdit(columns::day::Einkauf, 1, "4"), PlainGrid::CommitResult::Refused);
+    EXPECT_EQ(grid.CommitEdit(columns::day::Name, 1, "4"), PlainGrid::CommitResult::Refused);
+    EXPECT_EQ(grid.CommitEdit(columns::day::Menge, grid.FooterRow(), "4"), PlainGrid::CommitResult::Refused);
     EXPECT_TRUE(log.empty());
-    EXPECT_EQ(grid.Cell(day::cMenge, 1), "3");
+    EXPECT_EQ(grid.Cell(columns::day::Menge, 1), "3");
 }
 
 TEST_F(GridEventsTest, RowThenColumnCheckShareOneAllowFlag)
 {
     AddRows(2);
     allowRow = false;
-    EXPECT_FALSE(grid.MoveCursor(day::cMenge, 2));
+    EXPECT_FALSE(grid.MoveCursor(columns::day::Menge, 2));
     EXPECT_EQ(log, (std::vector<std::string>{"row 1>2", "col 1>2 refused"}));
     EXPECT_EQ(grid.CursorRow(), 1);
-    EXPECT_EQ(grid.CursorCol(), day::cProdukt);
+    EXPECT_EQ(grid.CursorCol(), columns::day::Produkt);
 
     // The column handler has the last word.
     log.clear();
     forceCol = true;
-    EXPECT_TRUE(grid.MoveCursor(day::cMenge, 2));
+    EXPECT_TRUE(grid.MoveCursor(columns::day::Menge, 2));
     EXPECT_EQ(grid.CursorRow(), 2);
-    EXPECT_EQ(grid.CursorCol(), day::cMenge);
+    EXPECT_EQ(grid.CursorCol(), columns::day::Menge);
 
     // A move within the row asks only the column; program moves ask nobody.
     log.clear();
-    grid.MoveCursor(day::cVerkauf, 2);
-    grid.SetCursor(day::cProdukt, 1);
+    grid.MoveCursor(columns::day::VerkaufB, 2);
+    grid.SetCursor(columns::day::Produkt, 1);
     EXPECT_EQ(log, std::vector<std::string>{"col 2>3 allowed"});
 }
 
 TEST_F(GridEventsTest, CursorNeverEntersFixedColumnHeaderOrFooter)
 {
-    grid.MoveCursor(day::cDisplay, 0);
-    EXPECT_EQ(grid.CursorCol(), day::cProdukt);
+    grid.MoveCursor(columns::day::Name, 0);
+    EXPECT_EQ(grid.CursorCol(), columns::day::Produkt);
     EXPECT_EQ(grid.CursorRow(), 1);
-    grid.SetCursor(day::cDB1P, grid.FooterRow());
+    grid.SetCursor(columns::day::DB1P, grid.FooterRow());
     EXPECT_EQ(grid.CursorRow(), grid.LastDataRow());
 }
 
 TEST_F(GridEventsTest, InsertKeyInsertsAfterTheCursorRowAndMovesDown)
 {
     AddRows(2);
-    grid.SetCursor(day::cVerkauf, 2); // the last data row
-    grid.SetCell(day::cVerkauf, 2, "5");
+    grid.SetCursor(columns::day::VerkaufB, 2); // the last data row
+    grid.SetCell(columns::day::VerkaufB, 2, "5");
     ASSERT_TRUE(grid.InsertKey());
     EXPECT_EQ(log, (std::vector<std::string>{"caninsert 2", "autoinsert 3", "changed 3-3 footer 0.00",
                                               "footer 8"}));
     EXPECT_EQ(grid.RowCount(), 5);
     EXPECT_EQ(grid.CursorRow(), 3);
-    EXPECT_EQ(grid.CursorCol(), day::cProdukt);
-    EXPECT_EQ(grid.Cell(day::cVerkauf, 2), "5");
-    EXPECT_EQ(grid.Cell(day::cVerkauf, 3), "");
-    EXPECT_EQ(grid.Cell(day::cVerkauf, grid.FooterRow()), "5.00");
+    EXPECT_EQ(grid.CursorCol(), columns::day::Produkt);
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, 2), "5");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, 3), "");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, grid.FooterRow()), "5.00");
 }
 
 TEST_F(GridEventsTest, RefusedInsertChangesNothing)
@@ -170,24 +170,24 @@ TEST_F(GridEventsTest, DeleteKeyRemovesTheCursorRowAndKeepsTheCursorOffTheFooter
 {
     AddRows(3);
     for (int row = 1; row <= 3; ++row)
-        grid.SetCell(day::cVerkauf, row, std::to_string(row));
-    grid.SetCursor(day::cMenge, 3);
+        grid.SetCell(columns::day::VerkaufB, row, std::to_string(row));
+    grid.SetCursor(columns::day::Menge, 3);
     ASSERT_TRUE(grid.DeleteKey());
     EXPECT_EQ(log, (std::vector<std::string>{"candelete 3", "autodelete 3", "changed 2-2 footer 0.00",
                                               "footer 8"}));
     EXPECT_EQ(grid.DataRowCount(), 2);
     EXPECT_EQ(grid.CursorRow(), 2);
-    EXPECT_EQ(grid.Cell(day::cVerkauf, grid.FooterRow()), "3.00");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, grid.FooterRow()), "3.00");
 }
 
 TEST_F(GridEventsTest, DeleteOfTheOnlyDataRowClearsIt)
 {
-    grid.SetCell(day::cProdukt, 1, "7");
-    grid.SetCellReadOnly(day::cMenge, 1, true, kLightYellow);
+    grid.SetCell(columns::day::Produkt, 1, "7");
+    grid.SetCellReadOnly(columns::day::Menge, 1, true, kLightYellow);
     ASSERT_TRUE(grid.DeleteKey());
     EXPECT_EQ(grid.DataRowCount(), 1);
-    EXPECT_EQ(grid.Cell(day::cProdukt, 1), "");
-    EXPECT_FALSE(grid.HasCellState(day::cMenge, 1));
+    EXPECT_EQ(grid.Cell(columns::day::Produkt, 1), "");
+    EXPECT_FALSE(grid.HasCellState(columns::day::Menge, 1));
 
     log.clear();
     allowDelete = false;
@@ -205,17 +205,17 @@ TEST_F(GridEventsTest, KeysDoNothingWhereTheGridDoesNotAllowThem)
 
 TEST_F(GridEventsTest, RowOperationsReportChangesAndRecalculateTheFooter)
 {
-    grid.SetCell(day::cVerkauf, 1, "2");
+    grid.SetCell(columns::day::VerkaufB, 1, "2");
     grid.InsertRow(2);
-    grid.SetCell(day::cVerkauf, 2, "3");
+    grid.SetCell(columns::day::VerkaufB, 2, "3");
     grid.InsertRow(2); // between
-    EXPECT_EQ(grid.Cell(day::cVerkauf, 3), "3");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, 3), "3");
     grid.ClearRow(1);
     grid.RemoveRow(2);
     grid.RemoveRow(1);
     EXPECT_EQ(grid.DataRowCount(), 1);
-    EXPECT_EQ(grid.Cell(day::cVerkauf, 1), "3");
-    EXPECT_EQ(grid.Cell(day::cVerkauf, grid.FooterRow()), "3.00");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, 1), "3");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, grid.FooterRow()), "3.00");
     EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& s) { return s.starts_with("changed"); }), 5);
     EXPECT_THROW(grid.InsertRow(0), std::out_of_range);
     EXPECT_THROW(grid.RemoveRow(grid.FooterRow()), std::out_of_range);
@@ -225,61 +225,62 @@ TEST_F(GridEventsTest, RowOperationsReportChangesAndRecalculateTheFooter)
 TEST(PlainGridFooter, SumsSkipTextsThatAreNoNumbersAndCustomSeesSumsOnItsLeft)
 {
     PlainGrid grid;
-    grid.Options().separators = {',', '.'};
+    grid.Options().numberLocale = {',', '.'};
     SetupDayView(grid);
     grid.SetRowCount(5);
     const char* values[] = {"10,00", "abc", "-", ""};
     for (int row = 1; row <= 3; ++row) {
-        grid.SetCell(day::cVerkauf, row, values[row - 1]);
-        grid.SetCell(day::cDB1, row, "3,40");
+        grid.SetCell(columns::day::VerkaufB, row, values[row - 1]);
+        grid.SetCell(columns::day::DB1, row, "3,40");
     }
     grid.Events().OnCalcFooter = [&grid](int, int row, std::string& value) {
-        const double sales = *grid.CellAsNumber(day::cVerkauf, row);
+        const double sales = *grid.CellAsNumber(columns::day::VerkaufB, row);
         if (sales != 0)
-            value = numbers::FixedText(*grid.CellAsNumber(day::cDB1, row) * 100 / sales, 2, grid.Options().separators.decimal);
+            value = numbers::FixedText(*grid.CellAsNumber(columns::day::DB1, row) * 100 / sales, 2,
+                                       grid.Options().numberLocale.decimalSeparator);
     };
     grid.RecalcFooter();
     const int footer = grid.FooterRow();
-    EXPECT_EQ(grid.Cell(day::cVerkauf, footer), "10,00");
-    EXPECT_EQ(grid.Cell(day::cDB1, footer), "10,20");
-    EXPECT_EQ(grid.Cell(day::cDB1P, footer), "102,00");
-    EXPECT_EQ(grid.Cell(day::cMenge, footer), "");
-    EXPECT_EQ(grid.Cell(day::cDisplay, footer), "Summen");
+    EXPECT_EQ(grid.Cell(columns::day::VerkaufB, footer), "10,00");
+    EXPECT_EQ(grid.Cell(columns::day::DB1, footer), "10,20");
+    EXPECT_EQ(grid.Cell(columns::day::DB1P, footer), "102,00");
+    EXPECT_EQ(grid.Cell(columns::day::Menge, footer), "");
+    EXPECT_EQ(grid.Cell(columns::day::Name, footer), "Summen");
 }
 
 TEST(PlainGridLook, CellStateOverridesTheColumnAndClearingRemovesIt)
 {
     PlainGrid grid;
     SetupDayView(grid);
-    EXPECT_FALSE(grid.IsCellReadOnly(day::cVerkauf, 1));
-    EXPECT_EQ(grid.CellColour(day::cVerkauf, 1), kLightYellow);
-    grid.SetCellReadOnly(day::cMenge, 1, true, kLightYellow);
-    grid.SetCellReadOnly(day::cVerkauf, 1, false, kWindowColour);
-    EXPECT_TRUE(grid.IsCellReadOnly(day::cMenge, 1));
-    EXPECT_EQ(grid.CellColour(day::cMenge, 1), kLightYellow);
-    EXPECT_TRUE(grid.CanEdit(day::cVerkauf, 1));
-    EXPECT_EQ(grid.CellColour(day::cVerkauf, 1), kWindowColour);
+    EXPECT_FALSE(grid.IsCellReadOnly(columns::day::VerkaufB, 1));
+    EXPECT_EQ(grid.CellColour(columns::day::VerkaufB, 1), kLightYellow);
+    grid.SetCellReadOnly(columns::day::Menge, 1, true, kLightYellow);
+    grid.SetCellReadOnly(columns::day::VerkaufB, 1, false, kWindowColour);
+    EXPECT_TRUE(grid.IsCellReadOnly(columns::day::Menge, 1));
+    EXPECT_EQ(grid.CellColour(columns::day::Menge, 1), kLightYellow);
+    EXPECT_TRUE(grid.CanEdit(columns::day::VerkaufB, 1));
+    EXPECT_EQ(grid.CellColour(columns::day::VerkaufB, 1), kWindowColour);
     grid.ClearRow(1);
-    EXPECT_FALSE(grid.IsCellReadOnly(day::cMenge, 1));
-    EXPECT_EQ(grid.CellColour(day::cVerkauf, 1), kLightYellow);
+    EXPECT_FALSE(grid.IsCellReadOnly(columns::day::Menge, 1));
+    EXPECT_EQ(grid.CellColour(columns::day::VerkaufB, 1), kLightYellow);
 }
 
 TEST(PlainGridLook, DisplayFormatAppliesToNumbersOnly)
 {
     PlainGrid grid;
-    grid.Options().separators = {',', '.'};
+    grid.Options().numberLocale = {',', '.'};
     SetupDayView(grid);
-    grid.SetCell(day::cSteuer, 1, "19,00");
-    grid.SetCell(day::cMenge, 1, "3");
-    grid.SetCell(day::cVerkaufN, 1, "8,4");
-    grid.SetCell(day::cEinkauf, 1, "n/a");
-    grid.SetCell(day::cEinkauf, grid.FooterRow(), "2");
-    EXPECT_EQ(grid.DisplayText(day::cSteuer, 1), "19,0");
-    EXPECT_EQ(grid.DisplayText(day::cMenge, 1), "3,00");
-    EXPECT_EQ(grid.DisplayText(day::cVerkaufN, 1), "8,4");
-    EXPECT_EQ(grid.DisplayText(day::cEinkauf, 1), "n/a");
-    EXPECT_EQ(grid.DisplayText(day::cEinkauf, grid.FooterRow()), "2,00");
-    EXPECT_EQ(grid.DisplayText(day::cSteuer, 0), "Steuer");
+    grid.SetCell(columns::day::Steuer, 1, "19,00");
+    grid.SetCell(columns::day::Menge, 1, "3");
+    grid.SetCell(columns::day::VerkaufN, 1, "8,4");
+    grid.SetCell(columns::day::Einkauf, 1, "n/a");
+    grid.SetCell(columns::day::Einkauf, grid.FooterRow(), "2");
+    EXPECT_EQ(grid.DisplayText(columns::day::Steuer, 1), "19,0");
+    EXPECT_EQ(grid.DisplayText(columns::day::Menge, 1), "3,00");
+    EXPECT_EQ(grid.DisplayText(columns::day::VerkaufN, 1), "8,4");
+    EXPECT_EQ(grid.DisplayText(columns::day::Einkauf, 1), "n/a");
+    EXPECT_EQ(grid.DisplayText(columns::day::Einkauf, grid.FooterRow()), "2,00");
+    EXPECT_EQ(grid.DisplayText(columns::day::Steuer, 0), "Steuer");
 }
 
 TEST(PlainGridUpdates, SuspendedRepaintingNotifiesOnceAtTheEnd)
@@ -333,26 +334,26 @@ TEST(GridSetups, LayOutTheFourGrids)
         EXPECT_EQ(e.grid->Options().tabMovesCells, e.editing);
     }
 
-    EXPECT_EQ(day.ColumnIndex("cMenge"), day::cMenge);
-    EXPECT_EQ(day.ColumnIndex("cDB1P"), day::cDB1P);
-    EXPECT_EQ(sum.ColumnIndex("SumSteuer"), sum::SumSteuer);
+    EXPECT_EQ(day.ColumnIndex("cMenge"), columns::day::Menge);
+    EXPECT_EQ(day.ColumnIndex("cDB1P"), columns::day::DB1P);
+    EXPECT_EQ(sum.ColumnIndex("SumSteuer"), columns::sum::Steuer);
     EXPECT_EQ(group.ColumnIndex(""), -1);
-    EXPECT_EQ(day.Cell(day::cVerkauf, 0), "Verkauf (B)");
-    EXPECT_EQ(sum.Cell(sum::SumSteuer, 0), "Steuer (bis)");
-    EXPECT_EQ(group.Cell(group::kAnteil, 0), "Anteil (%)");
-    EXPECT_EQ(group.VisibleColumn(2), group::kVerkauf);
-    EXPECT_EQ(overview.Cell(overview::kName, 0), "Name");
-    EXPECT_EQ(overview.ColumnAt(overview::kName).width, 312);
-    EXPECT_EQ(overview.ColumnAt(overview::kEinkauf).alignment, HAlign::Right);
-    EXPECT_EQ(overview.ColumnAt(overview::kEinkauf).headerAlignment, HAlign::Left);
+    EXPECT_EQ(day.Cell(columns::day::VerkaufB, 0), "Verkauf (B)");
+    EXPECT_EQ(sum.Cell(columns::sum::Steuer, 0), "Steuer (bis)");
+    EXPECT_EQ(group.Cell(columns::group::Anteil, 0), "Anteil (%)");
+    EXPECT_EQ(group.VisibleColumn(2), columns::group::VerkaufB);
+    EXPECT_EQ(overview.Cell(columns::overview::Name, 0), "Name");
+    EXPECT_EQ(overview.ColumnAt(columns::overview::Name).width, 312);
+    EXPECT_EQ(overview.ColumnAt(columns::overview::Einkauf).alignment, HAlign::Right);
+    EXPECT_EQ(overview.ColumnAt(columns::overview::Einkauf).headerAlignment, HAlign::Left);
 
-    EXPECT_EQ(day.Cell(day::cDisplay, day.FooterRow()), "Summen");
-    EXPECT_EQ(day.Cell(day::cVerkauf, day.FooterRow()), "0.00");
-    EXPECT_EQ(day.Cell(day::cDB1P, day.FooterRow()), "");
-    EXPECT_EQ(day.ColumnAt(day::cMenge).editor, EditorKind::Calculator);
-    EXPECT_EQ(day.ColumnAt(day::cProdukt).editor, EditorKind::Numeric);
-    EXPECT_EQ(day.ColumnAt(day::cVerkaufN).colour, kLightYellow);
-    EXPECT_EQ(day.CursorCol(), day::cProdukt);
+    EXPECT_EQ(day.Cell(columns::day::Name, day.FooterRow()), "Summen");
+    EXPECT_EQ(day.Cell(columns::day::VerkaufB, day.FooterRow()), "0.00");
+    EXPECT_EQ(day.Cell(columns::day::DB1P, day.FooterRow()), "");
+    EXPECT_EQ(day.ColumnAt(columns::day::Menge).editor, EditorKind::Calculator);
+    EXPECT_EQ(day.ColumnAt(columns::day::Produkt).editor, EditorKind::Numeric);
+    EXPECT_EQ(day.ColumnAt(columns::day::VerkaufN).colour, kLightYellow);
+    EXPECT_EQ(day.CursorCol(), columns::day::Produkt);
     for (const int col : {3, 4, 5, 7}) {
         EXPECT_EQ(sum.ColumnAt(col).footer, FooterKind::Sum);
         EXPECT_EQ(group.ColumnAt(col).footer, FooterKind::Sum);
@@ -363,9 +364,9 @@ TEST(GridSetups, LayOutTheFourGrids)
 TEST(GridSetups, KeepTheSeparatorsOfTheGrid)
 {
     PlainGrid grid;
-    grid.Options().separators = {',', '.'};
+    grid.Options().numberLocale = {',', '.'};
     SetupSumView(grid);
-    EXPECT_EQ(grid.Cell(sum::SumVerkauf, grid.FooterRow()), "0,00");
+    EXPECT_EQ(grid.Cell(columns::sum::VerkaufB, grid.FooterRow()), "0,00");
 }
 
 } // namespace

@@ -45,19 +45,13 @@ TEST(Products, SortByIDAfterAnIDChangedInPlace)
     EXPECT_EQ(products.IndexOfID(2), 0);
 }
 
-TEST(Products, DeleteAndResetTotals)
+TEST(Products, Delete)
 {
     tProducts products;
-    products.ResetTotals(); // nothing to do on an empty list
     for (int32_t id : {1, 2}) {
         auto p = Product(id);
-        p->TotalMenge = p->TotalEinkauf = p->TotalNetto = p->TotalBrutto = 5;
         products.AddProduct(p);
     }
-    products.ResetTotals();
-    EXPECT_EQ(products.Item(1).TotalMenge + products.Item(1).TotalEinkauf + products.Item(1).TotalNetto +
-                  products.Item(1).TotalBrutto,
-              0.0);
     products.Delete(0);
     EXPECT_EQ(products.Count(), 1);
     EXPECT_EQ(products.Item(0).ID, 2);
@@ -92,9 +86,6 @@ TEST(Groups, GroupZeroIsAnOrdinaryID)
     EXPECT_EQ(groups.AddGroup(duplicate), -1);
     EXPECT_EQ(groups.IndexOfID(0), 1);
     EXPECT_EQ(groups.Item(0).ID, -2);
-    groups.Item(1).TotalBrutto = 3;
-    groups.ResetTotals();
-    EXPECT_EQ(groups.Item(1).TotalBrutto, 0.0);
     groups.Delete(1);
     EXPECT_EQ(groups.IndexOfID(0), -1);
     groups.Clear();

@@ -1,6 +1,7 @@
 #include "model/project_file.h"
 
 #include "support/bytes.h"
+#include "support/project_builder.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,10 @@
 namespace kontaro {
 namespace {
 
+using test::AddDay;
+using test::AddEntry;
+using test::AddGroup;
+using test::AddProduct;
 using test::ReadFileBytes;
 using test::SameBytes;
 using test::TempDir;
@@ -22,38 +27,24 @@ const std::string kExample = std::string(KONTARO_TEST_DATA) + "/example-2005.kdt
 // The project of the file format's example: one group, two products, one day.
 void FillExample(Project& project)
 {
-    auto group = std::make_unique<tGroup>();
-    group->ID = 1;
-    group->Name = "Getr\xE4nke";
-    project.Groups.AddGroup(group);
-
-    auto cola = std::make_unique<tProduct>();
-    cola->ID = 1;
-    cola->Name.AddValue(38353, "Cola 0,3");
-    cola->Einkauf.AddValue(38353, 0.45);
-    cola->Verkauf.AddValue(38353, 1.80);
-    cola->Verkauf.AddValue(38534, 2.00);
-    cola->Steuer.AddValue(38353, 16);
-    cola->Gruppe.AddValue(38353, 1);
-    project.Products.AddProduct(cola);
-
-    auto meal = std::make_unique<tProduct>();
-    meal->ID = 2;
-    meal->EinkaufProzent = true;
-    meal->VerkaufVariabel = true;
-    meal->Name.AddValue(38353, "Tagesessen");
-    meal->Einkauf.AddValue(38353, 35);
-    meal->Steuer.AddValue(38353, 7);
-    meal->Gruppe.AddValue(38353, 1);
-    project.Products.AddProduct(meal);
-
-    auto day = std::make_unique<tDay>();
-    day->Date = 38417;
-    auto first = std::make_unique<tDayEntry>(tDayEntry{1, 24});
-    auto second = std::make_unique<tDayEntry>(tDayEntry{2, 56.5});
-    day->AddEntry(first);
-    day->AddEntry(second);
-    project.Days.AddDay(day);
+    AddGroup(project, 1, "Getr\xE4nke");
+    tProduct& cola = AddProduct(project, {.id = 1,
+                                          .name = "Cola 0,3",
+                                          .einkauf = 0.45,
+                                          .verkauf = 1.80,
+                                          .steuer = 16,
+                                          .gruppe = 1,
+                                          .from = 38353});
+    cola.Verkauf.AddValue(38534, 2.00);
+    AddProduct(project, {.id = 2,
+                         .name = "Tagesessen",
+                         .einkauf = 35,
+                         .verkauf = std::nullopt,
+                         .steuer = 7,
+                         .gruppe = 1,
+                         .einkaufProzent = true,
+                         .from = 38353});
+    AddDay(project.Days, 38417, {{1, 24}, {2, 56.5}});
 }
 
 std::string Saved(const Project& project)
@@ -141,12 +132,8 @@ TEST(ProjectFile, AVariedProjectSurvivesSaveAndLoad)
 {
     Project project;
     FillExample(project);
-    for (int32_t id : {0, -3, 7}) {
-        auto g = std::make_unique<tGroup>();
-        g->ID = id;
-        g->Name = id == 0 ? "Backwaren \x80 & <Kuchen>" : "G" + std::to_string(id);
-        project.Groups.AddGroup(g);
-    }
+    for (int32_t id : {0, -3, 7})
+        AddGroup(project, id, id == 0 ? "Backwaren \x80 & <Kuchen>" : "G" + std::to_string(id));
     auto p = std::make_unique<tProduct>();
     p->ID = -40;
     p->Name.AddValue(-500, "Br\xF6tchen");
@@ -160,15 +147,9 @@ TEST(ProjectFile, AVariedProjectSurvivesSaveAndLoad)
     p->Gruppe.AddValue(0, 0);
     p->Gruppe.AddValue(44000, -3);
     project.Products.AddProduct(p);
-    for (DayNumber date : {44013, -20, 46000}) {
-        auto day = std::make_unique<tDay>();
-        day->Date = date;
-        for (int32_t id : {-40, 2, 99}) {
-            auto e = std::make_unique<tDayEntry>(tDayEntry{id, date * 0.25 - id});
-            day->AddEntry(e);
-        }
-        project.Days.AddDay(day);
-    }
+    for (DayNumber date : {44013, -20, 46000})
+        for (int32_t id : {-40, 2, 99})
+            AddEntry(project, date, id, date * 0.25 - id);
 
     const std::string bytes = Saved(project);
     Project loaded;

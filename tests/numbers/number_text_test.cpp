@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 namespace kontaro::numbers {
 namespace {
@@ -11,21 +12,65 @@ namespace {
 constexpr char kGerman = ',';
 constexpr char kEnglish = '.';
 
-TEST(FixedText, RoundsHalvesAwayFromZeroOnEighteenDigits)
+// The rounding rule, on both paths of FixedText.
+struct FixedCase {
+    double value;
+    int decimals;
+    const char* text;
+};
+
+class FixedTextTest : public ::testing::TestWithParam<FixedCase> {};
+
+TEST_P(FixedTextTest, RoundsEighteenDigitsThenHalvesAwayFromZero)
 {
-    struct Case {
-        double value;
-        int decimals;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {0.125, 2, "0.13"},   {-0.125, 2, "-0.13"}, {2.675, 2, "2.67"},  {10, 2, "10.00"},
-        {19, 1, "19.0"},      {0, 2, "0.00"},       {-0.001, 2, "0.00"}, {9.995, 2, "9.99"},
-        {99.995000001, 2, "100.00"}, {0.5, 0, "1"}, {1234567.891, 2, "1234567.89"},
-        {1e-20, 2, "0.00"},   {40.4599, 2, "40.46"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(FixedText(c.value, c.decimals, kEnglish), c.expected) << c.value;
+    const FixedCase& c = GetParam();
+    EXPECT_EQ(FixedText(c.value, c.decimals, kEnglish), c.text) << "value " << c.value;
+    EXPECT_EQ(detail::FixedTextFromExactDigits(c.value, c.decimals, kEnglish), c.text) << "value " << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rounding, FixedTextTest,
+    ::testing::Values(
+        // plain values
+        FixedCase{10, 2, "10.00"}, FixedCase{1234567.891, 2, "1234567.89"}, FixedCase{40.4599, 2, "40.46"},
+        // exact halves round away from zero
+        FixedCase{0.125, 2, "0.13"}, FixedCase{-0.125, 2, "-0.13"}, FixedCase{123456789.125, 2, "123456789.13"},
+        FixedCase{-123456789.125, 2, "-123456789.13"},
+        // doubles just below a half stay below it
+        FixedCase{2.675, 2, "2.67"}, FixedCase{-2.675, 2, "-2.67"}, FixedCase{1.005, 2, "1.00"},
+        FixedCase{1.045, 2, "1.04"}, FixedCase{0.285, 2, "0.28"}, FixedCase{0.015, 2, "0.01"},
+        FixedCase{9.995, 2, "9.99"},
+        // doubles just above a half round up
+        FixedCase{0.005, 2, "0.01"}, FixedCase{8.345, 2, "8.35"}, FixedCase{999.995, 2, "1000.00"},
+        FixedCase{99.995000001, 2, "100.00"},
+        // below the half by less than the 18th digit: the first rounding makes the half
+        FixedCase{1000.005, 2, "1000.01"}, FixedCase{1000.255, 2, "1000.26"},
+        // zero and values that round to it carry no sign
+        FixedCase{0.0, 2, "0.00"}, FixedCase{-0.0, 2, "0.00"}, FixedCase{-0.004, 2, "0.00"},
+        FixedCase{-0.001, 2, "0.00"}, FixedCase{0.004999999999999999, 2, "0.00"}, FixedCase{1e-20, 2, "0.00"},
+        FixedCase{1e-300, 2, "0.00"},
+        // large values: the 18 digits reach the decimals, or end before them
+        FixedCase{1e15, 2, "1000000000000000.00"}, FixedCase{1e15 + 0.125, 2, "1000000000000000.13"},
+        FixedCase{1e20, 2, "100000000000000000000.00"},
+        FixedCase{123456789012345678901.0, 2, "123456789012345684000.00"},
+        // other numbers of decimals
+        FixedCase{19.0, 1, "19.0"}, FixedCase{7.25, 1, "7.3"}, FixedCase{2.5, 0, "3"}, FixedCase{0.5, 0, "1"},
+        FixedCase{-0.5, 0, "-1"}, FixedCase{0.4, 0, "0"}, FixedCase{9.9999995, 6, "9.999999"},
+        FixedCase{-9.999, 2, "-10.00"}));
+
+TEST(FixedText, GreatestDoubleKeepsEighteenDigits)
+{
+    const std::string text = FixedText(std::numeric_limits<double>::max(), 2, kEnglish);
+    ASSERT_EQ(text.size(), 309u + 3u);
+    EXPECT_EQ(text.substr(0, 19), "1797693134862315710");
+    EXPECT_EQ(text.find_first_not_of('0', 18), text.size() - 3);
+}
+
+TEST(FixedText, NonFiniteValuesHaveNoText)
+{
+    EXPECT_EQ(FixedText(std::numeric_limits<double>::infinity(), 2, kEnglish), "");
+    EXPECT_EQ(FixedText(-std::numeric_limits<double>::infinity(), 2, kEnglish), "");
+    EXPECT_EQ(FixedText(std::numeric_limits<double>::quiet_NaN(), 2, kEnglish), "");
 }
 
 TEST(FixedText, UsesTheLocaleDecimalSeparator)
@@ -104,7 +149,6 @@ TEST(FixedText, FastPathMatchesTheExactDigits)
             << std::hexfloat << value << " with " << decimals << " decimals";
     }
 }
-
 
 } // namespace
 } // namespace kontaro::numbers

@@ -2,6 +2,7 @@
 
 #include "controls/labeled_edit.h"
 #include "model/globals.h"
+#include "support/project_builder.h"
 #include "ui/modal_runner.h"
 
 #include <QAbstractButton>
@@ -56,33 +57,23 @@ CatalogueTest::~CatalogueTest()
 
 void CatalogueTest::AddGroup(int32_t id, const std::string& name)
 {
-    auto group = std::make_unique<tGroup>();
-    group->ID = id;
-    group->Name = name;
-    ASSERT_GE(groups.AddGroup(group), 0);
+    test::AddGroup(groups, id, name);
 }
 
 void CatalogueTest::AddProduct(int32_t id, const std::string& name, int32_t group, DayNumber from)
 {
-    auto product = std::make_unique<tProduct>();
-    product->ID = id;
-    product->Name.AddValue(from, name);
-    product->Einkauf.AddValue(from, 1.0);
-    product->Verkauf.AddValue(from, 2.5);
-    product->Steuer.AddValue(from, 19.0);
-    product->Gruppe.AddValue(from, group);
-    ASSERT_GE(products.AddProduct(product), 0);
+    test::AddProduct(products, {.id = id,
+                                .name = name,
+                                .einkauf = 1.0,
+                                .verkauf = 2.5,
+                                .steuer = 19.0,
+                                .gruppe = group,
+                                .from = from});
 }
 
 void CatalogueTest::AddDay(DayNumber date, std::initializer_list<tDayEntry> entries)
 {
-    auto day = std::make_unique<tDay>();
-    day->Date = date;
-    for (const tDayEntry& e : entries) {
-        auto entry = std::make_unique<tDayEntry>(e);
-        ASSERT_GE(day->AddEntry(entry), 0);
-    }
-    ASSERT_GE(days.AddDay(day), 0);
+    test::AddDay(days, date, entries);
 }
 
 void Activate(QWidget& window)

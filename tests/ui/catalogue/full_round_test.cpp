@@ -161,16 +161,16 @@ TEST_F(FullRoundTest, CatalogueAndSalesSurviveSaveAndLoad)
     main->ShowPage(ui::MainWindow::Page::DayView);
     DayViewDriver day(Child<controls::ColumnGrid>(*main, "gDayView"), Child<ui::MonthCalendar>(*main, "CalDay"));
     day.ClickDate(ui::DateOfDay(kToday));
-    day.TypeAt(grid::day::cProdukt, 1, QStringLiteral("10"));
-    day.TypeAt(grid::day::cMenge, 1, QStringLiteral("4"));
+    day.TypeAt(columns::day::Produkt, 1, QStringLiteral("10"));
+    day.TypeAt(columns::day::Menge, 1, QStringLiteral("4"));
     day.Key(Qt::Key_Insert);
     ASSERT_EQ(day.Grid().DataRowCount(), 2);
-    day.TypeAt(grid::day::cProdukt, 2, QStringLiteral("15"));
-    day.TypeAt(grid::day::cVerkauf, 2, QStringLiteral("21,40"));
+    day.TypeAt(columns::day::Produkt, 2, QStringLiteral("15"));
+    day.TypeAt(columns::day::VerkaufB, 2, QStringLiteral("21,40"));
     day.ClickDate(ui::DateOfDay(kToday - 1));
-    day.TypeAt(grid::day::cProdukt, 1, QStringLiteral("20"));
-    day.TypeAt(grid::day::cMenge, 1, QStringLiteral("3"));
-    EXPECT_EQ(day.Shown(grid::day::cVerkauf, 1), QStringLiteral("9,60"));
+    day.TypeAt(columns::day::Produkt, 1, QStringLiteral("20"));
+    day.TypeAt(columns::day::Menge, 1, QStringLiteral("3"));
+    EXPECT_EQ(day.Shown(columns::day::VerkaufB, 1), QStringLiteral("9,60"));
 
     const QString file = QString::fromStdString(temp.File("runde.kdt"));
     prompts.ChooseFile(file);

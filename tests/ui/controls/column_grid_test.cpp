@@ -18,7 +18,6 @@ namespace kontaro::controls {
 namespace {
 
 using grid::PlainGrid;
-namespace day = grid::day;
 
 std::string Local(const char* text)
 {
@@ -84,9 +83,9 @@ TEST_F(ColumnGridTest, TypingOpensTheColumnEditorAndTabCommitsThenMoves)
     EXPECT_EQ(qobject_cast<CalcEdit*>(view->Editor()), nullptr);
     QTest::keyClick(view->Editor(), Qt::Key_Tab);
     EXPECT_FALSE(view->IsEditing());
-    EXPECT_EQ(G().Cell(day::cProdukt, 1), "7");
+    EXPECT_EQ(G().Cell(columns::day::Produkt, 1), "7");
     EXPECT_EQ(log, (std::vector<std::string>{"validate 1,1 7", "changed 1", "col 1>2"}));
-    EXPECT_EQ(G().CursorCol(), day::cMenge);
+    EXPECT_EQ(G().CursorCol(), columns::day::Menge);
 
     // The calculator columns get a calculator editor.
     QTest::keyClicks(view.get(), QStringLiteral("4"));
@@ -97,44 +96,44 @@ TEST_F(ColumnGridTest, NumericEditorTakesDigitsOnly)
 {
     QTest::keyClicks(view.get(), QStringLiteral("1a2"));
     QTest::keyClick(view->Editor(), Qt::Key_Return);
-    EXPECT_EQ(G().Cell(day::cProdukt, 1), "12");
+    EXPECT_EQ(G().Cell(columns::day::Produkt, 1), "12");
 }
 
 TEST_F(ColumnGridTest, RefusedCommitRestoresTheTextAndReopensTheEditor)
 {
-    G().SetCell(day::cProdukt, 1, "5");
+    G().SetCell(columns::day::Produkt, 1, "5");
     QTest::keyClicks(view.get(), QStringLiteral("99"));
     QTest::keyClick(view->Editor(), Qt::Key_Tab);
-    EXPECT_EQ(G().Cell(day::cProdukt, 1), "5");
+    EXPECT_EQ(G().Cell(columns::day::Produkt, 1), "5");
     ASSERT_TRUE(view->IsEditing());
-    EXPECT_EQ(view->EditingCol(), day::cProdukt);
-    EXPECT_EQ(G().CursorCol(), day::cProdukt);
+    EXPECT_EQ(view->EditingCol(), columns::day::Produkt);
+    EXPECT_EQ(G().CursorCol(), columns::day::Produkt);
     EXPECT_EQ(qobject_cast<QLineEdit*>(view->Editor())->text(), QStringLiteral("5"));
     EXPECT_EQ(log, std::vector<std::string>{"validate 1,1 99"});
 }
 
 TEST_F(ColumnGridTest, EscapeKeepsTheCellText)
 {
-    G().SetCell(day::cProdukt, 1, "5");
+    G().SetCell(columns::day::Produkt, 1, "5");
     QTest::keyClicks(view.get(), QStringLiteral("8"));
     QTest::keyClick(view->Editor(), Qt::Key_Escape);
     EXPECT_FALSE(view->IsEditing());
-    EXPECT_EQ(G().Cell(day::cProdukt, 1), "5");
+    EXPECT_EQ(G().Cell(columns::day::Produkt, 1), "5");
     EXPECT_TRUE(log.empty());
 }
 
 TEST_F(ColumnGridTest, ReadOnlyCellsOpenNoEditor)
 {
-    G().SetCellReadOnly(day::cMenge, 1, true, grid::kLightYellow);
-    G().SetCell(day::cMenge, 1, "2");
-    G().SetCursor(day::cMenge, 1);
+    G().SetCellReadOnly(columns::day::Menge, 1, true, grid::kLightYellow);
+    G().SetCell(columns::day::Menge, 1, "2");
+    G().SetCursor(columns::day::Menge, 1);
     QTest::keyClicks(view.get(), QStringLiteral("5"));
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_FALSE(view->IsEditing());
-    G().SetCursor(day::cEinkauf, 1);
+    G().SetCursor(columns::day::Einkauf, 1);
     QTest::keyClicks(view.get(), QStringLiteral("5"));
     EXPECT_FALSE(view->IsEditing());
-    EXPECT_EQ(G().Cell(day::cMenge, 1), "2");
+    EXPECT_EQ(G().Cell(columns::day::Menge, 1), "2");
     EXPECT_TRUE(log.empty());
 }
 
@@ -146,39 +145,39 @@ TEST_F(ColumnGridTest, CalculatorEditThroughTheGrid)
     };
     const Case cases[] = {{"2+3", "3"}, {"2+3=", "5"}, {"5/0=", "0"}, {"200+10%=", "220"}};
     for (const Case& c : cases) {
-        G().SetCell(day::cMenge, 1, "");
-        G().SetCursor(day::cMenge, 1);
+        G().SetCell(columns::day::Menge, 1, "");
+        G().SetCursor(columns::day::Menge, 1);
         QTest::keyClicks(view.get(), QString::fromLatin1(c.keys));
         ASSERT_TRUE(view->IsEditing()) << c.keys;
         QTest::keyClick(view->Editor(), Qt::Key_Return);
-        EXPECT_EQ(G().Cell(day::cMenge, 1), c.cell) << c.keys;
+        EXPECT_EQ(G().Cell(columns::day::Menge, 1), c.cell) << c.keys;
     }
 }
 
 TEST_F(ColumnGridTest, NoCalculationCarriesIntoTheNextEdit)
 {
-    G().SetCursor(day::cMenge, 1);
+    G().SetCursor(columns::day::Menge, 1);
     QTest::keyClicks(view.get(), QStringLiteral("2+"));
     QTest::keyClick(view->Editor(), Qt::Key_Return);
-    EXPECT_EQ(G().Cell(day::cMenge, 1), "2");
+    EXPECT_EQ(G().Cell(columns::day::Menge, 1), "2");
     QTest::keyClick(view.get(), Qt::Key_F2);
     ASSERT_TRUE(view->IsEditing());
     QTest::keyClicks(view->Editor(), QStringLiteral("3="));
     QTest::keyClick(view->Editor(), Qt::Key_Return);
-    EXPECT_EQ(G().Cell(day::cMenge, 1), "3");
+    EXPECT_EQ(G().Cell(columns::day::Menge, 1), "3");
 }
 
 TEST_F(ColumnGridTest, FooterSumsFollowEveryCommit)
 {
     G().SetRowCount(4);
-    G().SetCursor(day::cVerkauf, 1);
+    G().SetCursor(columns::day::VerkaufB, 1);
     QTest::keyClicks(view.get(), QString::fromStdString(Local("10,5")));
     QTest::keyClick(view->Editor(), Qt::Key_Down);
     QTest::keyClicks(view.get(), QStringLiteral("2*3="));
     QTest::keyClick(view->Editor(), Qt::Key_Return);
-    EXPECT_EQ(G().Cell(day::cVerkauf, 2), "6");
-    EXPECT_EQ(G().Cell(day::cVerkauf, G().FooterRow()), Local("16,50"));
-    EXPECT_EQ(G().DisplayText(day::cVerkauf, 2), Local("6,00"));
+    EXPECT_EQ(G().Cell(columns::day::VerkaufB, 2), "6");
+    EXPECT_EQ(G().Cell(columns::day::VerkaufB, G().FooterRow()), Local("16,50"));
+    EXPECT_EQ(G().DisplayText(columns::day::VerkaufB, 2), Local("6,00"));
 }
 
 TEST_F(ColumnGridTest, CursorKeysRunRowThenColumnCheck)
@@ -188,16 +187,16 @@ TEST_F(ColumnGridTest, CursorKeysRunRowThenColumnCheck)
     QTest::keyClick(view.get(), Qt::Key_Right);
     EXPECT_EQ(log, (std::vector<std::string>{"row 1>2", "col 1>2"}));
     EXPECT_EQ(G().CursorRow(), 2);
-    EXPECT_EQ(G().CursorCol(), day::cMenge);
+    EXPECT_EQ(G().CursorCol(), columns::day::Menge);
 
     log.clear();
     allowCol = false;
-    Click(day::cProdukt, 1);
+    Click(columns::day::Produkt, 1);
     EXPECT_EQ(log, (std::vector<std::string>{"row 2>1", "col 2>1"}));
     EXPECT_EQ(G().CursorRow(), 2);
     allowCol = true;
-    Click(day::cDisplay, 1); // the fixed column takes no cursor
-    EXPECT_EQ(G().CursorCol(), day::cMenge);
+    Click(columns::day::Name, 1); // the fixed column takes no cursor
+    EXPECT_EQ(G().CursorCol(), columns::day::Menge);
 }
 
 TEST_F(ColumnGridTest, InsertAndDeleteKeysWithTheirModifiers)
@@ -218,7 +217,7 @@ TEST_F(ColumnGridTest, InsertAndDeleteKeysWithTheirModifiers)
 
 TEST_F(ColumnGridTest, KeysInsideAnOpenEditorDoNotTouchRows)
 {
-    G().SetCell(day::cProdukt, 1, "12");
+    G().SetCell(columns::day::Produkt, 1, "12");
     QTest::keyClick(view.get(), Qt::Key_F2);
     QTest::keyClick(view->Editor(), Qt::Key_End);
     QTest::keyClick(view->Editor(), Qt::Key_Delete);
@@ -232,33 +231,33 @@ TEST_F(ColumnGridTest, FooterStaysVisibleWhileTheDataRowsScroll)
     G().SetRowCount(40);
     view->resize(700, 200);
     QApplication::processEvents();
-    const QRect footer = view->CellRect(day::cVerkauf, G().FooterRow());
+    const QRect footer = view->CellRect(columns::day::VerkaufB, G().FooterRow());
     ASSERT_FALSE(footer.isEmpty());
     EXPECT_EQ(footer.bottom(), view->viewport()->height() - 1);
-    EXPECT_TRUE(view->CellRect(day::cVerkauf, 38).isEmpty());
+    EXPECT_TRUE(view->CellRect(columns::day::VerkaufB, 38).isEmpty());
 
-    G().SetCursor(day::cVerkauf, 38);
+    G().SetCursor(columns::day::VerkaufB, 38);
     QApplication::processEvents();
-    const QRect last = view->CellRect(day::cVerkauf, 38);
-    const QRect footerAfter = view->CellRect(day::cVerkauf, G().FooterRow());
+    const QRect last = view->CellRect(columns::day::VerkaufB, 38);
+    const QRect footerAfter = view->CellRect(columns::day::VerkaufB, G().FooterRow());
     ASSERT_FALSE(last.isEmpty());
     EXPECT_LT(last.bottom(), footerAfter.top());
     EXPECT_EQ(footerAfter.bottom(), view->viewport()->height() - 1);
-    EXPECT_FALSE(view->CellRect(day::cVerkauf, 0).isEmpty());
+    EXPECT_FALSE(view->CellRect(columns::day::VerkaufB, 0).isEmpty());
     EXPECT_GT(view->verticalScrollBar()->value(), 0);
 
     // With few rows the footer follows the last data row.
     G().SetRowCount(3);
-    EXPECT_EQ(view->CellRect(day::cVerkauf, G().FooterRow()).top(), 2 * 21);
+    EXPECT_EQ(view->CellRect(columns::day::VerkaufB, G().FooterRow()).top(), 2 * 21);
 }
 
 TEST_F(ColumnGridTest, HiddenColumnsTakeNoSpaceAndNoCursor)
 {
-    G().SetColumnHidden(day::cMenge, true);
-    EXPECT_TRUE(view->CellRect(day::cMenge, 1).isEmpty());
-    EXPECT_EQ(view->CellRect(day::cVerkauf, 1).left(), 150 + 64);
+    G().SetColumnHidden(columns::day::Menge, true);
+    EXPECT_TRUE(view->CellRect(columns::day::Menge, 1).isEmpty());
+    EXPECT_EQ(view->CellRect(columns::day::VerkaufB, 1).left(), 150 + 64);
     QTest::keyClick(view.get(), Qt::Key_Right);
-    EXPECT_EQ(G().CursorCol(), day::cVerkauf);
+    EXPECT_EQ(G().CursorCol(), columns::day::VerkaufB);
 }
 
 TEST_F(ColumnGridTest, LeavingTheGridCommitsButThePanelDoesNot)
@@ -272,7 +271,7 @@ TEST_F(ColumnGridTest, LeavingTheGridCommitsButThePanelDoesNot)
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     view->setFocus();
-    G().SetCursor(day::cMenge, 1);
+    G().SetCursor(columns::day::Menge, 1);
     QTest::keyClicks(view.get(), QStringLiteral("4"));
     ASSERT_TRUE(view->IsEditing());
     auto* calc = qobject_cast<CalcEdit*>(view->Editor());
@@ -285,7 +284,7 @@ TEST_F(ColumnGridTest, LeavingTheGridCommitsButThePanelDoesNot)
     other.setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     EXPECT_FALSE(view->IsEditing());
-    EXPECT_EQ(G().Cell(day::cMenge, 1), "4");
+    EXPECT_EQ(G().Cell(columns::day::Menge, 1), "4");
     EXPECT_EQ(log, (std::vector<std::string>{"validate 2,1 4", "changed 1"}));
     view->setParent(nullptr);
 }
@@ -293,23 +292,23 @@ TEST_F(ColumnGridTest, LeavingTheGridCommitsButThePanelDoesNot)
 TEST_F(ColumnGridTest, TabRunsAlongTheRowThenToTheNextRow)
 {
     G().SetRowCount(4);
-    G().SetCursor(day::cDB1P, 1);
+    G().SetCursor(columns::day::DB1P, 1);
     QTest::keyClick(view.get(), Qt::Key_Tab);
     EXPECT_EQ(G().CursorRow(), 2);
-    EXPECT_EQ(G().CursorCol(), day::cProdukt);
+    EXPECT_EQ(G().CursorCol(), columns::day::Produkt);
     QTest::keyClick(view.get(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(G().CursorRow(), 1);
-    EXPECT_EQ(G().CursorCol(), day::cDB1P);
-    G().SetCursor(day::cDB1P, 2);
+    EXPECT_EQ(G().CursorCol(), columns::day::DB1P);
+    G().SetCursor(columns::day::DB1P, 2);
     QTest::keyClick(view.get(), Qt::Key_Tab); // the last cell: stays
     EXPECT_EQ(G().CursorRow(), 2);
-    EXPECT_EQ(G().CursorCol(), day::cDB1P);
+    EXPECT_EQ(G().CursorCol(), columns::day::DB1P);
 }
 
 TEST_F(ColumnGridTest, DoubleClickOpensTheEditor)
 {
-    G().SetCell(day::cProdukt, 1, "3");
-    const QPoint centre = view->CellRect(day::cProdukt, 1).center();
+    G().SetCell(columns::day::Produkt, 1, "3");
+    const QPoint centre = view->CellRect(columns::day::Produkt, 1).center();
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
     ASSERT_TRUE(view->IsEditing());
     EXPECT_EQ(qobject_cast<QLineEdit*>(view->Editor())->text(), QStringLiteral("3"));
@@ -322,10 +321,10 @@ TEST_F(ColumnGridTest, ClickOnTheFooterOverAPartlyCoveredRowHitsTheFooter)
     QApplication::processEvents();
     int col = 0;
     int row = 0;
-    const QRect footer = view->CellRect(day::cVerkauf, G().FooterRow());
+    const QRect footer = view->CellRect(columns::day::VerkaufB, G().FooterRow());
     ASSERT_TRUE(view->CellAt(footer.topLeft() + QPoint(2, 1), &col, &row));
     EXPECT_EQ(row, G().FooterRow());
-    Click(day::cVerkauf, G().FooterRow());
+    Click(columns::day::VerkaufB, G().FooterRow());
     EXPECT_EQ(G().CursorRow(), 1);
 }
 
@@ -338,12 +337,12 @@ TEST_F(ColumnGridTest, AFailingHandlerIsReportedInsteadOfEndingTheProgram)
     QTest::keyClick(view->Editor(), Qt::Key_Return);
     EXPECT_EQ(failures, QStringList{QStringLiteral("kaputt")});
     EXPECT_FALSE(view->IsEditing());
-    EXPECT_EQ(G().Cell(day::cProdukt, 1), "");
+    EXPECT_EQ(G().Cell(columns::day::Produkt, 1), "");
     // The grid goes on working.
     G().Events().OnCellValidate = nullptr;
     QTest::keyClicks(view.get(), QStringLiteral("8"));
     QTest::keyClick(view->Editor(), Qt::Key_Return);
-    EXPECT_EQ(G().Cell(day::cProdukt, 1), "8");
+    EXPECT_EQ(G().Cell(columns::day::Produkt, 1), "8");
 }
 
 TEST(ColumnGridSelection, ShiftExtendsARangeOnlyWhereTheGridAllowsIt)

@@ -8,6 +8,7 @@
 #include "ui/day_view.h"
 #include "ui/texts.h"
 
+#include "calc/calc_texts.h"
 #include "grid/grid_setups.h"
 
 #include <QTest>
@@ -18,7 +19,7 @@ namespace kontaro::test {
 namespace {
 
 namespace texts = ui::texts;
-using namespace grid::day;
+using namespace columns::day;
 
 class DayViewTest : public WindowTest {
 protected:
@@ -45,15 +46,15 @@ protected:
 
 TEST_F(DayViewTest, KeyboardEntryOfAProductAndAQuantityComputesTheRow)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
-    EXPECT_EQ(D().Cell(cDisplay, 1), "Kaffee");
-    EXPECT_FALSE(G().IsCellReadOnly(cMenge, 1));
-    EXPECT_TRUE(G().IsCellReadOnly(cVerkauf, 1));
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
+    EXPECT_EQ(D().Cell(Name, 1), "Kaffee");
+    EXPECT_FALSE(G().IsCellReadOnly(Menge, 1));
+    EXPECT_TRUE(G().IsCellReadOnly(VerkaufB, 1));
     D().Key(Qt::Key_Tab);
-    EXPECT_EQ(G().CursorCol(), cMenge);
+    EXPECT_EQ(G().CursorCol(), Menge);
     D().Type(QStringLiteral("3"));
-    EXPECT_EQ(D().Shown(cVerkauf, 1), QStringLiteral("30,00"));
-    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("30,00"));
+    EXPECT_EQ(D().Shown(VerkaufB, 1), QStringLiteral("30,00"));
+    EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("30,00"));
     EXPECT_TRUE(prompts.warnings.isEmpty());
 }
 
@@ -68,25 +69,25 @@ TEST_F(DayViewTest, CalculationsInAQuantityCell)
         {"2+3", "3,00"},
         {"4*3+", "12,00"},
     };
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        D().TypeAt(cMenge, 1, QString::fromLatin1(c.typed));
-        EXPECT_EQ(D().Shown(cMenge, 1), QString::fromLatin1(c.quantity));
+        D().TypeAt(Menge, 1, QString::fromLatin1(c.typed));
+        EXPECT_EQ(D().Shown(Menge, 1), QString::fromLatin1(c.quantity));
     }
-    EXPECT_EQ(D().Shown(cVerkauf, 1), QStringLiteral("120,00"));
+    EXPECT_EQ(D().Shown(VerkaufB, 1), QStringLiteral("120,00"));
 }
 
 TEST_F(DayViewTest, VariablePriceProductTakesTheGrossAmount)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("3"));
-    EXPECT_TRUE(G().IsCellReadOnly(cMenge, 1));
-    EXPECT_FALSE(G().IsCellReadOnly(cVerkauf, 1));
-    EXPECT_EQ(D().Cell(cMenge, 1), "");
-    D().TypeAt(cVerkauf, 1, QStringLiteral("11,90"));
-    EXPECT_EQ(D().Shown(cVerkauf, 1), QStringLiteral("11,90"));
-    EXPECT_EQ(D().Shown(cVerkaufN, 1), QStringLiteral("10,00"));
-    EXPECT_EQ(D().Shown(cEinkauf, 1), QStringLiteral("4,00"));
+    D().TypeAt(Produkt, 1, QStringLiteral("3"));
+    EXPECT_TRUE(G().IsCellReadOnly(Menge, 1));
+    EXPECT_FALSE(G().IsCellReadOnly(VerkaufB, 1));
+    EXPECT_EQ(D().Cell(Menge, 1), "");
+    D().TypeAt(VerkaufB, 1, QStringLiteral("11,90"));
+    EXPECT_EQ(D().Shown(VerkaufB, 1), QStringLiteral("11,90"));
+    EXPECT_EQ(D().Shown(VerkaufN, 1), QStringLiteral("10,00"));
+    EXPECT_EQ(D().Shown(Einkauf, 1), QStringLiteral("4,00"));
 
     DayPage().CalDayClick();
     const tDay* day = StoredDay(kToday);
@@ -98,21 +99,21 @@ TEST_F(DayViewTest, VariablePriceProductTakesTheGrossAmount)
 
 TEST_F(DayViewTest, ChangingToAVariablePriceProductEmptiesTheQuantity)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
-    D().TypeAt(cMenge, 1, QStringLiteral("2"));
-    D().TypeAt(cProdukt, 1, QStringLiteral("3"));
-    EXPECT_EQ(D().Cell(cMenge, 1), "");
-    EXPECT_TRUE(G().IsCellReadOnly(cMenge, 1));
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
+    D().TypeAt(Menge, 1, QStringLiteral("2"));
+    D().TypeAt(Produkt, 1, QStringLiteral("3"));
+    EXPECT_EQ(D().Cell(Menge, 1), "");
+    EXPECT_TRUE(G().IsCellReadOnly(Menge, 1));
     // And back: "Verkauf (B)" is recomputed from the empty quantity.
-    D().TypeAt(cProdukt, 1, QStringLiteral("2"));
-    EXPECT_TRUE(G().IsCellReadOnly(cVerkauf, 1));
-    EXPECT_EQ(D().Shown(cVerkauf, 1), QStringLiteral("0,00"));
+    D().TypeAt(Produkt, 1, QStringLiteral("2"));
+    EXPECT_TRUE(G().IsCellReadOnly(VerkaufB, 1));
+    EXPECT_EQ(D().Shown(VerkaufB, 1), QStringLiteral("0,00"));
 }
 
 TEST_F(DayViewTest, RefusedValuesRestoreTheCellWithTheirMessage)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
-    D().TypeAt(cMenge, 1, QStringLiteral("1"));
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
+    D().TypeAt(Menge, 1, QStringLiteral("1"));
     D().Key(Qt::Key_Insert);
     ASSERT_EQ(G().DataRowCount(), 2);
 
@@ -122,10 +123,10 @@ TEST_F(DayViewTest, RefusedValuesRestoreTheCellWithTheirMessage)
         const char* text;
         QString warning; // empty: refused silently
     } cases[] = {
-        {"unknown product", cProdukt, "99", texts::ProductMissing()},
-        {"product of another row", cProdukt, "1", texts::ProductUsedOnDay()},
-        {"lone minus as product", cProdukt, "-", QString()},
-        {"quantity that is no number", cMenge, "abc", QString()},
+        {"unknown product", Produkt, "99", texts::ProductMissing()},
+        {"product of another row", Produkt, "1", texts::ProductUsedOnDay()},
+        {"lone minus as product", Produkt, "-", QString()},
+        {"quantity that is no number", Menge, "abc", QString()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,7 +140,7 @@ TEST_F(DayViewTest, RefusedValuesRestoreTheCellWithTheirMessage)
 
     // Typed with the keys, the refusal reopens the editor on the cell.
     prompts.warnings.clear();
-    D().TypeAt(cProdukt, 2, QStringLiteral("99"));
+    D().TypeAt(Produkt, 2, QStringLiteral("99"));
     EXPECT_EQ(prompts.warnings, QStringList{texts::ProductMissing()});
     EXPECT_TRUE(DayGrid().IsEditing());
     EXPECT_EQ(G().CursorRow(), 2);
@@ -148,27 +149,27 @@ TEST_F(DayViewTest, RefusedValuesRestoreTheCellWithTheirMessage)
 
 TEST_F(DayViewTest, TheEditedRowIsNotComparedWithItself)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
-    D().TypeAt(cMenge, 1, QStringLiteral("1"));
-    EXPECT_EQ(G().CommitEdit(cProdukt, 1, "01"), grid::PlainGrid::CommitResult::Accepted);
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
+    D().TypeAt(Menge, 1, QStringLiteral("1"));
+    EXPECT_EQ(G().CommitEdit(Produkt, 1, "01"), grid::PlainGrid::CommitResult::Accepted);
     EXPECT_TRUE(prompts.warnings.isEmpty());
 }
 
 TEST_F(DayViewTest, InsertNeedsAValidProductAndAValue)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
     D().Key(Qt::Key_Insert);
     EXPECT_EQ(G().DataRowCount(), 1) << "empty quantity";
-    D().TypeAt(cMenge, 1, QStringLiteral("0"));
+    D().TypeAt(Menge, 1, QStringLiteral("0"));
     D().Key(Qt::Key_Insert);
     EXPECT_EQ(G().DataRowCount(), 1) << "quantity 0";
     EXPECT_TRUE(prompts.warnings.isEmpty());
 
-    D().TypeAt(cMenge, 1, QStringLiteral("2"));
+    D().TypeAt(Menge, 1, QStringLiteral("2"));
     D().Key(Qt::Key_Insert);
     ASSERT_EQ(G().DataRowCount(), 2);
     EXPECT_EQ(G().CursorRow(), 2);
-    EXPECT_EQ(G().CursorCol(), cProdukt);
+    EXPECT_EQ(G().CursorCol(), Produkt);
     // The new, empty row cannot be left by the keys.
     D().Key(Qt::Key_Up);
     EXPECT_EQ(G().CursorRow(), 2);
@@ -176,42 +177,42 @@ TEST_F(DayViewTest, InsertNeedsAValidProductAndAValue)
 
 TEST_F(DayViewTest, DeleteRemovesTheRowAndClearsTheOnlyOne)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
-    D().TypeAt(cMenge, 1, QStringLiteral("1"));
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
+    D().TypeAt(Menge, 1, QStringLiteral("1"));
     D().Key(Qt::Key_Insert);
     D().Type(QStringLiteral("2"));
-    D().TypeAt(cMenge, 2, QStringLiteral("4"));
-    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("20,00"));
+    D().TypeAt(Menge, 2, QStringLiteral("4"));
+    EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("20,00"));
 
     D().Key(Qt::Key_Delete);
     ASSERT_EQ(G().DataRowCount(), 1);
     EXPECT_EQ(G().CursorRow(), 1);
-    EXPECT_EQ(D().Cell(cProdukt, 1), "1");
-    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("10,00"));
+    EXPECT_EQ(D().Cell(Produkt, 1), "1");
+    EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("10,00"));
 
     D().Key(Qt::Key_Delete);
     EXPECT_EQ(G().DataRowCount(), 1);
-    EXPECT_EQ(D().Cell(cProdukt, 1), "");
-    EXPECT_EQ(D().Cell(cDisplay, 1), "");
-    EXPECT_FALSE(G().HasCellState(cMenge, 1));
-    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("0,00"));
+    EXPECT_EQ(D().Cell(Produkt, 1), "");
+    EXPECT_EQ(D().Cell(Name, 1), "");
+    EXPECT_FALSE(G().HasCellState(Menge, 1));
+    EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("0,00"));
 }
 
 TEST_F(DayViewTest, DaySwitchStoresSortedAndShowsTheChosenDay)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("2"));
-    D().TypeAt(cMenge, 1, QStringLiteral("4"));
+    D().TypeAt(Produkt, 1, QStringLiteral("2"));
+    D().TypeAt(Menge, 1, QStringLiteral("4"));
     D().Key(Qt::Key_Insert);
     D().Type(QStringLiteral("1"));
-    D().TypeAt(cMenge, 2, QStringLiteral("1"));
+    D().TypeAt(Menge, 2, QStringLiteral("1"));
 
     D().ClickDate(ui::DateOfDay(kToday + 1));
     EXPECT_EQ(DayPage().CurrentDay, kToday + 1);
     EXPECT_EQ(G().DataRowCount(), 1);
-    EXPECT_EQ(D().Cell(cProdukt, 1), "");
-    EXPECT_EQ(D().Cell(cProdukt, Footer()), "05-03-16");
-    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("0,00"));
-    EXPECT_EQ(D().Cell(cDB1P, Footer()), "");
+    EXPECT_EQ(D().Cell(Produkt, 1), "");
+    EXPECT_EQ(D().Cell(Produkt, Footer()), "05-03-16");
+    EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("0,00"));
+    EXPECT_EQ(D().Cell(DB1P, Footer()), "");
 
     const tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
@@ -222,9 +223,9 @@ TEST_F(DayViewTest, DaySwitchStoresSortedAndShowsTheChosenDay)
     EXPECT_EQ(StoredDay(kToday + 1), nullptr) << "an empty day is never stored";
 
     D().ClickDate(ui::DateOfDay(kToday));
-    EXPECT_EQ(D().Cell(cProdukt, 1), "1");
-    EXPECT_EQ(D().Cell(cProdukt, 2), "2");
-    EXPECT_EQ(D().Shown(cVerkauf, Footer()), QStringLiteral("20,00"));
+    EXPECT_EQ(D().Cell(Produkt, 1), "1");
+    EXPECT_EQ(D().Cell(Produkt, 2), "2");
+    EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("20,00"));
 }
 
 TEST_F(DayViewTest, DaySwitchDropsTheIncompleteCursorRowOnly)
@@ -240,12 +241,12 @@ TEST_F(DayViewTest, DaySwitchDropsTheIncompleteCursorRowOnly)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        D().TypeAt(cProdukt, 1, QStringLiteral("1"));
-        D().TypeAt(cMenge, 1, QStringLiteral("1"));
+        D().TypeAt(Produkt, 1, QStringLiteral("1"));
+        D().TypeAt(Menge, 1, QStringLiteral("1"));
         D().Key(Qt::Key_Insert);
         if (c.quantity) {
             D().Type(QStringLiteral("2"));
-            D().TypeAt(cMenge, 2, QString::fromLatin1(c.quantity));
+            D().TypeAt(Menge, 2, QString::fromLatin1(c.quantity));
         }
         DayPage().CalDayClick();
         const tDay* day = StoredDay(kToday);
@@ -267,7 +268,7 @@ TEST_F(DayViewTest, IncompleteFirstRowIsRemovedAndTheOthersStored)
     DayPage().CalDayClick();
     DayPage().StoreDayOnSwitch = true;
     // Quantity 0 on row 1 with the cursor there.
-    D().TypeAt(cMenge, 1, QStringLiteral("0"));
+    D().TypeAt(Menge, 1, QStringLiteral("0"));
     DayPage().CalDayClick();
     const tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
@@ -282,10 +283,10 @@ TEST_F(DayViewTest, StoredEntryOfAMissingProductIsShownWarnedAndKept)
     DayPage().CalDayClick();
     DayPage().StoreDayOnSwitch = true;
     EXPECT_EQ(prompts.warnings, QStringList{texts::UnknownProductEntry()});
-    EXPECT_EQ(D().Cell(cDisplay, 2), texts::UnknownProductName().toStdString());
-    EXPECT_EQ(D().Shown(cMenge, 2), QStringLiteral("5,00"));
-    EXPECT_EQ(D().Cell(cVerkauf, 2), "");
-    EXPECT_TRUE(G().IsCellReadOnly(cVerkauf, 2));
+    EXPECT_EQ(D().Cell(Name, 2), calc::texts::kUnbekanntesProdukt);
+    EXPECT_EQ(D().Shown(Menge, 2), QStringLiteral("5,00"));
+    EXPECT_EQ(D().Cell(VerkaufB, 2), "");
+    EXPECT_TRUE(G().IsCellReadOnly(VerkaufB, 2));
 
     // The cursor stands on that row; the switch keeps the user's stored entry.
     ASSERT_EQ(G().CursorRow(), 2);
@@ -297,15 +298,39 @@ TEST_F(DayViewTest, StoredEntryOfAMissingProductIsShownWarnedAndKept)
     EXPECT_DOUBLE_EQ(day->Entry(1).Value, 5.0);
 }
 
+TEST_F(DayViewTest, StoredEntriesComeBackComputedWithTheirValueColumnEditable)
+{
+    AddDay(Main().Days(), kToday - 1, {{1, 2.0}, {3, 23.8}});
+    D().ClickDate(ui::DateOfDay(kToday - 1));
+    EXPECT_EQ(D().Cell(Name, 1), "Kaffee");
+    EXPECT_EQ(D().Shown(Menge, 1), QStringLiteral("2,00"));
+    EXPECT_EQ(D().Shown(VerkaufB, 1), QStringLiteral("20,00"));
+    EXPECT_EQ(D().Shown(Einkauf, 1), QStringLiteral("10,00"));
+    EXPECT_FALSE(G().IsCellReadOnly(Menge, 1));
+    EXPECT_TRUE(G().IsCellReadOnly(VerkaufB, 1));
+    // product 3 has a variable price: its gross amount is typed, its quantity not
+    EXPECT_EQ(D().Cell(Name, 2), "Tagesessen");
+    EXPECT_EQ(D().Cell(Menge, 2), "");
+    EXPECT_EQ(D().Shown(VerkaufB, 2), QStringLiteral("23,80"));
+    EXPECT_EQ(D().Shown(VerkaufN, 2), QStringLiteral("20,00"));
+    EXPECT_EQ(D().Shown(Einkauf, 2), QStringLiteral("8,00"));
+    EXPECT_TRUE(G().IsCellReadOnly(Menge, 2));
+    EXPECT_FALSE(G().IsCellReadOnly(VerkaufB, 2));
+    EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("43,80"));
+    EXPECT_EQ(D().Cell(Produkt, Footer()), "05-03-14");
+    EXPECT_EQ(G().CursorRow(), 2);
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+}
+
 TEST_F(DayViewTest, NameIsTheOneValidOnTheShownDay)
 {
     Main().Products().Item(0).Name.AddValue(kToday + 1, "Kaffee gro\xdf");
     AddDay(Main().Days(), kToday - 1, {{1, 1.0}});
     AddDay(Main().Days(), kToday + 1, {{1, 1.0}});
     D().ClickDate(ui::DateOfDay(kToday + 1));
-    EXPECT_EQ(D().Cell(cDisplay, 1), "Kaffee gro\xc3\x9f");
+    EXPECT_EQ(D().Cell(Name, 1), "Kaffee gro\xc3\x9f");
     D().ClickDate(ui::DateOfDay(kToday - 1));
-    EXPECT_EQ(D().Cell(cDisplay, 1), "Kaffee");
+    EXPECT_EQ(D().Cell(Name, 1), "Kaffee");
 }
 
 TEST_F(DayViewTest, EntriesTypedAfterNewBelongToDayZero)
@@ -313,8 +338,8 @@ TEST_F(DayViewTest, EntriesTypedAfterNewBelongToDayZero)
     prompts.AnswerNext(ui::Answer::Yes);
     Main().NewProject();
     FillCatalogue(Main().Groups(), Main().Products());
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
-    D().TypeAt(cMenge, 1, QStringLiteral("1"));
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
+    D().TypeAt(Menge, 1, QStringLiteral("1"));
     D().ClickDate(ui::DateOfDay(kToday));
     EXPECT_NE(StoredDay(0), nullptr);
     EXPECT_EQ(StoredDay(kToday), nullptr);
@@ -346,9 +371,9 @@ protected:
 
 TEST_P(DayFiguresTest, RowAndFooterOfTheExample)
 {
-    D().TypeAt(cProdukt, 1, QStringLiteral("1"));
-    D().TypeAt(cMenge, 1, QStringLiteral("1"));
-    const int cols[] = {cVerkauf, cVerkaufN, cEinkauf, cSteuer, cDB1, cDB1P};
+    D().TypeAt(Produkt, 1, QStringLiteral("1"));
+    D().TypeAt(Menge, 1, QStringLiteral("1"));
+    const int cols[] = {VerkaufB, VerkaufN, Einkauf, Steuer, DB1, DB1P};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(D().Shown(cols[i], 1), QString::fromLatin1(GetParam().row[size_t(i)])) << "column " << cols[i];
         EXPECT_EQ(D().Shown(cols[i], Footer()), QString::fromLatin1(GetParam().footer[size_t(i)]))

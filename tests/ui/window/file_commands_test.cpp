@@ -23,7 +23,7 @@ namespace {
 
 namespace texts = ui::texts;
 using ui::Answer;
-using namespace grid::day;
+using namespace columns::day;
 
 class FileCommandsTest : public WindowTest {
 protected:
@@ -82,7 +82,7 @@ TEST_F(FileCommandsTest, NewRightAfterStartAsksNothingAndOpensTheDayView)
     EXPECT_TRUE(Action("SaveProject").isEnabled());
     // The reset leaves day number 0 as the grid's day although the calendar shows today.
     EXPECT_EQ(DayPage().CurrentDay, 0);
-    EXPECT_EQ(Grid().Cell(cProdukt, Grid().FooterRow()), "99-12-30");
+    EXPECT_EQ(Grid().Cell(Produkt, Grid().FooterRow()), "99-12-30");
 }
 
 TEST_F(FileCommandsTest, NewWhileOpenAsksAndNoKeepsEverything)
@@ -116,12 +116,12 @@ TEST_F(FileCommandsTest, CommandLineFileIsLoadedWithItsFullPathAndLatestDay)
     EXPECT_EQ(Main().windowTitle(), full);
     EXPECT_TRUE(Main().ProjectOpen());
     EXPECT_EQ(DayPage().CurrentDay, kToday - 2);
-    EXPECT_EQ(Grid().Cell(cProdukt, 1), "2");
-    EXPECT_EQ(Grid().Cell(cProdukt, 2), "3");
-    EXPECT_EQ(Grid().Cell(cDisplay, Grid().FooterRow()), "Summe (laden)");
+    EXPECT_EQ(Grid().Cell(Produkt, 1), "2");
+    EXPECT_EQ(Grid().Cell(Produkt, 2), "3");
+    EXPECT_EQ(Grid().Cell(Name, Grid().FooterRow()), "Summe (laden)");
     EXPECT_TRUE(prompts.warnings.isEmpty());
     // Loaded before the window was shown, the day still shows from its first row.
-    EXPECT_FALSE(DayGrid().CellRect(cProdukt, 1).isEmpty());
+    EXPECT_FALSE(DayGrid().CellRect(Produkt, 1).isEmpty());
 }
 
 TEST_F(FileCommandsTest, SampleProjectOpensWithoutWarningsOnItsFirstRow)
@@ -130,7 +130,7 @@ TEST_F(FileCommandsTest, SampleProjectOpensWithoutWarningsOnItsFirstRow)
     EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join(QLatin1Char('\n')).toStdString();
     ASSERT_GT(Main().Days().Count(), 0);
     EXPECT_GT(Grid().DataRowCount(), 1);
-    EXPECT_FALSE(DayGrid().CellRect(cProdukt, 1).isEmpty());
+    EXPECT_FALSE(DayGrid().CellRect(Produkt, 1).isEmpty());
     EXPECT_TRUE(DayGrid().hasFocus());
 }
 
@@ -180,7 +180,7 @@ TEST_F(FileCommandsTest, LoadOfAFileWithoutDaysLeavesAnEmptyDayView)
     FillCatalogue(project.Groups, project.Products);
     Start({WriteProject(project, "leer.kdt")});
     EXPECT_EQ(Grid().DataRowCount(), 1);
-    EXPECT_EQ(Grid().Cell(cProdukt, 1), "");
+    EXPECT_EQ(Grid().Cell(Produkt, 1), "");
     EXPECT_EQ(DayPage().CurrentDay, 0);
 }
 

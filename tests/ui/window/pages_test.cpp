@@ -16,7 +16,7 @@
 namespace kontaro::test {
 namespace {
 
-using namespace grid::day;
+using namespace columns::day;
 
 class PagesTest : public WindowTest {
 protected:
@@ -32,8 +32,8 @@ protected:
     }
     void TypeOneCoffee()
     {
-        driver_->TypeAt(cProdukt, 1, QStringLiteral("1"));
-        driver_->TypeAt(cMenge, 1, QStringLiteral("2"));
+        driver_->TypeAt(Produkt, 1, QStringLiteral("1"));
+        driver_->TypeAt(Menge, 1, QStringLiteral("2"));
     }
     void ClickTab(int index)
     {
@@ -80,8 +80,8 @@ TEST_F(PagesTest, ComingBackReloadsTheDayViewFromTheData)
     // What a catalogue page may do meanwhile: rename the product.
     Main().Products().Item(0).Name.Item(0).Text = "Espresso";
     ClickTab(0);
-    EXPECT_EQ(driver_->Cell(cDisplay, 1), "Espresso");
-    EXPECT_EQ(driver_->Cell(cMenge, 1), "2,00");
+    EXPECT_EQ(driver_->Cell(Name, 1), "Espresso");
+    EXPECT_EQ(driver_->Cell(Menge, 1), "2,00");
 }
 
 // Save on another page must not write the grid back over what that page changed.
@@ -124,7 +124,7 @@ TEST_F(PagesTest, KeyboardDaySurvivesSaveAndReopen)
     driver_->Type(QStringLiteral("3"));
     driver_->Key(Qt::Key_Tab);
     driver_->Key(Qt::Key_Tab);
-    ASSERT_EQ(DayPage().Grid().CursorCol(), cVerkauf);
+    ASSERT_EQ(DayPage().Grid().CursorCol(), VerkaufB);
     driver_->Type(QStringLiteral("23,80"));
     const QString file = QString::fromStdString(temp.File("tag.kdt"));
     prompts.ChooseFile(file);
@@ -134,11 +134,11 @@ TEST_F(PagesTest, KeyboardDaySurvivesSaveAndReopen)
     Start({file});
     ResetDriver();
     EXPECT_EQ(DayPage().CurrentDay, kToday);
-    EXPECT_EQ(driver_->Cell(cProdukt, 1), "1");
-    EXPECT_EQ(driver_->Shown(cMenge, 1), QStringLiteral("2,00"));
-    EXPECT_EQ(driver_->Cell(cProdukt, 2), "3");
-    EXPECT_EQ(driver_->Shown(cVerkauf, 2), QStringLiteral("23,80"));
-    EXPECT_EQ(driver_->Shown(cVerkauf, DayPage().Grid().FooterRow()), QStringLiteral("43,80"));
+    EXPECT_EQ(driver_->Cell(Produkt, 1), "1");
+    EXPECT_EQ(driver_->Shown(Menge, 1), QStringLiteral("2,00"));
+    EXPECT_EQ(driver_->Cell(Produkt, 2), "3");
+    EXPECT_EQ(driver_->Shown(VerkaufB, 2), QStringLiteral("23,80"));
+    EXPECT_EQ(driver_->Shown(VerkaufB, DayPage().Grid().FooterRow()), QStringLiteral("43,80"));
 }
 
 } // namespace

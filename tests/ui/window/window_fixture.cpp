@@ -10,41 +10,21 @@
 
 namespace kontaro::test {
 
-void AddProduct(tProducts& products, const ProductSpec& spec)
-{
-    auto product = std::make_unique<tProduct>();
-    product->ID = spec.id;
-    product->Name.AddValue(0, spec.name);
-    product->Einkauf.AddValue(0, spec.cost);
-    if (!spec.variable)
-        product->Verkauf.AddValue(0, spec.price);
-    product->Steuer.AddValue(0, spec.tax);
-    product->Gruppe.AddValue(0, 1);
-    product->EinkaufProzent = spec.costPercent;
-    product->VerkaufVariabel = spec.variable;
-    ASSERT_GE(products.AddProduct(product), 0);
-}
-
 void FillCatalogue(tGroups& groups, tProducts& products)
 {
-    auto group = std::make_unique<tGroup>();
-    group->ID = 1;
-    group->Name = "Getr\xe4nke";
-    ASSERT_GE(groups.AddGroup(group), 0);
-    AddProduct(products, {1, "Kaffee", 10.0, 5.0, 19.0});
-    AddProduct(products, {2, "Kuchen", 2.5, 1.0, 7.0});
-    AddProduct(products, {3, "Tagesessen", 0.0, 40.0, 19.0, true, true});
-}
-
-void AddDay(tDays& days, DayNumber date, std::initializer_list<tDayEntry> entries)
-{
-    auto day = std::make_unique<tDay>();
-    day->Date = date;
-    for (const tDayEntry& e : entries) {
-        auto entry = std::make_unique<tDayEntry>(e);
-        ASSERT_GE(day->AddEntry(entry), 0);
-    }
-    ASSERT_GE(days.AddDay(day), 0);
+    AddGroup(groups, 1, "Getr\xe4nke");
+    AddProduct(products,
+               {.id = 1, .name = "Kaffee", .einkauf = 5.0, .verkauf = 10.0, .steuer = 19.0, .gruppe = 1, .from = 0});
+    AddProduct(products,
+               {.id = 2, .name = "Kuchen", .einkauf = 1.0, .verkauf = 2.5, .steuer = 7.0, .gruppe = 1, .from = 0});
+    AddProduct(products, {.id = 3,
+                          .name = "Tagesessen",
+                          .einkauf = 40.0,
+                          .verkauf = std::nullopt,
+                          .steuer = 19.0,
+                          .gruppe = 1,
+                          .einkaufProzent = true,
+                          .from = 0});
 }
 
 WindowTest::WindowTest(QLocale locale) : savedLocale_(QLocale())

@@ -2,6 +2,7 @@
 // Shared set-up of the window tests: a fixed "today", a fixed locale, scripted
 // prompts, a small catalogue and helpers that find the window's components by
 // their object names.
+#include "support/project_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
 
@@ -31,23 +32,11 @@ namespace kontaro::test {
 // 2005-03-15, the "today" of every window test.
 inline constexpr DayNumber kToday = 38426;
 
-// A product with one dated value per list from day 0 on.
-struct ProductSpec {
-    int32_t id;
-    std::string name; // Windows-1252
-    double price;     // gross sales price (unused when variable)
-    double cost;      // net purchase price, or a percentage when costPercent
-    double tax;       // percent
-    bool variable = false;
-    bool costPercent = false;
-};
-
 // Group 1 "Getränke" with three products: 1 "Kaffee" at 10.00 (cost 5.00, 19 %),
 // 2 "Kuchen" at 2.50 (cost 1.00, 7 %) and 3 "Tagesessen" with a variable price
 // (cost 40 % of the net sales, 19 %).
+// Every product's values hold from day 0 on.
 void FillCatalogue(tGroups& groups, tProducts& products);
-void AddProduct(tProducts& products, const ProductSpec& spec);
-void AddDay(tDays& days, DayNumber day, std::initializer_list<tDayEntry> entries);
 
 class WindowTest : public ::testing::Test {
 protected:
