@@ -6,6 +6,7 @@
 #include "columns/grid_columns.h"
 #include "model/globals.h"
 #include "model/win1252.h"
+#include "numbers/format_text.h"
 
 #include <string_view>
 
@@ -25,9 +26,7 @@ std::string ProjectName(const std::string& fileName)
 
 std::string SummeText(const std::string& fileName)
 {
-    std::string text = texts::kSummeFormat;
-    text.replace(text.find("%s"), 2, ProjectName(fileName));
-    return text;
+    return numbers::FormatText(texts::kSummeFormat, {ProjectName(fileName)});
 }
 
 std::string ProductNameAt(const tProduct& product, DayNumber day)

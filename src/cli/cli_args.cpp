@@ -2,12 +2,13 @@
 
 #include "cli_texts.h"
 #include "model/model_texts.h"
+#include "numbers/format_text.h"
 
 #include <cstdio>
 
 namespace kontaro::cli {
 
-using kontaro::texts::FormatText;
+using numbers::FormatText;
 
 Arguments::Arguments(std::string verb, std::vector<std::string> words) : verb_(std::move(verb)), words_(std::move(words))
 {

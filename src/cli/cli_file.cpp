@@ -3,6 +3,7 @@
 #include "cli_texts.h"
 #include "cli_verbs.h"
 #include "model/model_texts.h"
+#include "numbers/format_text.h"
 
 #include <cstdio>
 
@@ -28,7 +29,7 @@ int RunNormalize(Arguments& args)
     Project project;
     const LoadResult loaded = LoadOrFail(words[0], project);
     if (!loaded.report.Empty()) {
-        const std::string warning = kontaro::texts::FormatText(texts::kDroppedOnLoad, {words[0]});
+        const std::string warning = numbers::FormatText(texts::kDroppedOnLoad, {words[0]});
         std::fprintf(stderr, "%s\n", warning.c_str());
     }
     const SaveResult saved = SaveProjectFile(words[1], project);

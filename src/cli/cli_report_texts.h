@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the report verbs (UTF-8); "%s" is filled by texts::FormatText.
+// The texts of the report verbs (UTF-8); "%s" is filled by numbers::FormatText.
 #include <string_view>
 
 namespace kontaro::cli::texts {

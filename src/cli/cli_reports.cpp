@@ -10,6 +10,7 @@
 #include "report_locale.h"
 #include "report_table.h"
 #include "report_xls.h"
+#include "numbers/format_text.h"
 
 #include <cstdio>
 
@@ -17,7 +18,7 @@ namespace kontaro::cli {
 
 namespace {
 
-using kontaro::texts::FormatText;
+using numbers::FormatText;
 
 struct OutputOptions {
     bool csv = false;

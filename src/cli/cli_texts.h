@@ -1,5 +1,5 @@
 #pragma once
-// The report tool's own texts (UTF-8); "%s" is filled by texts::FormatText. A
+// The report tool's own texts (UTF-8); "%s" is filled by numbers::FormatText. A
 // verb's help text starts with its usage.
 #include <string_view>
 

@@ -5,6 +5,7 @@
 #include "cli_texts.h"
 #include "cli_verbs.h"
 #include "model/model_texts.h"
+#include "numbers/format_text.h"
 
 #include <cstdio>
 #include <exception>
@@ -64,7 +65,7 @@ int Run(int argc, char** argv)
         Arguments args(name, std::vector<std::string>(argv + 2, argv + argc));
         return verb.run(args);
     }
-    throw Failure{kontaro::texts::FormatText(texts::kUnknownVerb, {argv[1]})};
+    throw Failure{numbers::FormatText(texts::kUnknownVerb, {argv[1]})};
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "model/model_texts.h"
 #include "xls/grid_xls_export.h"
 #include "xls/xls_error.h"
+#include "numbers/format_text.h"
 
 namespace kontaro::cli {
 
@@ -37,7 +38,7 @@ void ExportReport(const Report& report, const WorkbookTarget& target, std::strin
     try {
         exporter.ExportGrid(target.file, target.sheet.value_or(std::string(defaultSheet)), -1, 1);
     } catch (const xls::XlsError& error) {
-        throw Failure{kontaro::texts::FormatText(texts::kWorkbookFailed, {target.file, error.what()})};
+        throw Failure{numbers::FormatText(texts::kWorkbookFailed, {target.file, error.what()})};
     }
 }
 

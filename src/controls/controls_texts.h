@@ -10,7 +10,7 @@ inline QString PrintFailed() { return QStringLiteral("Der Druckauftrag konnte ni
 
 // The print settings dialog.
 inline QString PrintSettingsCaption() { return QStringLiteral("Druckeinstellungen"); }
-inline QString CannotWrite() { return QStringLiteral("In %1 kann nicht geschrieben werden"); }
+inline QString CannotWrite() { return QStringLiteral("In %s kann nicht geschrieben werden"); }
 inline QString NoGridAssigned() { return QStringLiteral("Dem Dialog ist keine Tabelle zugeordnet."); }
 inline QString IniFilter() { return QStringLiteral("INI-Dateien (*.ini);;Alle Dateien (*.*)"); }
 inline QString GroupGeneral() { return QStringLiteral("Rahmen und Allgemeines"); }

@@ -20,6 +20,7 @@
 #include "controls/column_grid.h"
 #include "controls/controls_texts.h"
 #include "controls/grid_printer.h"
+#include "controls/qt_format_text.h"
 
 namespace kontaro::controls {
 
@@ -450,7 +451,7 @@ void GridPrintSettingsDialog::SaveSettings()
     if (path.isEmpty())
         return;
     if (!grid::SavePrintSettingsFile(grid_->PrintSettings(), path.toStdString()))
-        warn_(this, texts::CannotWrite().arg(path));
+        warn_(this, FormatText(texts::CannotWrite(), {path}));
 }
 
 void GridPrintSettingsDialog::LoadSettings()

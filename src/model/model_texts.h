@@ -1,8 +1,6 @@
 #pragma once
 // The German texts of the data model and the project file, UTF-8. Placeholders are
-// "%s", filled in order by FormatText.
-#include <initializer_list>
-#include <string>
+// "%s", filled in order by numbers::FormatText.
 #include <string_view>
 
 namespace kontaro::texts {
@@ -35,21 +33,5 @@ inline constexpr std::string_view kEntryNoProduct = "Tag %s: Eintrag verworfen: 
 inline constexpr std::string_view kEntryNoValue = "Tag %s: Eintrag für Produkt %s verworfen: Wert nicht lesbar";
 inline constexpr std::string_view kEntryDuplicate =
     "Tag %s: Eintrag für Produkt %s verworfen: das Produkt gibt es an diesem Tag schon";
-
-// Replaces each "%s" of the pattern by the next argument.
-inline std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args)
-{
-    std::string out;
-    auto arg = args.begin();
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's' && arg != args.end()) {
-            out += *arg++;
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
-}
 
 } // namespace kontaro::texts

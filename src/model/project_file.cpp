@@ -4,6 +4,7 @@
 #include "model_texts.h"
 #include "project_xml.h"
 #include "xml_stream.h"
+#include "numbers/format_text.h"
 
 #include <atomic>
 #include <cerrno>
@@ -130,7 +131,7 @@ LoadResult LoadProjectText(std::string_view bytes, Project& project)
         }
         if (unread > 0) {
             result.report.droppedDays += unread;
-            result.report.details.push_back(texts::FormatText(texts::kDaysNotRead, {std::to_string(unread)}));
+            result.report.details.push_back(numbers::FormatText(texts::kDaysNotRead, {std::to_string(unread)}));
         }
     }
     return result;
@@ -143,7 +144,7 @@ LoadResult LoadProjectFile(const std::string& path, Project& project)
     if (!ReadWholeFile(path, bytes)) {
         LoadResult result;
         result.status = LoadStatus::CannotRead;
-        result.message = texts::FormatText(texts::kLoadFailed, {path});
+        result.message = numbers::FormatText(texts::kLoadFailed, {path});
         return result;
     }
     return LoadProjectText(bytes, project);
@@ -168,7 +169,7 @@ SaveResult SaveProjectFile(const std::string& path, const Project& project)
 
 SaveResult SaveProjectFile(const std::string& path, const Project& project, const SinkWrapper& wrap)
 {
-    const SaveResult failed{false, texts::FormatText(texts::kSaveFailed, {path})};
+    const SaveResult failed{false, numbers::FormatText(texts::kSaveFailed, {path})};
     std::error_code error;
 
     // A link keeps pointing at the saved file: the file it names is replaced.

@@ -1,6 +1,7 @@
 #include "project_xml.h"
 
 #include "model_texts.h"
+#include "numbers/format_text.h"
 
 #include <string>
 
@@ -8,7 +9,7 @@ namespace kontaro {
 
 namespace {
 
-using texts::FormatText;
+using numbers::FormatText;
 
 void Note(LoadReport* report, int LoadReport::*counter, std::string line)
 {

@@ -3,12 +3,13 @@
 // in order. Placeholders beyond the arguments stay as they are; surplus arguments are
 // ignored. The one placeholder style of every layer's texts.
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace kontaro::numbers {
 
-inline std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args)
+inline std::string FormatText(std::string_view pattern, std::span<const std::string_view> args)
 {
     std::string out;
     auto arg = args.begin();
@@ -21,6 +22,11 @@ inline std::string FormatText(std::string_view pattern, std::initializer_list<st
         }
     }
     return out;
+}
+
+inline std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> args)
+{
+    return FormatText(pattern, std::span<const std::string_view>(args.begin(), args.size()));
 }
 
 } // namespace kontaro::numbers

@@ -67,8 +67,8 @@ inline QString EnterPrice() { return QStringLiteral("Preis eingeben"); }
 inline QString LabelSales() { return QStringLiteral("Verkaufspreis:"); }
 inline QString LabelTax() { return QStringLiteral("Steuer:"); }
 inline QString EnterTax() { return QStringLiteral("Steuer eingeben"); }
-// "%1: %2", the group's ID and name, in the group choices and in new group rows.
-inline QString GroupChoice() { return QStringLiteral("%1: %2"); }
+// "%s: %s", the group's ID and name, in the group choices and in new group rows.
+inline QString GroupChoice() { return QStringLiteral("%s: %s"); }
 
 // Group editor.
 inline QString GroupCaption() { return QStringLiteral("Gruppe"); }

@@ -5,6 +5,7 @@
 #include "ui/day_dates.h"
 #include "ui/dialog_dates.h"
 #include "ui/model_text.h"
+#include "controls/qt_format_text.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -70,7 +71,7 @@ void DatedGroupDialog::FormCreate(const tGroups& groups)
     comGroup_->clear();
     for (int i = 0; i < groups.Count(); ++i) {
         const tGroup& group = groups.Item(i);
-        comGroup_->addItem(t::GroupChoice().arg(group.ID).arg(FromModelText(group.Name)), group.ID);
+        comGroup_->addItem(controls::FormatText(t::GroupChoice(), {QString::number(group.ID), FromModelText(group.Name)}), group.ID);
     }
 }
 

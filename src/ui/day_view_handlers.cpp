@@ -18,6 +18,8 @@
 #include "grid/plain_grid.h"
 #include "model/globals.h"
 #include "views/filled_grid.h"
+#include "calc/calc_texts.h"
+#include "numbers/format_text.h"
 
 #include <QFileInfo>
 
@@ -111,7 +113,7 @@ void DayView::CalDayClick()
     const QString file = fileName_();
     const QString project =
         file.isEmpty() ? QString() : QString::fromStdString(RemoveFileExt(Utf8(QFileInfo(file).fileName())));
-    grid.SetCell(Name, grid.FooterRow(), Utf8(texts::FooterSumOf().arg(project)));
+    grid.SetCell(Name, grid.FooterRow(), numbers::FormatText(calc::texts::kSummeFormat, {Utf8(project)}));
 
     grid.EndUpdate();
     if (gDayView_->isVisible())

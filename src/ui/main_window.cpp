@@ -11,6 +11,7 @@
 #include "controls/column_grid.h"
 
 #include "model/globals.h"
+#include "controls/qt_format_text.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -255,10 +256,8 @@ void MainWindow::LoadFileName()
         // must ask for a name instead of replacing the refused file.
         project_.Clear();
         cataloguePages_->ListsChanged();
-        const QString refused = fileName_;
         SetFileName(QString());
-        Prompts().Warning(this, result.status == LoadStatus::NoGroups ? texts::NoGroups()
-                                                                      : texts::CannotLoad().arg(refused));
+        Prompts().Warning(this, QString::fromStdString(result.message));
         return;
     }
     cataloguePages_->ListsChanged();
@@ -285,8 +284,8 @@ void MainWindow::WarnAboutDroppedElements(const LoadReport& report)
     for (int i = 0; i < listed; ++i)
         lines << QString::fromStdString(report.details[size_t(i)]);
     if (int(report.details.size()) > listed)
-        lines << texts::MoreDropped().arg(int(report.details.size()) - listed);
-    Prompts().Warning(this, texts::LoadDropped().arg(fileName_) + QStringLiteral("\n\n") +
+        lines << controls::FormatText(texts::MoreDropped(), {QString::number(int(report.details.size()) - listed)});
+    Prompts().Warning(this, controls::FormatText(texts::LoadDropped(), {fileName_}) + QStringLiteral("\n\n") +
                                 lines.join(QLatin1Char('\n')));
 }
 
@@ -300,7 +299,7 @@ bool MainWindow::SaveProject()
         dayView_->CalDayClick();
     const SaveResult result = SaveProjectFile(fileName_.toStdString(), project_);
     if (!result.ok) {
-        Prompts().Warning(this, texts::CannotSave().arg(fileName_));
+        Prompts().Warning(this, QString::fromStdString(result.message));
         return false;
     }
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 // The German texts of the main window, its day view and the toolkit layer, each
-// defined once. `%1` marks where a file name goes.
+// defined once. Placeholders are "%s", filled in order by controls::FormatText.
 #include <QString>
 
 namespace kontaro::ui::texts {
@@ -55,22 +55,12 @@ inline QString AskSaveOnExit()
     return QStringLiteral("Wollen Sie vor dem Beenden noch speichern "
                           "(Abbrechen beendet das Programm nicht)?");
 }
-inline QString CannotLoad() { return QStringLiteral("Konnte die Datei \"%1\" nicht laden!"); }
-inline QString NoGroups()
-{
-    return QStringLiteral("In dieser Datei sind keine Gruppen definiert. Die Datei ist daher "
-                          "mit dieser Programmversion nicht kompatibel.");
-}
-inline QString CannotSave()
-{
-    return QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden!");
-}
 inline QString LoadDropped()
 {
-    return QStringLiteral("Beim Laden der Datei \"%1\" konnten nicht alle Einträge gelesen "
+    return QStringLiteral("Beim Laden der Datei \"%s\" konnten nicht alle Einträge gelesen "
                           "werden. Folgendes wurde verworfen und fehlt beim nächsten Speichern:");
 }
-inline QString MoreDropped() { return QStringLiteral("... und %1 weitere"); }
+inline QString MoreDropped() { return QStringLiteral("... und %s weitere"); }
 
 // Day view.
 inline QString ButtonPrint() { return QStringLiteral("Drucken..."); }
@@ -86,7 +76,6 @@ inline QString DayHintHtml()
         "werden. Achtung: Eine Berechnung muß mit = oder einer Rechentaste abgeschlossen "
         "werden, <b>bevor</b> die Eingabetaste gedrückt wird.</ul>");
 }
-inline QString FooterSumOf() { return QStringLiteral("Summe (%1)"); }
 inline QString UnknownProductEntry()
 {
     return QStringLiteral("Dieser Eintrag beinhaltet ein unbekanntes Produkt!");

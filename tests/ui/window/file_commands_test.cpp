@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "controls/column_grid.h"
+#include "controls/qt_format_text.h"
 #include "ui/day_view.h"
 #include "ui/page_control.h"
 #include "ui/texts.h"
@@ -22,6 +23,8 @@ namespace kontaro::test {
 namespace {
 
 namespace texts = ui::texts;
+
+const QString kCannotSave = QStringLiteral("Die Datei \"%s\" konnte nicht gespeichert werden!");
 using ui::Answer;
 using namespace columns::day;
 
@@ -193,8 +196,10 @@ TEST_F(FileCommandsTest, FailedLoadLeavesNoFileNameAndSaveAsksForOne)
         const char* content; // nullptr: a folder instead of a file
         QString warning;
     } cases[] = {
-        {"kaputt.kdt", nullptr, texts::CannotLoad()},
-        {"ohne.kdt", "<?xml version=\"1.0\" ?>\r\n<kontaro>\r\n</kontaro>\r\n", texts::NoGroups()},
+        {"kaputt.kdt", nullptr, QStringLiteral("Konnte die Datei \"%s\" nicht laden!")},
+        {"ohne.kdt", "<?xml version=\"1.0\" ?>\r\n<kontaro>\r\n</kontaro>\r\n",
+         QStringLiteral("In dieser Datei sind keine Gruppen definiert. Die Datei ist daher mit dieser "
+                        "Programmversion nicht kompatibel.")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -207,9 +212,7 @@ TEST_F(FileCommandsTest, FailedLoadLeavesNoFileNameAndSaveAsksForOne)
         prompts.ChooseFile(QString::fromStdString(path));
         Main().OpenProject();
         ASSERT_EQ(prompts.warnings.size(), 1);
-        EXPECT_EQ(prompts.warnings[0], c.warning.contains(QStringLiteral("%1"))
-                                           ? c.warning.arg(QString::fromStdString(path))
-                                           : c.warning);
+        EXPECT_EQ(prompts.warnings[0], controls::FormatText(c.warning, {QString::fromStdString(path)}));
         EXPECT_TRUE(Main().ProjectOpen());
         EXPECT_TRUE(Main().FileName().isEmpty());
         EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
@@ -244,7 +247,7 @@ TEST_F(FileCommandsTest, LoadThatDroppedElementsListsThemInOneWarning)
 
     Start({QString::fromStdString(path)});
     ASSERT_EQ(prompts.warnings.size(), 1);
-    EXPECT_TRUE(prompts.warnings[0].startsWith(texts::LoadDropped().arg(QString::fromStdString(path))));
+    EXPECT_TRUE(prompts.warnings[0].startsWith(controls::FormatText(texts::LoadDropped(), {QString::fromStdString(path)})));
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("Produkt 2"))) << prompts.warnings[0].toStdString();
     EXPECT_EQ(Main().FileName(), QString::fromStdString(path));
     EXPECT_EQ(Main().Products().Count(), 3);
@@ -283,7 +286,7 @@ TEST_F(FileCommandsTest, SaveThatFailsWarnsAndKeepsTheTriedName)
     const QString unwritable = QString::fromStdString(temp.File("fehlt/neu.kdt"));
     prompts.ChooseFile(unwritable);
     EXPECT_FALSE(Main().SaveProjectAs());
-    EXPECT_EQ(prompts.warnings, QStringList{texts::CannotSave().arg(unwritable)});
+    EXPECT_EQ(prompts.warnings, QStringList{controls::FormatText(kCannotSave, {unwritable})});
     EXPECT_EQ(Main().FileName(), unwritable);
 }
 
@@ -335,7 +338,7 @@ TEST_F(FileCommandsTest, ExitAfterAFailedSaveKeepsTheWindow)
     Main().SetFileName(unwritable);
     prompts.AnswerNext(Answer::Yes);
     EXPECT_FALSE(Main().close());
-    EXPECT_EQ(prompts.warnings, QStringList{texts::CannotSave().arg(unwritable)});
+    EXPECT_EQ(prompts.warnings, QStringList{controls::FormatText(kCannotSave, {unwritable})});
 }
 
 } // namespace
