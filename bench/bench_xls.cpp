@@ -77,6 +77,7 @@ void Export(const ExportableGrid& grid, const fs::path& file, const std::string&
   exporter.Grid = &grid;
   exporter.SetGridStartRow(0);
   exporter.SetGridStartCol(0);
+  exporter.Locale = {',', '.'};
   exporter.Options.ExportOverwrite = mode;
   exporter.Options.ExportHTMLTags = false;
   exporter.ExportGrid(file.string(), sheet, -1, 1);

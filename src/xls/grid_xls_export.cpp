@@ -244,7 +244,7 @@ void SheetWriter::StoreCellFromText(int row, int column, const std::string& text
     value = *number;
   } else if (const auto flag = ParseBooleanText(text)) {
     value = *flag;
-  } else if (const auto date = ParseDateTimeText(text, exporter_.DateFormat, exporter_.TimeFormat, exporter_.Locale)) {
+  } else if (const auto date = ParseDateTimeText(text, exporter_.DateFormat, exporter_.TimeFormat, exporter_.Dates)) {
     value = date->serial;
     format.numberFormat = Utf8ToUtf16(date->numberFormat);
   } else {

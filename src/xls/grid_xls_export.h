@@ -10,8 +10,9 @@
 #include <functional>
 #include <string>
 
+#include "numbers/number_locale.h"
+#include "xls/date_conventions.h"
 #include "xls/exportable_grid.h"
-#include "xls/xls_locale.h"
 
 namespace kontaro::xls {
 
@@ -38,8 +39,10 @@ class GridXlsExport {
 
   const ExportableGrid* Grid = nullptr;
   ExportOptions Options;
-  XlsLocale Locale;
-  // UTF-8 number formats for date and time cells; empty takes the locale's.
+  // The separators with which the grid's texts are read back as numbers.
+  numbers::NumberLocale Locale;
+  DateConventions Dates;
+  // UTF-8 number formats for date and time cells; empty takes those of Dates.
   std::string DateFormat;
   std::string TimeFormat;
   ConfirmOverwrite OnConfirmOverwrite;

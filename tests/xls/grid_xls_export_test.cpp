@@ -51,6 +51,7 @@ class GridXlsExportTest : public ::testing::Test {
   GridXlsExportTest() {
     exporter.SetGridStartRow(0);
     exporter.SetGridStartCol(0);
+    exporter.Locale = {',', '.'};
   }
 
   void Export(const TableGrid& grid, const std::string& sheet, OverwriteMode mode = OverwriteMode::omNever) {
