@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "numbers/format_text.h"
 #include "xls/compound_file_format.h"
 #include "xls/exclusive_file.h"
 #include "xls/xls_error.h"
@@ -14,7 +15,7 @@ namespace {
 using namespace cfb;
 
 [[noreturn]] void Refuse(const std::string& why) {
-    throw XlsError(texts::FormatText(texts::kCantWriteFile, ""), why);
+    throw XlsError(numbers::FormatText(texts::kCantWriteFile, {""}), why);
 }
 
 std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) {
@@ -415,7 +416,7 @@ void WriteCompoundFileAt(const std::string& path, const StorageElementList& carr
     try {
         bytes = WriteCompoundFile(carried, workbook);
     } catch (const XlsError& error) {
-        throw XlsError(texts::FormatText(texts::kCantWriteFile, path), error.detail());
+        throw XlsError(numbers::FormatText(texts::kCantWriteFile, {path}), error.detail());
     }
     ExclusiveFile file(path);
     file.Finish(bytes);

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "numbers/format_text.h"
 #include "xls/empty_workbook.h"
 #include "xls/rk_number.h"
 #include "xls/xls_error.h"
@@ -380,9 +381,9 @@ int Sheet::ColumnXf(int column) const {
 
 namespace {
 void CheckRowColumn(int row, int column) {
-  if (row < 0 || row > 65535) throw XlsError(texts::FormatArgs(texts::kInvalidRow, {std::to_string(row)}));
+  if (row < 0 || row > 65535) throw XlsError(numbers::FormatText(texts::kInvalidRow, {std::to_string(row)}));
   if (column < 0 || column > 255) {
-    throw XlsError(texts::FormatArgs(texts::kInvalidColumn, {std::to_string(column)}));
+    throw XlsError(numbers::FormatText(texts::kInvalidColumn, {std::to_string(column)}));
   }
 }
 
