@@ -263,17 +263,17 @@ void GridXlsExport::ExportGrid(const std::string& fileName, const std::string& s
   const bool exists = fs::exists(fileName, ignored);
   bool readExisting = exists;
   switch (Options.ExportOverwrite) {
-    case OverwriteMode::omAlways:
+    case OverwriteMode::Always:
       readExisting = false;
       break;
-    case OverwriteMode::omWarn:
+    case OverwriteMode::Warn:
       if (exists) {
         const std::string question = numbers::FormatText(Options.ExportOverwriteMessage, {fileName});
         if (!OnConfirmOverwrite || !OnConfirmOverwrite(question)) return;
         readExisting = false;
       }
       break;
-    case OverwriteMode::omNever:
+    case OverwriteMode::Never:
       break;
   }
 

@@ -16,10 +16,10 @@
 
 namespace kontaro::xls {
 
-enum class OverwriteMode { omNever, omAlways, omWarn };
+enum class OverwriteMode { Never, Always, Warn };
 
 struct ExportOptions {
-  OverwriteMode ExportOverwrite = OverwriteMode::omNever;
+  OverwriteMode ExportOverwrite = OverwriteMode::Never;
   std::string ExportOverwriteMessage = "File %s already exists\rOk to overwrite ?";
   bool ExportHTMLTags = true;
   bool ExportFormulas = true;
@@ -33,7 +33,7 @@ struct ExportOptions {
 
 class GridXlsExport {
  public:
-  // Asked with omWarn when the target exists; true means overwrite. Without it the
+  // Asked with OverwriteMode::Warn when the target exists; true means overwrite. Without it the
   // answer is no.
   using ConfirmOverwrite = std::function<bool(const std::string& question)>;
 
