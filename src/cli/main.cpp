@@ -5,6 +5,7 @@
 #include "cli_texts.h"
 #include "cli_verbs.h"
 #include "model/model_texts.h"
+#include "numbers/format_text.h"
 
 #include <cstdio>
 #include <exception>
@@ -77,7 +78,7 @@ int main(int argc, char** argv)
     } catch (const kontaro::cli::Failure& failure) {
         kontaro::cli::PrintError(failure.message);
     } catch (const std::exception& error) {
-        kontaro::cli::PrintError(error.what());
+        kontaro::cli::PrintError(kontaro::numbers::FormatText(kontaro::cli::texts::kUnexpectedError, {error.what()}));
     }
     return kontaro::cli::kExitFailure;
 }
