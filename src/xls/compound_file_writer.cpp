@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 #include "numbers/format_text.h"
 #include "xls/compound_file_format.h"
@@ -20,6 +22,23 @@ using namespace cfb;
 
 std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) {
     return (a + b - 1) / b;
+}
+
+// The sectors of the FAT and of the DIFAT for a file of `sectors` other sectors. The FAT
+// covers itself and the DIFAT, so their counts grow together until they settle.
+std::pair<std::uint64_t, std::uint64_t> FatAndDifatSectors(std::uint64_t sectors, std::uint64_t perSector) {
+    std::uint64_t fatSectors = 0;
+    std::uint64_t difatSectors = 0;
+    for (;;) {
+        const std::uint64_t fat = CeilDiv(sectors + fatSectors + difatSectors, perSector);
+        const std::uint64_t difat =
+            fat > kHeaderDifatEntries ? CeilDiv(fat - kHeaderDifatEntries, perSector - 1) : 0;
+        if (fat == fatSectors && difat == difatSectors) {
+            return {fatSectors, difatSectors};
+        }
+        fatSectors = fat;
+        difatSectors = difat;
+    }
 }
 
 struct Node {
@@ -237,17 +256,7 @@ void Writer::PlaceSectors() {
     at.directorySectors = CeilDiv(nodes_.size() * kDirectoryEntrySize, sectorSize_);
     next += at.directorySectors;
 
-    // The FAT covers itself and the DIFAT, so their counts grow together until they settle.
-    for (;;) {
-        const std::uint64_t fat = CeilDiv(next + at.fatSectors + at.difatSectors, perSector);
-        const std::uint64_t difat =
-            fat > kHeaderDifatEntries ? CeilDiv(fat - kHeaderDifatEntries, perSector - 1) : 0;
-        if (fat == at.fatSectors && difat == at.difatSectors) {
-            break;
-        }
-        at.fatSectors = fat;
-        at.difatSectors = difat;
-    }
+    std::tie(at.fatSectors, at.difatSectors) = FatAndDifatSectors(next, perSector);
     at.fatStart = next;
     at.difatStart = at.fatStart + at.fatSectors;
     at.total = at.difatStart + at.difatSectors;
