@@ -77,6 +77,7 @@ void Export(const ExportableGrid& grid, const fs::path& file, const std::string&
   exporter.Grid = &grid;
   exporter.SetGridStartRow(0);
   exporter.SetGridStartCol(0);
+  exporter.Locale = {',', '.'};
   exporter.Options.ExportOverwrite = mode;
   exporter.Options.ExportHTMLTags = false;
   exporter.ExportGrid(file.string(), sheet, -1, 1);
@@ -85,7 +86,7 @@ void Export(const ExportableGrid& grid, const fs::path& file, const std::string&
 void BM_ExportReportGrid(benchmark::State& state) {
   const ReportGrid grid(2000, 10, 0);
   const fs::path file = Target("kontaro-bench-report.xls");
-  for (auto _ : state) Export(grid, file, "Summe", OverwriteMode::omAlways);
+  for (auto _ : state) Export(grid, file, "Summe", OverwriteMode::Always);
   state.counters["bytes"] = static_cast<double>(fs::file_size(file));
   fs::remove(file);
 }
@@ -97,10 +98,10 @@ void BM_ExportDaySeries(benchmark::State& state) {
   for (int day = 1; day <= 31; ++day) days.emplace_back(40, 10, day);
   const fs::path file = Target("kontaro-bench-series.xls");
   for (auto _ : state) {
-    Export(summary, file, "Summe", OverwriteMode::omAlways);
+    Export(summary, file, "Summe", OverwriteMode::Always);
     for (int day = 1; day <= 31; ++day) {
       Export(days[static_cast<std::size_t>(day - 1)], file, (day < 10 ? "05-03-0" : "05-03-") + std::to_string(day),
-             OverwriteMode::omNever);
+             OverwriteMode::Never);
     }
   }
   state.counters["bytes"] = static_cast<double>(fs::file_size(file));

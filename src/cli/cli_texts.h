@@ -13,6 +13,7 @@ inline constexpr std::string_view kUnknownOption = "Unbekannte Option \"%s\" fü
 inline constexpr std::string_view kMissingValue = "Der Option \"%s\" fehlt ihr Wert.";
 inline constexpr std::string_view kWrongArguments = "Falsche Argumente für \"%s\". Aufruf: kontaro-report %s";
 inline constexpr std::string_view kNothingDropped = "Nichts verworfen.";
+inline constexpr std::string_view kUnexpectedError = "Unerwarteter Fehler: %s";
 inline constexpr std::string_view kDroppedOnLoad =
     "Warnung: Beim Laden von \"%s\" wurde Unlesbares verworfen (Einzelheiten: kontaro-report check).";
 

@@ -78,7 +78,7 @@ int main(int argc, char** argv)
     } catch (const kontaro::cli::Failure& failure) {
         kontaro::cli::PrintError(failure.message);
     } catch (const std::exception& error) {
-        kontaro::cli::PrintError(error.what());
+        kontaro::cli::PrintError(kontaro::numbers::FormatText(kontaro::cli::texts::kUnexpectedError, {error.what()}));
     }
     return kontaro::cli::kExitFailure;
 }

@@ -32,7 +32,7 @@ void ExportReport(const Report& report, const WorkbookTarget& target, std::strin
     // rows included.
     exporter.SetGridStartRow(0);
     exporter.SetGridStartCol(0);
-    exporter.Options.ExportOverwrite = target.replace ? xls::OverwriteMode::omAlways : xls::OverwriteMode::omNever;
+    exporter.Options.ExportOverwrite = target.replace ? xls::OverwriteMode::Always : xls::OverwriteMode::Never;
     exporter.Locale.decimalSeparator = locale.decimalSeparator;
     exporter.Locale.thousandSeparator = locale.thousandSeparator;
     try {

@@ -25,7 +25,8 @@ struct WorkbookTarget {
 std::optional<WorkbookTarget> TakeWorkbookTarget(Arguments& args);
 
 // Writes the report into the target; `defaultSheet` names the sheet when --sheet is not
-// given. Throws Failure with the workbook writer's message; the file then stays as it was.
+// given. Throws Failure with a German message followed by the workbook writer's English one;
+// the file then stays as it was.
 void ExportReport(const Report& report, const WorkbookTarget& target, std::string_view defaultSheet,
                   const numbers::NumberLocale& locale);
 

@@ -141,7 +141,7 @@ std::string TimeNumberFormat(std::string_view format) {
 
 }  // namespace
 
-std::string RemoveThousandSeparators(std::string_view s, const XlsLocale& locale) {
+std::string RemoveThousandSeparators(std::string_view s, const numbers::NumberLocale& locale) {
   const char thousand = locale.thousandSeparator;
   const std::size_t decimal = s.find(locale.decimalSeparator);
   const std::string_view integer = s.substr(0, decimal);
@@ -159,7 +159,7 @@ std::string RemoveThousandSeparators(std::string_view s, const XlsLocale& locale
   return out;
 }
 
-std::optional<double> ParseNumberText(std::string_view text, const XlsLocale& locale) {
+std::optional<double> ParseNumberText(std::string_view text, const numbers::NumberLocale& locale) {
   const std::string s = RemoveThousandSeparators(text, locale);
   std::size_t i = 0;
   const auto blanks = [&] {
@@ -216,9 +216,9 @@ std::optional<bool> ParseBooleanText(std::string_view text) {
 }
 
 std::optional<DateTimeValue> ParseDateTimeText(std::string_view text, std::string_view dateFormat,
-                                               std::string_view timeFormat, const XlsLocale& locale) {
-  const std::string date(dateFormat.empty() ? std::string_view(locale.shortDateFormat) : dateFormat);
-  const std::string time = TimeNumberFormat(timeFormat.empty() ? std::string_view(locale.shortTimeFormat) : timeFormat);
+                                               std::string_view timeFormat, const DateConventions& dates) {
+  const std::string date(dateFormat.empty() ? std::string_view(dates.shortDateFormat) : dateFormat);
+  const std::string time = TimeNumberFormat(timeFormat.empty() ? std::string_view(dates.shortTimeFormat) : timeFormat);
   const auto trimmed = [&] {
     std::size_t from = text.find_first_not_of(' ');
     if (from == std::string_view::npos) return std::string_view();

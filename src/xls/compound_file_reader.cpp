@@ -7,6 +7,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "numbers/format_text.h"
 #include "xls/compound_file_format.h"
 #include "xls/xls_error.h"
 #include "xls/xls_texts.h"
@@ -368,14 +369,14 @@ CompoundFileContents ReadCompoundFile(std::span<const std::uint8_t> bytes,
                                       std::string_view displayName) {
     Reader reader(bytes);
     if (!reader.ReadHeader()) {
-        throw XlsError(texts::FormatText(texts::kFileInvalid, displayName));
+        throw XlsError(numbers::FormatText(texts::kFileInvalid, {displayName}));
     }
     try {
         return reader.ReadContents();
     } catch (const Broken& broken) {
-        throw XlsError(texts::FormatText(texts::kCantReadFile, displayName), broken.why);
+        throw XlsError(numbers::FormatText(texts::kCantReadFile, {displayName}), broken.why);
     } catch (const NoWorkbookStream&) {
-        throw XlsError(texts::FormatText(texts::kNoWorkbookStream, displayName));
+        throw XlsError(numbers::FormatText(texts::kNoWorkbookStream, {displayName}));
     }
 }
 
@@ -387,7 +388,7 @@ CompoundFileContents ReadCompoundFileAt(const std::string& path) {
         resolved += ".xls";
     }
     if (path.empty() || !fs::is_regular_file(resolved, ec)) {
-        throw XlsError(texts::FormatText(texts::kCantFindFile, path));
+        throw XlsError(numbers::FormatText(texts::kCantFindFile, {path}));
     }
     std::ifstream in(resolved, std::ios::binary);
     std::vector<std::uint8_t> bytes;
@@ -401,7 +402,7 @@ CompoundFileContents ReadCompoundFileAt(const std::string& path) {
         }
     }
     if (!in) {
-        throw XlsError(texts::FormatText(texts::kCantReadFile, path), "the file cannot be read");
+        throw XlsError(numbers::FormatText(texts::kCantReadFile, {path}), "the file cannot be read");
     }
     return ReadCompoundFile(bytes, path);
 }

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
+#include "numbers/format_text.h"
 #include "xls/compound_file_format.h"
 #include "xls/exclusive_file.h"
 #include "xls/xls_error.h"
@@ -14,11 +17,28 @@ namespace {
 using namespace cfb;
 
 [[noreturn]] void Refuse(const std::string& why) {
-    throw XlsError(texts::FormatText(texts::kCantWriteFile, ""), why);
+    throw XlsError(numbers::FormatText(texts::kCantWriteFile, {""}), why);
 }
 
 std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) {
     return (a + b - 1) / b;
+}
+
+// The sectors of the FAT and of the DIFAT for a file of `sectors` other sectors. The FAT
+// covers itself and the DIFAT, so their counts grow together until they settle.
+std::pair<std::uint64_t, std::uint64_t> FatAndDifatSectors(std::uint64_t sectors, std::uint64_t perSector) {
+    std::uint64_t fatSectors = 0;
+    std::uint64_t difatSectors = 0;
+    for (;;) {
+        const std::uint64_t fat = CeilDiv(sectors + fatSectors + difatSectors, perSector);
+        const std::uint64_t difat =
+            fat > kHeaderDifatEntries ? CeilDiv(fat - kHeaderDifatEntries, perSector - 1) : 0;
+        if (fat == fatSectors && difat == difatSectors) {
+            return {fatSectors, difatSectors};
+        }
+        fatSectors = fat;
+        difatSectors = difat;
+    }
 }
 
 struct Node {
@@ -32,6 +52,22 @@ struct Node {
     std::uint8_t colour = kBlack;
     std::uint32_t start = kEndOfChain;
     bool inMiniStream = false;
+};
+
+// Where each part of the file lies, in sectors counted from the first one after the header.
+struct SectorLayout {
+    std::uint64_t miniStreamBytes = 0;
+    std::uint64_t miniStreamStart = 0;
+    std::uint64_t miniStreamSectors = 0;
+    std::uint64_t miniFatStart = 0;
+    std::uint64_t miniFatSectors = 0;
+    std::uint64_t directoryStart = 0;
+    std::uint64_t directorySectors = 0;
+    std::uint64_t fatStart = 0;
+    std::uint64_t fatSectors = 0;
+    std::uint64_t difatStart = 0;
+    std::uint64_t difatSectors = 0;
+    std::uint64_t total = 0;
 };
 
 class Writer {
@@ -49,9 +85,20 @@ private:
                           int depth, std::vector<int>& depths);
     void PutChain(std::vector<std::uint32_t>& table, std::uint32_t first, std::uint64_t count);
 
+    void PlaceSectors();
+    std::span<std::uint8_t> Sector(std::uint64_t s);
+    void WriteStreamsAndTables();
+    void WriteTable(const std::vector<std::uint32_t>& table, std::uint64_t firstSector);
+    void WriteDirectory();
+    void WriteDirectoryEntry(std::span<std::uint8_t> e, const Node& node) const;
+    std::vector<std::uint32_t> WriteDifat();
+    void WriteHeader(const std::vector<std::uint32_t>& difat);
+
     std::vector<Node> nodes_;
     CompoundFileOptions options_;
     std::uint32_t sectorSize_;
+    SectorLayout layout_;
+    std::vector<std::uint8_t> file_;
 };
 
 Writer::Writer(const StorageElementList& carried, std::span<const std::uint8_t> workbook,
@@ -167,11 +214,18 @@ void Writer::PutChain(std::vector<std::uint32_t>& table, std::uint32_t first, st
 
 std::vector<std::uint8_t> Writer::Write() {
     BuildTree(0);
-    const std::uint64_t ss = sectorSize_;
-    const std::uint64_t perSector = ss / 4;
+    PlaceSectors();
+    file_.assign(static_cast<std::size_t>((layout_.total + 1) * sectorSize_), 0);
+    WriteStreamsAndTables();
+    WriteDirectory();
+    WriteHeader(WriteDifat());
+    return std::move(file_);
+}
 
-    // Sector layout: regular streams, the mini stream, the mini FAT, the directory, the FAT,
-    // the DIFAT.
+// Sector layout: regular streams, the mini stream, the mini FAT, the directory, the FAT, the
+// DIFAT.
+void Writer::PlaceSectors() {
+    const std::uint64_t perSector = sectorSize_ / 4;
     std::uint64_t next = 0;
     std::uint64_t miniSectors = 0;
     for (Node& node : nodes_) {
@@ -187,48 +241,43 @@ std::vector<std::uint8_t> Writer::Write() {
             miniSectors += CeilDiv(node.data.size(), kMiniSectorSize);
         } else {
             node.start = static_cast<std::uint32_t>(next);
-            next += CeilDiv(node.data.size(), ss);
+            next += CeilDiv(node.data.size(), sectorSize_);
         }
     }
-    const std::uint64_t miniBytes = miniSectors * kMiniSectorSize;
-    const std::uint64_t miniStreamStart = next;
-    const std::uint64_t miniStreamSectors = CeilDiv(miniBytes, ss);
-    next += miniStreamSectors;
-    const std::uint64_t miniFatStart = next;
-    const std::uint64_t miniFatSectors = CeilDiv(miniSectors, perSector);
-    next += miniFatSectors;
-    const std::uint64_t directoryStart = next;
-    const std::uint64_t directorySectors = CeilDiv(nodes_.size() * kDirectoryEntrySize, ss);
-    next += directorySectors;
+    SectorLayout& at = layout_;
+    at.miniStreamBytes = miniSectors * kMiniSectorSize;
+    at.miniStreamStart = next;
+    at.miniStreamSectors = CeilDiv(at.miniStreamBytes, sectorSize_);
+    next += at.miniStreamSectors;
+    at.miniFatStart = next;
+    at.miniFatSectors = CeilDiv(miniSectors, perSector);
+    next += at.miniFatSectors;
+    at.directoryStart = next;
+    at.directorySectors = CeilDiv(nodes_.size() * kDirectoryEntrySize, sectorSize_);
+    next += at.directorySectors;
 
-    // The FAT covers itself and the DIFAT, so their counts grow together until they settle.
-    std::uint64_t fatSectors = 0;
-    std::uint64_t difatSectors = 0;
-    for (;;) {
-        const std::uint64_t fat = CeilDiv(next + fatSectors + difatSectors, perSector);
-        const std::uint64_t difat =
-            fat > kHeaderDifatEntries ? CeilDiv(fat - kHeaderDifatEntries, perSector - 1) : 0;
-        if (fat == fatSectors && difat == difatSectors) {
-            break;
-        }
-        fatSectors = fat;
-        difatSectors = difat;
-    }
-    const std::uint64_t fatStart = next;
-    const std::uint64_t difatStart = fatStart + fatSectors;
-    const std::uint64_t total = difatStart + difatSectors;
-    if (total >= kMaxRegularSector || (options_.majorVersion == 3 && total * ss > 0xFFFFFFFFu)) {
+    std::tie(at.fatSectors, at.difatSectors) = FatAndDifatSectors(next, perSector);
+    at.fatStart = next;
+    at.difatStart = at.fatStart + at.fatSectors;
+    at.total = at.difatStart + at.difatSectors;
+    if (at.total >= kMaxRegularSector ||
+        (options_.majorVersion == 3 && at.total * sectorSize_ > 0xFFFFFFFFu)) {
         Refuse("the file would exceed the size of the file format");
     }
+}
 
-    std::vector<std::uint8_t> out(static_cast<std::size_t>((total + 1) * ss), 0);
-    auto sector = [&](std::uint64_t s) {
-        return std::span<std::uint8_t>(out).subspan(static_cast<std::size_t>((s + 1) * ss),
-                                                    static_cast<std::size_t>(ss));
-    };
+std::span<std::uint8_t> Writer::Sector(std::uint64_t s) {
+    return std::span<std::uint8_t>(file_).subspan(static_cast<std::size_t>((s + 1) * sectorSize_),
+                                                  sectorSize_);
+}
 
-    std::vector<std::uint32_t> fat(static_cast<std::size_t>(fatSectors * perSector), kFreeSector);
-    std::vector<std::uint32_t> miniFat(static_cast<std::size_t>(miniFatSectors * perSector),
+// Copies every stream into its sectors and writes the chains of the FAT and the mini FAT.
+void Writer::WriteStreamsAndTables() {
+    const std::uint64_t ss = sectorSize_;
+    const std::uint64_t perSector = ss / 4;
+    const SectorLayout& at = layout_;
+    std::vector<std::uint32_t> fat(static_cast<std::size_t>(at.fatSectors * perSector), kFreeSector);
+    std::vector<std::uint32_t> miniFat(static_cast<std::size_t>(at.miniFatSectors * perSector),
                                        kFreeSector);
     for (const Node& node : nodes_) {
         if (node.type != kTypeStream || node.data.empty()) {
@@ -237,40 +286,46 @@ std::vector<std::uint8_t> Writer::Write() {
         if (node.inMiniStream) {
             const std::uint64_t count = CeilDiv(node.data.size(), kMiniSectorSize);
             PutChain(miniFat, node.start, count);
-            const std::size_t at =
-                static_cast<std::size_t>((miniStreamStart + 1) * ss + node.start * kMiniSectorSize);
+            const std::size_t offset =
+                static_cast<std::size_t>((at.miniStreamStart + 1) * ss + node.start * kMiniSectorSize);
             std::copy(node.data.begin(), node.data.end(),
-                      out.begin() + static_cast<std::ptrdiff_t>(at));
+                      file_.begin() + static_cast<std::ptrdiff_t>(offset));
         } else {
             PutChain(fat, node.start, CeilDiv(node.data.size(), ss));
-            const std::size_t at = static_cast<std::size_t>((node.start + 1) * ss);
+            const std::size_t offset = static_cast<std::size_t>((node.start + 1) * ss);
             std::copy(node.data.begin(), node.data.end(),
-                      out.begin() + static_cast<std::ptrdiff_t>(at));
+                      file_.begin() + static_cast<std::ptrdiff_t>(offset));
         }
     }
-    PutChain(fat, static_cast<std::uint32_t>(miniStreamStart), miniStreamSectors);
-    PutChain(fat, static_cast<std::uint32_t>(miniFatStart), miniFatSectors);
-    PutChain(fat, static_cast<std::uint32_t>(directoryStart), directorySectors);
-    for (std::uint64_t i = 0; i < fatSectors; ++i) {
-        fat[fatStart + i] = kFatSector;
+    PutChain(fat, static_cast<std::uint32_t>(at.miniStreamStart), at.miniStreamSectors);
+    PutChain(fat, static_cast<std::uint32_t>(at.miniFatStart), at.miniFatSectors);
+    PutChain(fat, static_cast<std::uint32_t>(at.directoryStart), at.directorySectors);
+    for (std::uint64_t i = 0; i < at.fatSectors; ++i) {
+        fat[at.fatStart + i] = kFatSector;
     }
-    for (std::uint64_t i = 0; i < difatSectors; ++i) {
-        fat[difatStart + i] = kDifatSector;
+    for (std::uint64_t i = 0; i < at.difatSectors; ++i) {
+        fat[at.difatStart + i] = kDifatSector;
     }
+    WriteTable(miniFat, at.miniFatStart);
+    WriteTable(fat, at.fatStart);
+}
 
-    for (std::uint64_t i = 0; i < miniFatSectors * perSector; ++i) {
-        Put32(sector(miniFatStart + i / perSector), 4 * (i % perSector), miniFat[i]);
+void Writer::WriteTable(const std::vector<std::uint32_t>& table, std::uint64_t firstSector) {
+    const std::uint64_t perSector = sectorSize_ / 4;
+    for (std::uint64_t i = 0; i < table.size(); ++i) {
+        Put32(Sector(firstSector + i / perSector), 4 * (i % perSector), table[i]);
     }
-    for (std::uint64_t i = 0; i < fatSectors * perSector; ++i) {
-        Put32(sector(fatStart + i / perSector), 4 * (i % perSector), fat[i]);
-    }
+}
 
-    // Directory: the entries in the order they were added, then zeroed unused entries.
+// The entries in the order they were added, then zeroed unused entries.
+void Writer::WriteDirectory() {
+    const std::uint64_t ss = sectorSize_;
+    const SectorLayout& at = layout_;
     const std::size_t entrySlots =
-        static_cast<std::size_t>(directorySectors * ss / kDirectoryEntrySize);
+        static_cast<std::size_t>(at.directorySectors * ss / kDirectoryEntrySize);
     for (std::size_t i = 0; i < entrySlots; ++i) {
-        auto e = std::span<std::uint8_t>(out).subspan(
-            static_cast<std::size_t>((directoryStart + 1) * ss) + i * kDirectoryEntrySize,
+        auto e = std::span<std::uint8_t>(file_).subspan(
+            static_cast<std::size_t>((at.directoryStart + 1) * ss) + i * kDirectoryEntrySize,
             kDirectoryEntrySize);
         if (i >= nodes_.size()) {
             Put32(e, kOffLeft, kNoStream);
@@ -278,47 +333,61 @@ std::vector<std::uint8_t> Writer::Write() {
             Put32(e, kOffChild, kNoStream);
             continue;
         }
-        const Node& node = nodes_[i];
-        for (std::size_t k = 0; k < node.name.size(); ++k) {
-            Put16(e, 2 * k, node.name[k]);
-        }
-        Put16(e, kOffNameLength, static_cast<std::uint16_t>(2 * (node.name.size() + 1)));
-        e[kOffType] = node.type;
-        e[kOffColour] = i == 0 ? kBlack : node.colour;
-        Put32(e, kOffLeft, node.left);
-        Put32(e, kOffRight, node.right);
-        Put32(e, kOffChild, node.child);
-        if (node.type == kTypeRoot) {
-            if (options_.rootClassId) {
-                std::copy(options_.rootClassId->begin(), options_.rootClassId->end(),
-                          e.begin() + kOffEntryClassId);
-            }
-            Put32(e, kOffStart,
-                  miniBytes ? static_cast<std::uint32_t>(miniStreamStart) : kEndOfChain);
-            Put64(e, kOffSize, miniBytes);
-        } else if (node.type == kTypeStream) {
-            Put32(e, kOffStart, node.data.empty() ? kEndOfChain : node.start);
-            Put64(e, kOffSize, node.data.size());
-        }
+        WriteDirectoryEntry(e, nodes_[i]);
     }
+}
 
-    // DIFAT: 109 entries in the header, then chained sectors of 127 entries and a link.
-    std::vector<std::uint32_t> difat(
-        static_cast<std::size_t>(kHeaderDifatEntries + difatSectors * (perSector - 1)),
-        kFreeSector);
-    for (std::uint64_t i = 0; i < fatSectors; ++i) {
-        difat[i] = static_cast<std::uint32_t>(fatStart + i);
+void Writer::WriteDirectoryEntry(std::span<std::uint8_t> e, const Node& node) const {
+    for (std::size_t k = 0; k < node.name.size(); ++k) {
+        Put16(e, 2 * k, node.name[k]);
     }
-    for (std::uint64_t d = 0; d < difatSectors; ++d) {
-        auto s = sector(difatStart + d);
+    Put16(e, kOffNameLength, static_cast<std::uint16_t>(2 * (node.name.size() + 1)));
+    e[kOffType] = node.type;
+    e[kOffColour] = node.type == kTypeRoot ? kBlack : node.colour;
+    Put32(e, kOffLeft, node.left);
+    Put32(e, kOffRight, node.right);
+    Put32(e, kOffChild, node.child);
+    if (node.type == kTypeRoot) {
+        if (options_.rootClassId) {
+            std::copy(options_.rootClassId->begin(), options_.rootClassId->end(),
+                      e.begin() + kOffEntryClassId);
+        }
+        const SectorLayout& at = layout_;
+        Put32(e, kOffStart,
+              at.miniStreamBytes ? static_cast<std::uint32_t>(at.miniStreamStart) : kEndOfChain);
+        Put64(e, kOffSize, at.miniStreamBytes);
+    } else if (node.type == kTypeStream) {
+        Put32(e, kOffStart, node.data.empty() ? kEndOfChain : node.start);
+        Put64(e, kOffSize, node.data.size());
+    }
+}
+
+// 109 entries in the header, then chained sectors of 127 entries and a link. Writes the
+// chained sectors and returns all entries, the header's first.
+std::vector<std::uint32_t> Writer::WriteDifat() {
+    const std::uint64_t perSector = sectorSize_ / 4;
+    const SectorLayout& at = layout_;
+    std::vector<std::uint32_t> difat(
+        static_cast<std::size_t>(kHeaderDifatEntries + at.difatSectors * (perSector - 1)),
+        kFreeSector);
+    for (std::uint64_t i = 0; i < at.fatSectors; ++i) {
+        difat[i] = static_cast<std::uint32_t>(at.fatStart + i);
+    }
+    for (std::uint64_t d = 0; d < at.difatSectors; ++d) {
+        auto s = Sector(at.difatStart + d);
         for (std::uint64_t k = 0; k + 1 < perSector; ++k) {
             Put32(s, 4 * k, difat[kHeaderDifatEntries + d * (perSector - 1) + k]);
         }
-        Put32(s, ss - 4,
-              d + 1 < difatSectors ? static_cast<std::uint32_t>(difatStart + d + 1) : kEndOfChain);
+        Put32(s, sectorSize_ - 4,
+              d + 1 < at.difatSectors ? static_cast<std::uint32_t>(at.difatStart + d + 1)
+                                      : kEndOfChain);
     }
+    return difat;
+}
 
-    auto header = std::span<std::uint8_t>(out).first(kHeaderSize);
+void Writer::WriteHeader(const std::vector<std::uint32_t>& difat) {
+    const SectorLayout& at = layout_;
+    auto header = std::span<std::uint8_t>(file_).first(kHeaderSize);
     std::copy(std::begin(kSignature), std::end(kSignature), header.begin());
     Put16(header, kOffMinorVersion, 0x003E);
     Put16(header, kOffMajorVersion, static_cast<std::uint16_t>(options_.majorVersion));
@@ -326,20 +395,19 @@ std::vector<std::uint8_t> Writer::Write() {
     Put16(header, kOffSectorShift, options_.majorVersion == 4 ? 12 : 9);
     Put16(header, kOffMiniSectorShift, 6);
     Put32(header, kOffDirectorySectors,
-          options_.majorVersion == 4 ? static_cast<std::uint32_t>(directorySectors) : 0);
-    Put32(header, kOffFatSectors, static_cast<std::uint32_t>(fatSectors));
-    Put32(header, kOffFirstDirectorySector, static_cast<std::uint32_t>(directoryStart));
+          options_.majorVersion == 4 ? static_cast<std::uint32_t>(at.directorySectors) : 0);
+    Put32(header, kOffFatSectors, static_cast<std::uint32_t>(at.fatSectors));
+    Put32(header, kOffFirstDirectorySector, static_cast<std::uint32_t>(at.directoryStart));
     Put32(header, kOffMiniStreamCutoff, kMiniStreamCutoff);
     Put32(header, kOffFirstMiniFatSector,
-          miniFatSectors ? static_cast<std::uint32_t>(miniFatStart) : kEndOfChain);
-    Put32(header, kOffMiniFatSectors, static_cast<std::uint32_t>(miniFatSectors));
+          at.miniFatSectors ? static_cast<std::uint32_t>(at.miniFatStart) : kEndOfChain);
+    Put32(header, kOffMiniFatSectors, static_cast<std::uint32_t>(at.miniFatSectors));
     Put32(header, kOffFirstDifatSector,
-          difatSectors ? static_cast<std::uint32_t>(difatStart) : kEndOfChain);
-    Put32(header, kOffDifatSectors, static_cast<std::uint32_t>(difatSectors));
+          at.difatSectors ? static_cast<std::uint32_t>(at.difatStart) : kEndOfChain);
+    Put32(header, kOffDifatSectors, static_cast<std::uint32_t>(at.difatSectors));
     for (std::size_t i = 0; i < kHeaderDifatEntries; ++i) {
         Put32(header, kOffDifat + 4 * i, difat[i]);
     }
-    return out;
 }
 
 }  // namespace
@@ -357,7 +425,7 @@ void WriteCompoundFileAt(const std::string& path, const StorageElementList& carr
     try {
         bytes = WriteCompoundFile(carried, workbook);
     } catch (const XlsError& error) {
-        throw XlsError(texts::FormatText(texts::kCantWriteFile, path), error.detail());
+        throw XlsError(numbers::FormatText(texts::kCantWriteFile, {path}), error.detail());
     }
     ExclusiveFile file(path);
     file.Finish(bytes);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "numbers/format_text.h"
 #include "xls/compound_file_writer.h"
 #include "xls/xls_error.h"
 #include "xls/xls_texts.h"
@@ -83,7 +84,7 @@ void CompoundStorage::Commit(const StorageElementList& carried) {
     try {
         bytes = WriteCompoundFile(carried, workbook_.Bytes());
     } catch (const XlsError& error) {
-        throw XlsError(texts::FormatText(texts::kCantWriteFile, file->Path()), error.detail());
+        throw XlsError(numbers::FormatText(texts::kCantWriteFile, {file->Path()}), error.detail());
     }
     file->Finish(bytes);
 }

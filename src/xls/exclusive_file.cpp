@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "numbers/format_text.h"
 #include "xls/xls_error.h"
 #include "xls/xls_texts.h"
 
@@ -12,7 +13,7 @@ ExclusiveFile::ExclusiveFile(std::string path) : path_(std::move(path)) {
     // "x": the creation fails when the name exists, also as a dangling link.
     file_.reset(std::fopen(path_.c_str(), "wbx"));
     if (!file_) {
-        throw XlsError(texts::FormatText(texts::kCantWriteFile, path_), std::strerror(errno));
+        throw XlsError(numbers::FormatText(texts::kCantWriteFile, {path_}), std::strerror(errno));
     }
 }
 
@@ -36,7 +37,7 @@ void ExclusiveFile::Finish(std::span<const std::uint8_t> bytes) {
     if (std::fclose(file_.release()) != 0) {
         const std::string why = std::strerror(errno);
         std::remove(path_.c_str());
-        throw XlsError(texts::FormatText(texts::kCantWriteFile, path_), why);
+        throw XlsError(numbers::FormatText(texts::kCantWriteFile, {path_}), why);
     }
 }
 
@@ -46,7 +47,7 @@ void ExclusiveFile::Fail(const char* why) {
         file_.reset();
         std::remove(path_.c_str());
     }
-    throw XlsError(texts::FormatText(texts::kCantWriteFile, path_), detail);
+    throw XlsError(numbers::FormatText(texts::kCantWriteFile, {path_}), detail);
 }
 
 }  // namespace kontaro::xls

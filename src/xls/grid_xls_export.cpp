@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "numbers/format_text.h"
 #include "xls/cell_text_value.h"
 #include "xls/exclusive_file.h"
 #include "xls/text_utf16.h"
@@ -55,7 +56,7 @@ void ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)
     } catch (const XlsError& error) {
       std::error_code ignored;
       if (fs::exists(temporary, ignored)) continue;  // another file has that name: try the next
-      throw XlsError(texts::FormatText(texts::kCantWriteFile, target), error.detail());
+      throw XlsError(numbers::FormatText(texts::kCantWriteFile, {target}), error.detail());
     }
     std::error_code failed;
     // The new file gets the old one's permissions, so that a private workbook stays private.
@@ -64,11 +65,11 @@ void ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)
     if (failed) {
       std::error_code ignored;
       fs::remove(temporary, ignored);
-      throw XlsError(texts::FormatText(texts::kCantWriteFile, target), failed.message());
+      throw XlsError(numbers::FormatText(texts::kCantWriteFile, {target}), failed.message());
     }
     return;
   }
-  throw XlsError(texts::FormatText(texts::kCantWriteFile, target), "no free temporary name");
+  throw XlsError(numbers::FormatText(texts::kCantWriteFile, {target}), "no free temporary name");
 }
 
 class SheetWriter {
@@ -244,7 +245,7 @@ void SheetWriter::StoreCellFromText(int row, int column, const std::string& text
     value = *number;
   } else if (const auto flag = ParseBooleanText(text)) {
     value = *flag;
-  } else if (const auto date = ParseDateTimeText(text, exporter_.DateFormat, exporter_.TimeFormat, exporter_.Locale)) {
+  } else if (const auto date = ParseDateTimeText(text, exporter_.DateFormat, exporter_.TimeFormat, exporter_.Dates)) {
     value = date->serial;
     format.numberFormat = Utf8ToUtf16(date->numberFormat);
   } else {
@@ -262,17 +263,17 @@ void GridXlsExport::ExportGrid(const std::string& fileName, const std::string& s
   const bool exists = fs::exists(fileName, ignored);
   bool readExisting = exists;
   switch (Options.ExportOverwrite) {
-    case OverwriteMode::omAlways:
+    case OverwriteMode::Always:
       readExisting = false;
       break;
-    case OverwriteMode::omWarn:
+    case OverwriteMode::Warn:
       if (exists) {
-        const std::string question = texts::FormatText(Options.ExportOverwriteMessage, fileName);
+        const std::string question = numbers::FormatText(Options.ExportOverwriteMessage, {fileName});
         if (!OnConfirmOverwrite || !OnConfirmOverwrite(question)) return;
         readExisting = false;
       }
       break;
-    case OverwriteMode::omNever:
+    case OverwriteMode::Never:
       break;
   }
 
@@ -285,7 +286,7 @@ void GridXlsExport::ExportGrid(const std::string& fileName, const std::string& s
       if (book.CurrentSheetTitle() == sheetName) {
         // A chart or other sheet takes no cells: writing into it would silently write nothing.
         if (!book.SheetAt(sheet).IsWorksheet()) {
-          throw XlsError(texts::FormatText(texts::kNotAWorksheet, sheetName));
+          throw XlsError(numbers::FormatText(texts::kNotAWorksheet, {sheetName}));
         }
         book.ResetCurrentSheet();
         found = true;

@@ -10,15 +10,16 @@
 #include <functional>
 #include <string>
 
+#include "numbers/number_locale.h"
+#include "xls/date_conventions.h"
 #include "xls/exportable_grid.h"
-#include "xls/xls_locale.h"
 
 namespace kontaro::xls {
 
-enum class OverwriteMode { omNever, omAlways, omWarn };
+enum class OverwriteMode { Never, Always, Warn };
 
 struct ExportOptions {
-  OverwriteMode ExportOverwrite = OverwriteMode::omNever;
+  OverwriteMode ExportOverwrite = OverwriteMode::Never;
   std::string ExportOverwriteMessage = "File %s already exists\rOk to overwrite ?";
   bool ExportHTMLTags = true;
   bool ExportFormulas = true;
@@ -32,14 +33,16 @@ struct ExportOptions {
 
 class GridXlsExport {
  public:
-  // Asked with omWarn when the target exists; true means overwrite. Without it the
+  // Asked with OverwriteMode::Warn when the target exists; true means overwrite. Without it the
   // answer is no.
   using ConfirmOverwrite = std::function<bool(const std::string& question)>;
 
   const ExportableGrid* Grid = nullptr;
   ExportOptions Options;
-  XlsLocale Locale;
-  // UTF-8 number formats for date and time cells; empty takes the locale's.
+  // The separators with which the grid's texts are read back as numbers.
+  numbers::NumberLocale Locale;
+  DateConventions Dates;
+  // UTF-8 number formats for date and time cells; empty takes those of Dates.
   std::string DateFormat;
   std::string TimeFormat;
   ConfirmOverwrite OnConfirmOverwrite;

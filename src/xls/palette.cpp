@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "numbers/format_text.h"
 #include "xls/xls_error.h"
 #include "xls/xls_texts.h"
 
@@ -39,14 +40,14 @@ int Palette::RecordCount() const {
 Colour Palette::PaletteColor(int entry) const {
   if (!record_) {
     if (entry < 1 || entry > 56) {
-      throw XlsError(texts::FormatArgs(texts::kPaletteIndexRange,
+      throw XlsError(numbers::FormatText(texts::kPaletteIndexRange,
                                        {std::to_string(entry), "Palette index", "0", "55"}));
     }
     return DefaultPaletteColour(entry);
   }
   const int count = RecordCount();
   if (entry < 1 || entry > count) {
-    throw XlsError(texts::FormatArgs(texts::kPaletteIndexRange,
+    throw XlsError(numbers::FormatText(texts::kPaletteIndexRange,
                                      {std::to_string(entry), "Palette Color Index", "1",
                                       std::to_string(count)}));
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "numbers/format_text.h"
 #include "xls/compound_file_reader.h"
 #include "xls/compound_file_writer.h"
 #include "xls/empty_workbook.h"
@@ -131,7 +132,7 @@ std::string WorkbookFile::CurrentSheetTitle() const {
 
 void WorkbookFile::SetCurrentSheetTitle(const std::string& title) {
   if (current_ < 1 || current_ > SheetTotal()) {
-    throw XlsError(texts::FormatArgs(texts::kSheetNumberInvalid,
+    throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
                                      {std::to_string(current_), "1", std::to_string(SheetTotal())}));
   }
   const std::u16string name = Utf8ToUtf16(title);
@@ -140,14 +141,14 @@ void WorkbookFile::SetCurrentSheetTitle(const std::string& title) {
   if (name.size() >= 256) throw XlsError(std::string(texts::kInvalidString));
   for (std::size_t i = 0; i < globals_.sheets.size(); ++i) {
     if (i != static_cast<std::size_t>(current_ - 1) && SameSheetName(globals_.sheets[i].name, name)) {
-      throw XlsError(texts::FormatText(texts::kSheetNameExists, title));
+      throw XlsError(numbers::FormatText(texts::kSheetNameExists, {title}));
     }
   }
   // Readers refuse or repair a file with such a name, so it is never written.
   if (name.empty() || name.size() > kMaxSheetName ||
       name.find_first_of(u"[]:\\?/*") != std::u16string::npos || name.front() == u'\'' ||
       name.back() == u'\'') {
-    throw XlsError(texts::FormatText(texts::kInvalidSheetName, title));
+    throw XlsError(numbers::FormatText(texts::kInvalidSheetName, {title}));
   }
   globals_.sheetNames.erase(sheet.name);
   sheet.name = name;
@@ -157,7 +158,7 @@ void WorkbookFile::SetCurrentSheetTitle(const std::string& title) {
 void WorkbookFile::InsertBlankSheets(int position, int count) {
   const int total = SheetTotal();
   if (position < 1 || position > total + 1) {
-    throw XlsError(texts::FormatArgs(texts::kSheetNumberInvalid,
+    throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
                                      {std::to_string(position), "1", std::to_string(total + 1)}));
   }
   for (int k = 0; k < count; ++k) {

@@ -1,7 +1,7 @@
 #pragma once
 // WorkbookFile: one Excel 97 workbook in memory, read from a file or from the built-in empty
 // workbook, changed cell by cell and written back. Rows, columns and sheets are 1-based at
-// this interface. Every failure is an XlsError with the message the user sees; after a failed
+// this interface. Every failure is an XlsError with the writer's English message; after a failed
 // read the object is not used further.
 //
 // Everything the file holds that the workbook does not model (other streams of the

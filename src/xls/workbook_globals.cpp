@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "numbers/format_text.h"
 #include "xls/biff_string.h"
 #include "xls/text_utf16.h"
 #include "xls/xls_error.h"
@@ -61,7 +62,7 @@ std::vector<SstEntry*> WorkbookGlobals::Read(const BiffRecord& bof, RecordReader
         std::size_t offset = 6;
         sheet.name = ReadBiffString(record.data, offset, 1);
         if (!sheetNames.insert(sheet.name).second) {
-          throw XlsError(texts::FormatText(texts::kSheetNameExists, Utf16ToUtf8(sheet.name)));
+          throw XlsError(numbers::FormatText(texts::kSheetNameExists, {Utf16ToUtf8(sheet.name)}));
         }
         sheets.push_back(std::move(sheet));
         break;

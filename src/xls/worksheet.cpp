@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "numbers/format_text.h"
 #include "xls/empty_workbook.h"
 #include "xls/rk_number.h"
 #include "xls/xls_error.h"
@@ -25,6 +26,17 @@ constexpr std::size_t kMaxJoinedCells = 256;
 
 void Need(const BiffRecord& record, std::size_t length) {
   if (record.data.size() < length) Invalid("record shorter than its kind needs");
+}
+
+// The data a cell record of one value needs: row, column, XF and the value.
+std::size_t ValueCellLength(std::uint16_t id) {
+  switch (id) {
+    case rec::NUMBER: return 14;
+    case rec::RK:
+    case rec::LABELSST: return 10;
+    case rec::BOOLERR: return 8;
+    default: return 6;  // BLANK, which has no value
+  }
 }
 
 bool IsFormulaCompanion(std::uint16_t id) {
@@ -59,199 +71,265 @@ Sheet Sheet::Empty(SharedStringTable& strings) {
   return Read(bof, reader, strings, {});
 }
 
+// Sorts the records of one sheet section into the sheet: a worksheet's rows, cells and
+// column entries, which are rebuilt on save, and the lists of records carried as they are.
+class SheetReader {
+ public:
+  SheetReader(Sheet& sheet, RecordReader& reader, const std::vector<SstEntry*>& stringList)
+      : sheet_(sheet), reader_(reader), stringList_(stringList) {}
+
+  // Both read up to and including the section's EOF.
+  void ReadWorksheet();
+  void ReadCarriedSheet();
+
+ private:
+  bool AttachToFormula(const BiffRecord& record);
+  void ReadRecord(const BiffRecord& record);
+  void ReadRow(const BiffRecord& record);
+  void ReadValueCell(const BiffRecord& record);
+  void ReadCarriedCell(const BiffRecord& record);
+  void ReadCellRun(const BiffRecord& record);
+  void ReadColumnInfo(const BiffRecord& record);
+  void KeepSheetRecord(const BiffRecord& record);
+  void AddCell(int row, Cell cell);
+
+  Sheet& sheet_;
+  RecordReader& reader_;
+  const std::vector<SstEntry*>& stringList_;
+  bool afterWindow2_ = false;
+  // The FORMULA cell that the companion records following it attach to; -1 when there is none.
+  int formulaRow_ = -1;
+  int formulaColumn_ = -1;
+};
+
+void SheetReader::ReadCarriedSheet() {
+  BiffRecord record;
+  int depth = 1;
+  while (true) {
+    if (!reader_.Next(record)) Invalid("sheet without EOF");
+    if (record.id == rec::BOF) ++depth;
+    if (record.id == rec::EOF_ && --depth == 0) {
+      sheet_.eof_ = record;
+      return;
+    }
+    // Stream offsets of the old file would be wrong in the new one.
+    if (depth == 1 && (record.id == rec::INDEX || record.id == rec::DBCELL)) continue;
+    sheet_.raw_.push_back(record);
+  }
+}
+
+void SheetReader::ReadWorksheet() {
+  BiffRecord record;
+  while (true) {
+    if (!reader_.Next(record)) Invalid("worksheet without EOF");
+    if (record.id == rec::EOF_) {
+      sheet_.eof_ = record;
+      return;
+    }
+    if (AttachToFormula(record)) continue;
+    if (record.id != rec::STRING) formulaRow_ = -1;
+    ReadRecord(record);
+  }
+}
+
+bool SheetReader::AttachToFormula(const BiffRecord& record) {
+  if (!IsFormulaCompanion(record.id) || formulaRow_ < 0) return false;
+  Cell* cell = sheet_.FindCell(formulaRow_, formulaColumn_);
+  if (!cell) return false;
+  cell->raw.push_back(record);
+  return true;
+}
+
+void SheetReader::ReadRecord(const BiffRecord& record) {
+  switch (record.id) {
+    case rec::BOF:
+      ReadNested(record, reader_, sheet_.drawings_);
+      break;
+    case rec::DIMENSIONS:
+    case rec::DBCELL:
+    case rec::INDEX:
+    case rec::MSODRAWINGSELECTION:
+    case rec::XCT:
+    case rec::CRN:
+    case rec::RECALCID:
+      break;
+    case rec::ROW:
+      ReadRow(record);
+      break;
+    case rec::BLANK:
+    case rec::NUMBER:
+    case rec::RK:
+    case rec::LABELSST:
+    case rec::BOOLERR:
+      ReadValueCell(record);
+      break;
+    case rec::LABEL:
+    case rec::FORMULA:
+    case rec::RSTRING:
+      ReadCarriedCell(record);
+      break;
+    case rec::MULRK:
+    case rec::MULBLANK:
+      ReadCellRun(record);
+      break;
+    case rec::COLINFO:
+      ReadColumnInfo(record);
+      break;
+    case rec::HPAGEBREAKS:
+    case rec::VPAGEBREAKS:
+      sheet_.pageBreaks_.push_back(record);
+      break;
+    case rec::MSODRAWING:
+    case rec::OBJ:
+    case rec::TXO:
+      sheet_.drawings_.push_back(record);
+      break;
+    case rec::NOTE:
+      sheet_.notes_.push_back(record);
+      break;
+    case rec::MERGEDCELLS:
+      sheet_.merged_.push_back(record);
+      break;
+    case rec::CONDFMT:
+    case rec::CF:
+    case rec::DVAL:
+    case rec::DV:
+      sheet_.ranges_.push_back(record);
+      break;
+    case rec::HLINK:
+    case rec::HLINKTOOLTIP:
+      sheet_.hyperlinks_.push_back(record);
+      break;
+    case rec::CODENAME:
+      sheet_.codeName_.push_back(record);
+      break;
+    default:
+      KeepSheetRecord(record);
+      break;
+  }
+}
+
+void SheetReader::ReadRow(const BiffRecord& record) {
+  Need(record, 16);
+  RowEntry& entry = sheet_.EnsureRow(GetU16(record.data.data()));
+  if (entry.hasRecord) throw XlsError(std::string(texts::kDuplicatedRow));
+  entry.hasRecord = true;
+  std::copy_n(record.data.begin(), 16, entry.record.begin());
+}
+
+void SheetReader::ReadValueCell(const BiffRecord& record) {
+  const std::uint16_t id = record.id;
+  Need(record, ValueCellLength(id));
+  const std::uint8_t* d = record.data.data();
+  Cell cell;
+  cell.column = GetU16(d + 2);
+  cell.xf = GetU16(d + 4);
+  if (id == rec::NUMBER) {
+    cell.kind = CellKind::Number;
+    cell.number = GetDouble(d + 6);
+  } else if (id == rec::RK) {
+    cell.kind = CellKind::Rk;
+    cell.rk = GetU32(d + 6);
+    cell.number = DecodeRk(cell.rk);
+  } else if (id == rec::LABELSST) {
+    const std::uint32_t index = GetU32(d + 6);
+    if (index >= stringList_.size()) Invalid("LABELSST beyond the string table");
+    cell.kind = CellKind::LabelSst;
+    cell.sst = stringList_[index];
+    ++cell.sst->second.references;
+  } else if (id == rec::BOOLERR) {
+    cell.kind = CellKind::BoolErr;
+    cell.boolValue = d[6];
+    cell.errorFlag = d[7];
+  }
+  AddCell(GetU16(d), std::move(cell));
+}
+
+void SheetReader::ReadCarriedCell(const BiffRecord& record) {
+  Need(record, 6);
+  Cell cell;
+  cell.kind = CellKind::Other;
+  cell.column = GetU16(record.data.data() + 2);
+  cell.xf = GetU16(record.data.data() + 4);
+  const int row = GetU16(record.data.data());
+  cell.raw.push_back(record);
+  AddCell(row, std::move(cell));
+}
+
+void SheetReader::ReadCellRun(const BiffRecord& record) {
+  const bool numbers = record.id == rec::MULRK;
+  const std::size_t each = numbers ? 6 : 2;
+  Need(record, 6);
+  const std::uint8_t* d = record.data.data();
+  const std::size_t count = (record.data.size() - 6) / each;
+  const int row = GetU16(d);
+  const std::uint16_t first = GetU16(d + 2);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (first + i > kLastColumn) Invalid("cell beyond the last column");
+    Cell cell;
+    cell.column = static_cast<std::uint16_t>(first + i);
+    cell.xf = GetU16(d + 4 + each * i);
+    if (numbers) {
+      cell.kind = CellKind::Rk;
+      cell.rk = GetU32(d + 6 + each * i);
+      cell.number = DecodeRk(cell.rk);
+    }
+    AddCell(row, std::move(cell));
+  }
+}
+
+void SheetReader::ReadColumnInfo(const BiffRecord& record) {
+  Need(record, 10);
+  const std::uint8_t* d = record.data.data();
+  const int first = GetU16(d);
+  const int last = std::min<int>(GetU16(d + 2), 255);
+  const ColumnEntry entry{GetU16(d + 4), GetU16(d + 6), GetU16(d + 8)};
+  for (int column = first; column <= last; ++column) {
+    sheet_.columns_[static_cast<std::uint16_t>(column)] = entry;
+  }
+}
+
+// Every other record is carried in its place: before WINDOW2 or from it on.
+void SheetReader::KeepSheetRecord(const BiffRecord& record) {
+  const std::uint16_t id = record.id;
+  if (id == rec::WINDOW2) afterWindow2_ = true;
+  if (id == rec::DEFAULTROWHEIGHT && record.data.size() >= 4) {
+    sheet_.defaultRowHeight_ = GetU16(record.data.data() + 2);
+  }
+  if (id == rec::DEFCOLWIDTH && record.data.size() >= 2) {
+    sheet_.defaultColumnWidth_ = GetU16(record.data.data());
+  }
+  (afterWindow2_ ? sheet_.listB_ : sheet_.listA_).push_back(record);
+}
+
+// A later record for the same cell replaces the earlier one.
+void SheetReader::AddCell(int row, Cell cell) {
+  if (cell.column > kLastColumn) Invalid("cell beyond the last column");
+  formulaRow_ = -1;
+  if (cell.kind == CellKind::Other && cell.raw.front().id == rec::FORMULA) {
+    formulaRow_ = row;
+    formulaColumn_ = cell.column;
+  }
+  RowEntry& entry = sheet_.EnsureRow(row);
+  auto at = std::lower_bound(entry.cells.begin(), entry.cells.end(), cell.column,
+                             [](const Cell& c, std::uint16_t column) { return c.column < column; });
+  if (at != entry.cells.end() && at->column == cell.column) {
+    *at = std::move(cell);
+  } else {
+    entry.cells.insert(at, std::move(cell));
+  }
+}
+
 Sheet Sheet::Read(const BiffRecord& bof, RecordReader& reader, SharedStringTable& /*strings*/,
                   const std::vector<SstEntry*>& stringList) {
   Sheet sheet;
   sheet.bof_ = bof;
   sheet.worksheet_ = bof.data.size() >= 4 && GetU16(bof.data.data() + 2) == kWorksheetType;
-  BiffRecord record;
-  if (!sheet.worksheet_) {
-    int depth = 1;
-    while (true) {
-      if (!reader.Next(record)) Invalid("sheet without EOF");
-      if (record.id == rec::BOF) ++depth;
-      if (record.id == rec::EOF_ && --depth == 0) {
-        sheet.eof_ = record;
-        return sheet;
-      }
-      // Stream offsets of the old file would be wrong in the new one.
-      if (depth == 1 && (record.id == rec::INDEX || record.id == rec::DBCELL)) continue;
-      sheet.raw_.push_back(record);
-    }
-  }
-
-  bool afterWindow2 = false;
-  int formulaRow = -1;  // the cell that formula companions attach to
-  int formulaColumn = -1;
-  const auto addCell = [&](int row, Cell cell) {
-    if (cell.column > kLastColumn) Invalid("cell beyond the last column");
-    formulaRow = -1;
-    if (cell.kind == CellKind::Other && cell.raw.front().id == rec::FORMULA) {
-      formulaRow = row;
-      formulaColumn = cell.column;
-    }
-    RowEntry& entry = sheet.EnsureRow(row);
-    auto at = std::lower_bound(entry.cells.begin(), entry.cells.end(), cell.column,
-                               [](const Cell& c, std::uint16_t column) { return c.column < column; });
-    if (at != entry.cells.end() && at->column == cell.column) {
-      *at = std::move(cell);
-    } else {
-      entry.cells.insert(at, std::move(cell));
-    }
-  };
-
-  while (true) {
-    if (!reader.Next(record)) Invalid("worksheet without EOF");
-    const std::uint16_t id = record.id;
-    if (id == rec::EOF_) {
-      sheet.eof_ = record;
-      break;
-    }
-    if (IsFormulaCompanion(id) && formulaRow >= 0) {
-      if (Cell* cell = sheet.FindCell(formulaRow, formulaColumn)) {
-        cell->raw.push_back(record);
-        continue;
-      }
-    }
-    if (id != rec::STRING) formulaRow = -1;
-    switch (id) {
-      case rec::BOF:
-        ReadNested(record, reader, sheet.drawings_);
-        break;
-      case rec::DIMENSIONS:
-      case rec::DBCELL:
-      case rec::INDEX:
-      case rec::MSODRAWINGSELECTION:
-      case rec::XCT:
-      case rec::CRN:
-      case rec::RECALCID:
-        break;
-      case rec::ROW: {
-        Need(record, 16);
-        RowEntry& entry = sheet.EnsureRow(GetU16(record.data.data()));
-        if (entry.hasRecord) throw XlsError(std::string(texts::kDuplicatedRow));
-        entry.hasRecord = true;
-        std::copy_n(record.data.begin(), 16, entry.record.begin());
-        break;
-      }
-      case rec::BLANK:
-      case rec::NUMBER:
-      case rec::RK:
-      case rec::LABELSST:
-      case rec::BOOLERR: {
-        static const std::map<std::uint16_t, std::size_t> kLength = {
-            {rec::BLANK, 6}, {rec::NUMBER, 14}, {rec::RK, 10}, {rec::LABELSST, 10}, {rec::BOOLERR, 8}};
-        Need(record, kLength.at(id));
-        const std::uint8_t* d = record.data.data();
-        Cell cell;
-        cell.column = GetU16(d + 2);
-        cell.xf = GetU16(d + 4);
-        if (id == rec::NUMBER) {
-          cell.kind = CellKind::Number;
-          cell.number = GetDouble(d + 6);
-        } else if (id == rec::RK) {
-          cell.kind = CellKind::Rk;
-          cell.rk = GetU32(d + 6);
-          cell.number = DecodeRk(cell.rk);
-        } else if (id == rec::LABELSST) {
-          const std::uint32_t index = GetU32(d + 6);
-          if (index >= stringList.size()) Invalid("LABELSST beyond the string table");
-          cell.kind = CellKind::LabelSst;
-          cell.sst = stringList[index];
-          ++cell.sst->second.references;
-        } else if (id == rec::BOOLERR) {
-          cell.kind = CellKind::BoolErr;
-          cell.boolValue = d[6];
-          cell.errorFlag = d[7];
-        }
-        addCell(GetU16(d), std::move(cell));
-        break;
-      }
-      case rec::LABEL:
-      case rec::FORMULA:
-      case rec::RSTRING: {
-        Need(record, 6);
-        Cell cell;
-        cell.kind = CellKind::Other;
-        cell.column = GetU16(record.data.data() + 2);
-        cell.xf = GetU16(record.data.data() + 4);
-        const int row = GetU16(record.data.data());
-        cell.raw.push_back(record);
-        addCell(row, std::move(cell));
-        break;
-      }
-      case rec::MULRK:
-      case rec::MULBLANK: {
-        const std::size_t each = id == rec::MULRK ? 6 : 2;
-        Need(record, 6);
-        const std::uint8_t* d = record.data.data();
-        const std::size_t count = (record.data.size() - 6) / each;
-        const int row = GetU16(d);
-        const std::uint16_t first = GetU16(d + 2);
-        for (std::size_t i = 0; i < count; ++i) {
-          if (first + i > kLastColumn) Invalid("cell beyond the last column");
-          Cell cell;
-          cell.column = static_cast<std::uint16_t>(first + i);
-          cell.xf = GetU16(d + 4 + each * i);
-          if (id == rec::MULRK) {
-            cell.kind = CellKind::Rk;
-            cell.rk = GetU32(d + 6 + each * i);
-            cell.number = DecodeRk(cell.rk);
-          }
-          addCell(row, std::move(cell));
-        }
-        break;
-      }
-      case rec::COLINFO: {
-        Need(record, 10);
-        const std::uint8_t* d = record.data.data();
-        const int first = GetU16(d);
-        const int last = std::min<int>(GetU16(d + 2), 255);
-        const ColumnEntry entry{GetU16(d + 4), GetU16(d + 6), GetU16(d + 8)};
-        for (int column = first; column <= last; ++column) {
-          sheet.columns_[static_cast<std::uint16_t>(column)] = entry;
-        }
-        break;
-      }
-      case rec::HPAGEBREAKS:
-      case rec::VPAGEBREAKS:
-        sheet.pageBreaks_.push_back(record);
-        break;
-      case rec::MSODRAWING:
-      case rec::OBJ:
-      case rec::TXO:
-        sheet.drawings_.push_back(record);
-        break;
-      case rec::NOTE:
-        sheet.notes_.push_back(record);
-        break;
-      case rec::MERGEDCELLS:
-        sheet.merged_.push_back(record);
-        break;
-      case rec::CONDFMT:
-      case rec::CF:
-      case rec::DVAL:
-      case rec::DV:
-        sheet.ranges_.push_back(record);
-        break;
-      case rec::HLINK:
-      case rec::HLINKTOOLTIP:
-        sheet.hyperlinks_.push_back(record);
-        break;
-      case rec::CODENAME:
-        sheet.codeName_.push_back(record);
-        break;
-      default:
-        if (id == rec::WINDOW2) afterWindow2 = true;
-        if (id == rec::DEFAULTROWHEIGHT && record.data.size() >= 4) {
-          sheet.defaultRowHeight_ = GetU16(record.data.data() + 2);
-        }
-        if (id == rec::DEFCOLWIDTH && record.data.size() >= 2) {
-          sheet.defaultColumnWidth_ = GetU16(record.data.data());
-        }
-        (afterWindow2 ? sheet.listB_ : sheet.listA_).push_back(record);
-        break;
-    }
+  SheetReader read(sheet, reader, stringList);
+  if (sheet.worksheet_) {
+    read.ReadWorksheet();
+  } else {
+    read.ReadCarriedSheet();
   }
   return sheet;
 }
@@ -303,9 +381,9 @@ int Sheet::ColumnXf(int column) const {
 
 namespace {
 void CheckRowColumn(int row, int column) {
-  if (row < 0 || row > 65535) throw XlsError(texts::FormatArgs(texts::kInvalidRow, {std::to_string(row)}));
+  if (row < 0 || row > 65535) throw XlsError(numbers::FormatText(texts::kInvalidRow, {std::to_string(row)}));
   if (column < 0 || column > 255) {
-    throw XlsError(texts::FormatArgs(texts::kInvalidColumn, {std::to_string(column)}));
+    throw XlsError(numbers::FormatText(texts::kInvalidColumn, {std::to_string(column)}));
   }
 }
 

@@ -53,6 +53,8 @@ struct ColumnEntry {
 // A cell value: empty, a number, a text or a boolean.
 using CellValue = std::variant<std::monostate, double, std::u16string, bool>;
 
+class SheetReader;
+
 class Sheet {
  public:
   // Reads a section that starts with `bof` from `reader` up to and including its EOF.
@@ -85,6 +87,9 @@ class Sheet {
   int DefaultColumnWidth() const { return defaultColumnWidth_; }
 
  private:
+  // Read() hands the records of a section to a SheetReader, which fills the members below.
+  friend class SheetReader;
+
   void WriteCells(Bytes& out) const;
   RowEntry& EnsureRow(int row);
   Cell* FindCell(int row, int column);

@@ -1,6 +1,7 @@
 #pragma once
-// The one exception type of the workbook writer. Its message is the English text that the
-// export command shows to the user unchanged; detail() may say more for logs and tests.
+// The one exception type of the workbook writer. Its message is the writer's English text,
+// which a command that exports shows after a German message of its own; detail() may say more
+// for logs and tests.
 
 #include <stdexcept>
 #include <string>

@@ -111,6 +111,15 @@ TEST(ReportNormalize, AFailedSaveIsReported)
                        "Die Datei \"" + out + "\" konnte nicht gespeichert werden!");
 }
 
+TEST(ReportWorkbook, AWorkbookThatCannotBeWrittenIsReportedInGermanWithTheWritersMessage)
+{
+    TempDir dir;
+    const std::string book = dir.File("fehlt/bericht.xls");
+    ExpectOneLineError(Report({"products", kExample, "--xls", book}),
+                       "Die Excel-Mappe \"" + book + "\" wurde nicht geschrieben: Can't write to file \"" + book +
+                           "\". Check it is not in use by another user");
+}
+
 TEST(ReportCommandLine, HelpAndMistakes)
 {
     const ProcessResult help = Report({"--help"});

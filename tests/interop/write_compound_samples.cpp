@@ -118,10 +118,11 @@ void WriteSamples(const fs::path& dir) {
 
     StorageElementList siblings;
     for (int i = 0; i < 45; ++i) {
+        std::u16string name = u"s";
+        name.append(static_cast<std::size_t>(i % 9), u'x');
+        name += static_cast<char16_t>(u'a' + i / 9);
         siblings.push_back(
-            Stream(u"s" + std::u16string(static_cast<std::size_t>(i % 9), u'x') +
-                       static_cast<char16_t>(u'a' + i / 9),
-                   Pattern(static_cast<std::size_t>(10 + i * 150), static_cast<std::uint8_t>(i))));
+            Stream(name, Pattern(static_cast<std::size_t>(10 + i * 150), static_cast<std::uint8_t>(i))));
     }
     Sample(manifest, dir, "many_siblings.xls", siblings, Pattern(3000, 11));
 

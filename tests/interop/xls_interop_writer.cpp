@@ -55,11 +55,12 @@ class TextGrid : public ExportableGrid {
 };
 
 void Export(const ExportableGrid& grid, const fs::path& file, const std::string& sheet,
-            OverwriteMode mode = OverwriteMode::omNever) {
+            OverwriteMode mode = OverwriteMode::Never) {
   GridXlsExport exporter;
   exporter.Grid = &grid;
   exporter.SetGridStartRow(0);
   exporter.SetGridStartCol(0);
+  exporter.Locale = {',', '.'};
   exporter.Options.ExportOverwrite = mode;
   exporter.ExportGrid(file.string(), sheet, -1, 1);
 }
@@ -92,7 +93,7 @@ void WriteOwnWorkbooks(const fs::path& out) {
   }
   Export(TextGrid(rows), kinds, "Viele");
   Export(TextGrid{{{"neu"}}}, out / "replaced.xls", "Alt");
-  Export(TextGrid{{{"neu"}}}, out / "replaced.xls", "Neu", OverwriteMode::omAlways);
+  Export(TextGrid{{{"neu"}}}, out / "replaced.xls", "Neu", OverwriteMode::Always);
 }
 
 void WriteCorpusWorkbooks(const fs::path& out, const fs::path& corpus) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace kontaro {
 namespace {
 
@@ -51,26 +53,27 @@ std::string File(const std::string& groups, const std::string& products, const s
 // "groups 1=G; products 1(N); days 1:[1=24]" in file order.
 std::string Describe(const Project& p)
 {
-    std::string out = "groups";
+    std::ostringstream out;
+    out << "groups";
     for (int i = 0; i < p.Groups.Count(); ++i)
-        out += " " + std::to_string(p.Groups.Item(i).ID) + "=" + p.Groups.Item(i).Name;
-    out += "; products";
+        out << ' ' << p.Groups.Item(i).ID << '=' << p.Groups.Item(i).Name;
+    out << "; products";
     for (int i = 0; i < p.Products.Count(); ++i) {
         const tProduct& prd = p.Products.Item(i);
-        out += " " + std::to_string(prd.ID) + "(";
+        out << ' ' << prd.ID << '(';
         for (int k = 0; k < prd.Name.Count(); ++k)
-            out += (k ? "," : "") + prd.Name.Item(k).Text;
-        out += std::string(prd.EinkaufProzent ? " ep" : "") + (prd.VerkaufVariabel ? " vv" : "") + ")";
+            out << (k ? "," : "") << prd.Name.Item(k).Text;
+        out << (prd.EinkaufProzent ? " ep" : "") << (prd.VerkaufVariabel ? " vv" : "") << ')';
     }
-    out += "; days";
+    out << "; days";
     for (int i = 0; i < p.Days.Count(); ++i) {
         const tDay& d = p.Days.Item(i);
-        out += " " + std::to_string(d.Date) + ":[";
+        out << ' ' << d.Date << ":[";
         for (int k = 0; k < d.Count(); ++k)
-            out += (k ? "," : "") + std::to_string(d.Entry(k).ProductID) + "=" + FormatReal(d.Entry(k).Value);
-        out += "]";
+            out << (k ? "," : "") << d.Entry(k).ProductID << '=' << FormatReal(d.Entry(k).Value);
+        out << ']';
     }
-    return out;
+    return out.str();
 }
 
 struct Case {

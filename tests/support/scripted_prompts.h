@@ -74,8 +74,13 @@ private:
             ADD_FAILURE() << "unscripted file dialog";
             return std::nullopt;
         }
-        std::optional<QString> file = files_.front();
+        // The path is copied out, not the optional: GCC 12 takes a copy of an empty
+        // optional<QString> for uninitialised memory in optimised builds.
+        const bool cancelled = !files_.front();
+        const QString file = cancelled ? QString() : *files_.front();
         files_.pop_front();
+        if (cancelled)
+            return std::nullopt;
         return file;
     }
 

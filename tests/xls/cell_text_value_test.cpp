@@ -5,13 +5,8 @@
 namespace kontaro::xls {
 namespace {
 
-XlsLocale German() { return XlsLocale{}; }
-XlsLocale English() {
-  XlsLocale locale;
-  locale.decimalSeparator = '.';
-  locale.thousandSeparator = ',';
-  return locale;
-}
+constexpr numbers::NumberLocale kGerman{',', '.'};
+constexpr numbers::NumberLocale kEnglish{'.', ','};
 
 TEST(CellTextValue, ThousandSeparatorsOnlyWhereTheyBelong) {
   const struct {
@@ -22,21 +17,21 @@ TEST(CellTextValue, ThousandSeparatorsOnlyWhereTheyBelong) {
       {".123", ".123"},               {"1,5.0", "1,5.0"},     {"-1.234", "-1234"},
       {"1234", "1234"},               {"12.345,6.7", "12.345,6.7"},
   };
-  for (const auto& c : cases) EXPECT_EQ(RemoveThousandSeparators(c.text, German()), c.result) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(RemoveThousandSeparators(c.text, kGerman), c.result) << c.text;
 }
 
 TEST(CellTextValue, NumbersInTheLocale) {
   const struct {
     const char* text;
-    XlsLocale locale;
+    numbers::NumberLocale locale;
     std::optional<double> value;
   } cases[] = {
-      {"12,00", German(), 12.0},          {"1.234,50", German(), 1234.5},   {"-0,5", German(), -0.5},
-      {" +3 ", German(), 3.0},            {"1,5e3", German(), 1500.0},      {"2E-2", German(), 0.02},
-      {"12.50", English(), 12.5},         {"1,234.50", English(), 1234.5},  {"12,50 %", German(), std::nullopt},
-      {"12,5,0", German(), std::nullopt}, {",", German(), std::nullopt},    {"-", German(), std::nullopt},
-      {"", German(), std::nullopt},       {"1e", German(), std::nullopt},   {"12.50", German(), std::nullopt},
-      {"1e999", German(), std::nullopt},  {"0x10", German(), std::nullopt}, {"1.23", German(), std::nullopt},
+      {"12,00", kGerman, 12.0},          {"1.234,50", kGerman, 1234.5},   {"-0,5", kGerman, -0.5},
+      {" +3 ", kGerman, 3.0},            {"1,5e3", kGerman, 1500.0},      {"2E-2", kGerman, 0.02},
+      {"12.50", kEnglish, 12.5},         {"1,234.50", kEnglish, 1234.5},  {"12,50 %", kGerman, std::nullopt},
+      {"12,5,0", kGerman, std::nullopt}, {",", kGerman, std::nullopt},    {"-", kGerman, std::nullopt},
+      {"", kGerman, std::nullopt},       {"1e", kGerman, std::nullopt},   {"12.50", kGerman, std::nullopt},
+      {"1e999", kGerman, std::nullopt},  {"0x10", kGerman, std::nullopt}, {"1.23", kGerman, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseNumberText(c.text, c.locale), c.value) << c.text;
 }
@@ -67,7 +62,7 @@ TEST(CellTextValue, DatesAndTimesInTheProgramsFormats) {
       {"Apfel", std::nullopt, ""},
   };
   for (const auto& c : cases) {
-    const auto value = ParseDateTimeText(c.text, "", "", German());
+    const auto value = ParseDateTimeText(c.text, "", "", DateConventions{});
     ASSERT_EQ(value.has_value(), c.serial.has_value()) << c.text;
     if (value) {
       EXPECT_DOUBLE_EQ(value->serial, *c.serial) << c.text;
@@ -77,10 +72,10 @@ TEST(CellTextValue, DatesAndTimesInTheProgramsFormats) {
 }
 
 TEST(CellTextValue, OtherDateFormatsAndAmPm) {
-  const auto german = ParseDateTimeText("31.03.2005", "dd.mm.yyyy", "", German());
+  const auto german = ParseDateTimeText("31.03.2005", "dd.mm.yyyy", "", DateConventions{});
   ASSERT_TRUE(german);
   EXPECT_DOUBLE_EQ(german->serial, 38442.0);
-  const auto evening = ParseDateTimeText("7:15 PM", "", "h:mm AMPM", German());
+  const auto evening = ParseDateTimeText("7:15 PM", "", "h:mm AMPM", DateConventions{});
   ASSERT_TRUE(evening);
   EXPECT_DOUBLE_EQ(evening->serial, (19 * 60 + 15) / 1440.0);
   EXPECT_EQ(evening->numberFormat, "h:mm AM/PM");

@@ -301,9 +301,9 @@ TEST(CompoundFile, DirectoryTreesAreBalancedRedBlackTrees) {
         StorageElementList carried;
         StorageElementList inner;
         for (int i = 0; i < n; ++i) {
-            const std::u16string name = u"e" +
-                                        std::u16string(static_cast<std::size_t>(i % 7), u'x') +
-                                        static_cast<char16_t>(u'A' + i / 7);
+            std::u16string name = u"e";
+            name.append(static_cast<std::size_t>(i % 7), u'x');
+            name += static_cast<char16_t>(u'A' + i / 7);
             carried.push_back(Stream(name, {1}));
             inner.push_back(Stream(name, {2}));
         }

@@ -51,9 +51,10 @@ class GridXlsExportTest : public ::testing::Test {
   GridXlsExportTest() {
     exporter.SetGridStartRow(0);
     exporter.SetGridStartCol(0);
+    exporter.Locale = {',', '.'};
   }
 
-  void Export(const TableGrid& grid, const std::string& sheet, OverwriteMode mode = OverwriteMode::omNever) {
+  void Export(const TableGrid& grid, const std::string& sheet, OverwriteMode mode = OverwriteMode::Never) {
     exporter.Grid = &grid;
     exporter.Options.ExportOverwrite = mode;
     exporter.ExportGrid(target, sheet, -1, 1);
@@ -141,7 +142,7 @@ TEST_F(GridXlsExportTest, ExistingWorkbookGainsOrRefillsASheet) {
 TEST_F(GridXlsExportTest, OverwriteModes) {
   Export(example, "Erste");
   Export(example, "Zweite");
-  Export(example, "Neu", OverwriteMode::omAlways);
+  Export(example, "Neu", OverwriteMode::Always);
   EXPECT_EQ(SheetNames(target), std::vector<std::string>{"Neu"});
 
   std::string asked;
@@ -150,11 +151,11 @@ TEST_F(GridXlsExportTest, OverwriteModes) {
     return false;
   };
   const std::string before = FileBytes(target);
-  Export(example, "Anders", OverwriteMode::omWarn);
+  Export(example, "Anders", OverwriteMode::Warn);
   EXPECT_EQ(asked, "File " + target + " already exists\rOk to overwrite ?");
   EXPECT_EQ(FileBytes(target), before);
   exporter.OnConfirmOverwrite = [](const std::string&) { return true; };
-  Export(example, "Anders", OverwriteMode::omWarn);
+  Export(example, "Anders", OverwriteMode::Warn);
   EXPECT_EQ(SheetNames(target), std::vector<std::string>{"Anders"});
 }
 

@@ -112,7 +112,13 @@ TEST(SharedStringTable, ExtsstBucketsPointAtTheirFirstStrings) {
   for (const Case c : {Case{0, 8, 0}, Case{1, 8, 1}, Case{8, 8, 1}, Case{9, 8, 2}, Case{1200, 10, 120}}) {
     SCOPED_TRACE(c.strings);
     SharedStringTable table;
-    for (int i = 0; i < c.strings; ++i) table.Add(u"s" + std::u16string(static_cast<std::size_t>(i % 7), u'x') + char16_t(u'0' + i % 10) + char16_t(0x100 + i));
+    for (int i = 0; i < c.strings; ++i) {
+      std::u16string text = u"s";
+      text.append(static_cast<std::size_t>(i % 7), u'x');
+      text += char16_t(u'0' + i % 10);
+      text += char16_t(0x100 + i);
+      table.Add(text);
+    }
     ASSERT_EQ(table.Size(), static_cast<std::size_t>(c.strings));
     Bytes out(100, 0);  // the table does not start the stream
     table.Write(out);
