@@ -33,8 +33,7 @@ void ExportReport(const Report& report, const WorkbookTarget& target, std::strin
     exporter.SetGridStartRow(0);
     exporter.SetGridStartCol(0);
     exporter.Options.ExportOverwrite = target.replace ? xls::OverwriteMode::Always : xls::OverwriteMode::Never;
-    exporter.Locale.decimalSeparator = locale.decimalSeparator;
-    exporter.Locale.thousandSeparator = locale.thousandSeparator;
+    exporter.Locale = locale;
     try {
         exporter.ExportGrid(target.file, target.sheet.value_or(std::string(defaultSheet)), -1, 1);
     } catch (const xls::XlsError& error) {
