@@ -19,23 +19,23 @@ namespace {
 constexpr int kYears = 10;
 const numbers::NumberLocale kLocale{',', '.'};
 
-const Project& LargeProject()
+const model::Project& LargeProject()
 {
-    static Project project = [] {
-        Project made;
+    static model::Project project = [] {
+        model::Project made;
         MakeLargeProject(made, kYears);
         return made;
     }();
     return project;
 }
 
-DayNumber FirstDay() { return LargeProject().Days.Item(0).Date; }
-DayNumber LastDay() { return LargeProject().Days.Item(LargeProject().Days.Count() - 1).Date; }
+model::DayNumber FirstDay() { return LargeProject().Days.Item(0).Date; }
+model::DayNumber LastDay() { return LargeProject().Days.Item(LargeProject().Days.Count() - 1).Date; }
 
 std::vector<double> EntryValues()
 {
     std::vector<double> values;
-    const tDays& days = LargeProject().Days;
+    const model::tDays& days = LargeProject().Days;
     for (int d = 0; d < days.Count(); ++d)
         for (int e = 0; e < days.Item(d).Count(); ++e)
             values.push_back(days.Item(d).Entry(e).Value);
@@ -62,7 +62,7 @@ BENCHMARK(BM_BaselineAddEntryValues)->Unit(benchmark::kMicrosecond);
 
 void BM_PeriodSummaryTenYears(benchmark::State& state)
 {
-    const Project& project = LargeProject();
+    const model::Project& project = LargeProject();
     for (auto _ : state) {
         const calc::SummaryResult result =
             calc::PeriodSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
@@ -74,7 +74,7 @@ BENCHMARK(BM_PeriodSummaryTenYears)->Unit(benchmark::kMicrosecond);
 
 void BM_GroupSummaryTenYears(benchmark::State& state)
 {
-    const Project& project = LargeProject();
+    const model::Project& project = LargeProject();
     for (auto _ : state) {
         const calc::SummaryResult result =
             calc::GroupSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
@@ -86,14 +86,14 @@ BENCHMARK(BM_GroupSummaryTenYears)->Unit(benchmark::kMicrosecond);
 
 void BM_DaySwitchFortyEntries(benchmark::State& state)
 {
-    const Project& project = LargeProject();
-    const tDays& days = project.Days;
+    const model::Project& project = LargeProject();
+    const model::tDays& days = project.Days;
     int index = 0;
     while (index < days.Count() && days.Item(index).Count() != 40)
         ++index;
     if (index == days.Count())
         throw std::runtime_error("the large project has no day with 40 entries");
-    const DayNumber day = days.Item(index).Date;
+    const model::DayNumber day = days.Item(index).Date;
     for (auto _ : state) {
         const calc::TextGrid grid = calc::StoredDayGrid(project, day, "large.kdt", kLocale);
         benchmark::DoNotOptimize(grid.footer.data());

@@ -23,10 +23,10 @@ const std::string& SavedProject(int years)
     static std::map<int, std::string> cache;
     auto& bytes = cache[years];
     if (bytes.empty()) {
-        Project project;
+        model::Project project;
         MakeLargeProject(project, years);
-        StringSink sink;
-        WriteProject(sink, project);
+        model::StringSink sink;
+        model::WriteProject(sink, project);
         bytes = sink.Bytes();
     }
     return bytes;
@@ -48,9 +48,9 @@ void BM_LoadFromMemory(benchmark::State& state)
 {
     const std::string& bytes = SavedProject(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        Project project;
-        const LoadResult result = LoadProjectText(bytes, project);
-        if (result.status != LoadStatus::Ok || !result.report.Empty())
+        model::Project project;
+        const model::LoadResult result = model::LoadProjectText(bytes, project);
+        if (result.status != model::LoadStatus::Ok || !result.report.Empty())
             throw std::runtime_error("the large project did not load cleanly");
         benchmark::DoNotOptimize(project.Days.Count());
     }
@@ -66,8 +66,8 @@ void BM_LoadFile(benchmark::State& state)
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
     for (auto _ : state) {
-        Project project;
-        benchmark::DoNotOptimize(LoadProjectFile(path, project).status);
+        model::Project project;
+        benchmark::DoNotOptimize(model::LoadProjectFile(path, project).status);
     }
     std::filesystem::remove(path);
     SetBytes(state, bytes.size());
@@ -93,12 +93,12 @@ BENCHMARK(BM_ExpatParse)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_SaveToMemory(benchmark::State& state)
 {
-    Project project;
+    model::Project project;
     MakeLargeProject(project, 10);
     size_t size = 0;
     for (auto _ : state) {
-        StringSink sink;
-        WriteProject(sink, project);
+        model::StringSink sink;
+        model::WriteProject(sink, project);
         size = sink.Bytes().size();
         benchmark::DoNotOptimize(sink.Bytes().data());
     }
@@ -109,15 +109,15 @@ BENCHMARK(BM_SaveToMemory)->Unit(benchmark::kMillisecond);
 // The whole save: backup copy, temporary file, fsync and rename.
 void BM_SaveFile(benchmark::State& state)
 {
-    Project project;
+    model::Project project;
     MakeLargeProject(project, 10);
     const std::string path = TempPath("kontaro-bench-save");
     for (auto _ : state) {
-        if (!SaveProjectFile(path, project).ok)
+        if (!model::SaveProjectFile(path, project).ok)
             throw std::runtime_error("saving failed");
     }
     std::filesystem::remove(path);
-    std::filesystem::remove(BackupFileName(path));
+    std::filesystem::remove(model::BackupFileName(path));
     SetBytes(state, SavedProject(10).size());
 }
 BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);

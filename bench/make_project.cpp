@@ -13,12 +13,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: make_project large FILE [YEARS] | make_project cafe FILE\n");
         return 2;
     }
-    kontaro::Project project;
+    kontaro::model::Project project;
     if (kind == "large")
         kontaro::bench::MakeLargeProject(project, argc > 3 ? std::atoi(argv[3]) : 10);
     else
         kontaro::bench::MakeCafeProject(project);
-    const kontaro::SaveResult saved = kontaro::SaveProjectFile(argv[2], project);
+    const kontaro::model::SaveResult saved = kontaro::model::SaveProjectFile(argv[2], project);
     if (!saved.ok) {
         std::fprintf(stderr, "%s\n", saved.message.c_str());
         return 1;

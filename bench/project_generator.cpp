@@ -28,15 +28,15 @@ private:
     uint64_t state_;
 };
 
-DayNumber Date(int year, int month, int day)
+model::DayNumber Date(int year, int month, int day)
 {
-    return DayFromCivil(CivilDate{year, month, day});
+    return model::DayFromCivil(model::CivilDate{year, month, day});
 }
 
 // Model texts are Windows-1252; the sources are UTF-8.
 std::string Text(std::string_view utf8)
 {
-    auto text = Utf8ToWin1252(utf8);
+    auto text = model::Utf8ToWin1252(utf8);
     if (!text)
         throw std::invalid_argument("text without a Windows-1252 byte");
     return *text;
@@ -47,16 +47,16 @@ double Cents(double value)
     return std::round(value * 100.0) / 100.0;
 }
 
-void AddGroup(Project& project, int32_t id, std::string_view name)
+void AddGroup(model::Project& project, int32_t id, std::string_view name)
 {
-    auto group = std::make_unique<tGroup>();
+    auto group = std::make_unique<model::tGroup>();
     group->ID = id;
     group->Name = Text(name);
     project.Groups.AddGroup(group);
 }
 
 // The German tax rates of 2020: lowered from July to December.
-void AddTaxes(tTimeProzentList& tax, DayNumber from, bool reduced)
+void AddTaxes(model::tTimeProzentList& tax, model::DayNumber from, bool reduced)
 {
     tax.AddValue(from, reduced ? 7 : 19);
     tax.AddValue(Date(2020, 7, 1), reduced ? 5 : 16);
@@ -65,7 +65,7 @@ void AddTaxes(tTimeProzentList& tax, DayNumber from, bool reduced)
 
 } // namespace
 
-void MakeLargeProject(Project& project, int years)
+void MakeLargeProject(model::Project& project, int years)
 {
     project.Clear();
     Random random(20160101);
@@ -73,10 +73,10 @@ void MakeLargeProject(Project& project, int years)
     for (int32_t g = 0; g < 8; ++g)
         AddGroup(project, g + 1, groupNames[g]);
 
-    const DayNumber first = Date(2016, 1, 1);
-    const DayNumber last = Date(2016 + years, 1, 1) - 1;
+    const model::DayNumber first = Date(2016, 1, 1);
+    const model::DayNumber last = Date(2016 + years, 1, 1) - 1;
     for (int32_t id = 1; id <= 100; ++id) {
-        auto p = std::make_unique<tProduct>();
+        auto p = std::make_unique<model::tProduct>();
         p->ID = id;
         p->VerkaufVariabel = id % 25 == 0;
         p->EinkaufProzent = p->VerkaufVariabel && id % 50 == 0;
@@ -86,7 +86,7 @@ void MakeLargeProject(Project& project, int years)
         double purchase = p->EinkaufProzent ? 35 : Cents(0.2 + random.Between(0, 400) / 100.0);
         double price = Cents(purchase * 2.5 + 0.3);
         for (int change = 0; change < 3; ++change) {
-            const DayNumber from = change == 0 ? first : first + random.Between(0, last - first);
+            const model::DayNumber from = change == 0 ? first : first + random.Between(0, last - first);
             p->Einkauf.AddValue(from, purchase);
             if (!p->VerkaufVariabel)
                 p->Verkauf.AddValue(from, price);
@@ -100,15 +100,15 @@ void MakeLargeProject(Project& project, int years)
         project.Products.AddProduct(p);
     }
 
-    for (DayNumber date = first; date <= last; ++date) {
-        auto day = std::make_unique<tDay>();
+    for (model::DayNumber date = first; date <= last; ++date) {
+        auto day = std::make_unique<model::tDay>();
         day->Date = date;
         const int count = random.Between(35, 45);
         while (day->Count() < count) {
             const int32_t id = random.Between(1, 100);
             const bool variable = project.Products.Item(id - 1).VerkaufVariabel;
             const double value = variable ? Cents(random.Between(100, 9000) / 100.0) : random.Between(1, 60);
-            auto entry = std::make_unique<tDayEntry>(tDayEntry{id, value});
+            auto entry = std::make_unique<model::tDayEntry>(model::tDayEntry{id, value});
             day->AddEntry(entry); // a product drawn twice keeps its first entry
         }
         project.Days.AddDay(day);
@@ -147,7 +147,7 @@ const CafeProduct kCafe[] = {
 
 } // namespace
 
-void MakeCafeProject(Project& project)
+void MakeCafeProject(model::Project& project)
 {
     project.Clear();
     AddGroup(project, 1, "Getränke");
@@ -155,9 +155,9 @@ void MakeCafeProject(Project& project)
     AddGroup(project, 3, "Kuchen und Torten");
     AddGroup(project, 4, "Snacks und Frühstück");
 
-    const DayNumber opening = Date(2019, 1, 1);
+    const model::DayNumber opening = Date(2019, 1, 1);
     for (const CafeProduct& c : kCafe) {
-        auto p = std::make_unique<tProduct>();
+        auto p = std::make_unique<model::tProduct>();
         p->ID = c.id;
         p->Name.AddValue(opening, Text(c.name));
         p->Einkauf.AddValue(opening, c.purchase);
@@ -181,13 +181,13 @@ void MakeCafeProject(Project& project)
     products.Item(products.IndexOfID(401)).Gruppe.AddValue(Date(2020, 9, 1), 4);
 
     Random random(2020);
-    auto addDays = [&](DayNumber from, DayNumber to) {
-        for (DayNumber date = from; date <= to; ++date) {
+    auto addDays = [&](model::DayNumber from, model::DayNumber to) {
+        for (model::DayNumber date = from; date <= to; ++date) {
             const int weekday = ((date % 7) + 7 + 5) % 7; // 0 = Monday; day 0 was a Saturday
             if (weekday == 6)
                 continue; // closed on Sundays
             const double busy = weekday == 5 ? 1.0 : 0.6;
-            auto day = std::make_unique<tDay>();
+            auto day = std::make_unique<model::tDay>();
             day->Date = date;
             for (const CafeProduct& c : kCafe) {
                 if (random.Between(0, 9) < 2)
@@ -195,7 +195,7 @@ void MakeCafeProject(Project& project)
                 const int most = std::max(1, static_cast<int>(c.dailyMax * busy));
                 const double value = c.price == 0 ? Cents(random.Between(most * 20, most * 100) / 100.0)
                                                   : random.Between(1, most);
-                auto entry = std::make_unique<tDayEntry>(tDayEntry{c.id, value});
+                auto entry = std::make_unique<model::tDayEntry>(model::tDayEntry{c.id, value});
                 day->AddEntry(entry);
             }
             if (day->Count() > 0)

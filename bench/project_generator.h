@@ -7,10 +7,10 @@ namespace kontaro::bench {
 
 // `years` years of days from 2016-01-01 on, 100 products in 8 groups with a few
 // dated price, tax and group changes each, about 40 entries per day.
-void MakeLargeProject(Project& project, int years);
+void MakeLargeProject(model::Project& project, int years);
 
 // A small café with bakery: drinks, bread, cakes and snacks, the tax change of the
 // second half of 2020, sales from May to August 2020 and a few days of January 2026.
-void MakeCafeProject(Project& project);
+void MakeCafeProject(model::Project& project);
 
 } // namespace kontaro::bench

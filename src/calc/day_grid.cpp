@@ -12,7 +12,7 @@ namespace kontaro::calc {
 
 namespace {
 
-TextRow EntryRow(const tProducts& products, DayNumber day, const tDayEntry& entry,
+TextRow EntryRow(const model::tProducts& products, model::DayNumber day, const model::tDayEntry& entry,
                  const numbers::NumberLocale& locale)
 {
     TextRow row(columns::day::kColumnCount);
@@ -23,7 +23,7 @@ TextRow EntryRow(const tProducts& products, DayNumber day, const tDayEntry& entr
         row[columns::day::Menge] = ShownText(entry.Value, locale);
         return row;
     }
-    const tProduct& product = products.Item(index);
+    const model::tProduct& product = products.Item(index);
     row[columns::day::Name] = ProductNameAt(product, day);
     row[product.VerkaufVariabel ? columns::day::VerkaufB : columns::day::Menge] = ShownText(entry.Value, locale);
     if (std::optional<RowFigures> figures = ComputeRowFigures(
@@ -41,12 +41,12 @@ TextRow EntryRow(const tProducts& products, DayNumber day, const tDayEntry& entr
 
 } // namespace
 
-TextRow DayFooter(const std::vector<TextRow>& rows, DayNumber day, const std::string& fileName,
+TextRow DayFooter(const std::vector<TextRow>& rows, model::DayNumber day, const std::string& fileName,
                   const numbers::NumberLocale& locale)
 {
     TextRow footer(columns::day::kColumnCount);
     footer[columns::day::Name] = SummeText(fileName);
-    footer[columns::day::Produkt] = ShortDateText(day);
+    footer[columns::day::Produkt] = model::ShortDateText(day);
     for (const int column :
          {columns::day::VerkaufB, columns::day::VerkaufN, columns::day::Einkauf, columns::day::DB1}) {
         std::vector<std::string_view> texts;
@@ -60,13 +60,13 @@ TextRow DayFooter(const std::vector<TextRow>& rows, DayNumber day, const std::st
     return footer;
 }
 
-TextGrid StoredDayGrid(const Project& project, DayNumber day, const std::string& fileName,
+TextGrid StoredDayGrid(const model::Project& project, model::DayNumber day, const std::string& fileName,
                        const numbers::NumberLocale& locale)
 {
     TextGrid grid;
     const int index = project.Days.IndexOfDate(day);
     if (index >= 0) {
-        const tDay& stored = project.Days.Item(index);
+        const model::tDay& stored = project.Days.Item(index);
         grid.rows.reserve(static_cast<std::size_t>(stored.Count()));
         for (int e = 0; e < stored.Count(); ++e)
             grid.rows.push_back(EntryRow(project.Products, day, stored.Entry(e), locale));

@@ -19,11 +19,11 @@
 
 namespace kontaro::calc {
 
-TextGrid StoredDayGrid(const Project& project, DayNumber day, const std::string& fileName,
+TextGrid StoredDayGrid(const model::Project& project, model::DayNumber day, const std::string& fileName,
                        const numbers::NumberLocale& locale);
 
 // The day footer of the given rows (each with columns::day::kColumnCount texts).
-TextRow DayFooter(const std::vector<TextRow>& rows, DayNumber day, const std::string& fileName,
+TextRow DayFooter(const std::vector<TextRow>& rows, model::DayNumber day, const std::string& fileName,
                   const numbers::NumberLocale& locale);
 
 } // namespace kontaro::calc

@@ -12,15 +12,15 @@ namespace kontaro::calc {
 // entries in stored order. Every entry lives in an allocation of its own, so the
 // next day's entries are fetched into the cache while one day is visited.
 template <class Visit>
-void ForEachEntry(const tDays& days, int first, DayNumber to, Visit&& visit)
+void ForEachEntry(const model::tDays& days, int first, model::DayNumber to, Visit&& visit)
 {
-    std::vector<const tDayEntry*> current;
-    std::vector<const tDayEntry*> next;
-    const auto gather = [&days](int index, std::vector<const tDayEntry*>& entries) {
+    std::vector<const model::tDayEntry*> current;
+    std::vector<const model::tDayEntry*> next;
+    const auto gather = [&days](int index, std::vector<const model::tDayEntry*>& entries) {
         entries.clear();
         if (index >= days.Count())
             return;
-        const tDay& day = days.Item(index);
+        const model::tDay& day = days.Item(index);
         if (index + 1 < days.Count())
             __builtin_prefetch(&days.Item(index + 1));
         for (int e = 0; e < day.Count(); ++e) {
@@ -31,8 +31,8 @@ void ForEachEntry(const tDays& days, int first, DayNumber to, Visit&& visit)
     gather(first, current);
     for (int d = first; d < days.Count() && days.Item(d).Date <= to; ++d) {
         gather(d + 1, next);
-        const DayNumber date = days.Item(d).Date;
-        for (const tDayEntry* entry : current)
+        const model::DayNumber date = days.Item(d).Date;
+        for (const model::tDayEntry* entry : current)
             visit(date, *entry);
         std::swap(current, next);
     }

@@ -22,7 +22,7 @@ Shown Show(long double figure, const numbers::NumberLocale& locale)
 
 } // namespace
 
-std::optional<RowFigures> ComputeRowFigures(const tProducts& products, DayNumber day,
+std::optional<RowFigures> ComputeRowFigures(const model::tProducts& products, model::DayNumber day,
                                             std::string_view produkt, std::string_view menge,
                                             std::string_view verkaufB, const numbers::NumberLocale& locale)
 {
@@ -32,7 +32,7 @@ std::optional<RowFigures> ComputeRowFigures(const tProducts& products, DayNumber
     const int index = products.IndexOfID(*id);
     if (index < 0)
         return std::nullopt;
-    const tProduct& product = products.Item(index);
+    const model::tProduct& product = products.Item(index);
     const std::optional<double> quantity = ReadShownValue(menge, locale);
     if (!quantity)
         return std::nullopt;
@@ -101,7 +101,7 @@ std::string DayFooterPercent(std::string_view verkaufBSum, std::string_view db1S
     return ShownText(static_cast<double>((static_cast<long double>(margin) * 100) / gross), locale);
 }
 
-DayValues LookUpDayValues(const tProduct& product, DayNumber day)
+DayValues LookUpDayValues(const model::tProduct& product, model::DayNumber day)
 {
     DayValues values;
     if (!product.VerkaufVariabel)

@@ -34,7 +34,7 @@ struct RowFigures {
 // is and read as the gross amount. Nothing when the "Produkt" text is not an integer or names
 // no product, or when a text the row needs is not a number: the row keeps its
 // cells. Index error only for a product whose needed dated list is empty.
-std::optional<RowFigures> ComputeRowFigures(const tProducts& products, DayNumber day,
+std::optional<RowFigures> ComputeRowFigures(const model::tProducts& products, model::DayNumber day,
                                             std::string_view produkt, std::string_view menge,
                                             std::string_view verkaufB, const numbers::NumberLocale& locale);
 
@@ -67,10 +67,10 @@ struct DayValues {
     double factor = 1; // tax factor, 1 + rate / 100
 };
 
-DayValues LookUpDayValues(const tProduct& product, DayNumber day);
+DayValues LookUpDayValues(const model::tProduct& product, model::DayNumber day);
 
 // Inline: the summaries call it for every entry of their period.
-inline EntryContribution ContributionOf(const tProduct& product, const DayValues& values,
+inline EntryContribution ContributionOf(const model::tProduct& product, const DayValues& values,
                                         double value)
 {
     EntryContribution c;

@@ -12,17 +12,17 @@ namespace kontaro::calc {
 
 namespace {
 
-TextRow Footer(DayNumber from, DayNumber to)
+TextRow Footer(model::DayNumber from, model::DayNumber to)
 {
     TextRow footer(columns::group::kColumnCount);
-    footer[columns::group::Gruppe] = ShortDateText(from);
-    footer[columns::group::Anteil] = ShortDateText(to);
+    footer[columns::group::Gruppe] = model::ShortDateText(from);
+    footer[columns::group::Anteil] = model::ShortDateText(to);
     return footer;
 }
 
 } // namespace
 
-SummaryResult GroupSummary(const Project& project, DayNumber from, DayNumber to,
+SummaryResult GroupSummary(const model::Project& project, model::DayNumber from, model::DayNumber to,
                            const std::string& fileName, const numbers::NumberLocale& locale)
 {
     SummaryResult result;
@@ -40,14 +40,14 @@ SummaryResult GroupSummary(const Project& project, DayNumber from, DayNumber to,
     }
 
     const std::vector<SummaryTotals> totals = GroupTotals(project, from, to);
-    const tGroups& groups = project.Groups;
+    const model::tGroups& groups = project.Groups;
     for (int i = 0; i < groups.Count(); ++i) {
-        const tGroup& group = groups.Item(i);
+        const model::tGroup& group = groups.Item(i);
         const SummaryTotals& total = totals[static_cast<std::size_t>(i)];
         if (!(total.brutto > 0))
             continue;
         TextRow& row = grid.rows.emplace_back(columns::group::kColumnCount);
-        row[columns::group::Name] = Win1252ToUtf8(group.Name);
+        row[columns::group::Name] = model::Win1252ToUtf8(group.Name);
         row[columns::group::Gruppe] = std::to_string(group.ID);
         WriteSummaryTotals(row, total.brutto, total.netto, total.einkauf, locale);
     }

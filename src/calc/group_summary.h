@@ -20,7 +20,7 @@
 
 namespace kontaro::calc {
 
-SummaryResult GroupSummary(const Project& project, DayNumber from, DayNumber to,
+SummaryResult GroupSummary(const model::Project& project, model::DayNumber from, model::DayNumber to,
                            const std::string& fileName, const numbers::NumberLocale& locale);
 
 } // namespace kontaro::calc

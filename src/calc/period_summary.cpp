@@ -11,17 +11,17 @@ namespace kontaro::calc {
 
 namespace {
 
-TextRow Footer(DayNumber from, DayNumber to)
+TextRow Footer(model::DayNumber from, model::DayNumber to)
 {
     TextRow footer(columns::sum::kColumnCount);
-    footer[columns::sum::Produkt] = ShortDateText(from);
-    footer[columns::sum::Menge] = ShortDateText(to);
+    footer[columns::sum::Produkt] = model::ShortDateText(from);
+    footer[columns::sum::Menge] = model::ShortDateText(to);
     return footer;
 }
 
 } // namespace
 
-SummaryResult PeriodSummary(const Project& project, DayNumber from, DayNumber to,
+SummaryResult PeriodSummary(const model::Project& project, model::DayNumber from, model::DayNumber to,
                             const std::string& fileName, const numbers::NumberLocale& locale)
 {
     SummaryResult result;
@@ -39,9 +39,9 @@ SummaryResult PeriodSummary(const Project& project, DayNumber from, DayNumber to
     }
 
     const std::vector<SummaryTotals> totals = ProductTotals(project, from, to);
-    const tProducts& products = project.Products;
+    const model::tProducts& products = project.Products;
     for (int i = 0; i < products.Count(); ++i) {
-        const tProduct& product = products.Item(i);
+        const model::tProduct& product = products.Item(i);
         const SummaryTotals& total = totals[static_cast<std::size_t>(i)];
         if (!(total.brutto > 0))
             continue;

@@ -16,7 +16,7 @@
 
 namespace kontaro::calc {
 
-SummaryResult PeriodSummary(const Project& project, DayNumber from, DayNumber to,
+SummaryResult PeriodSummary(const model::Project& project, model::DayNumber from, model::DayNumber to,
                             const std::string& fileName, const numbers::NumberLocale& locale);
 
 } // namespace kontaro::calc

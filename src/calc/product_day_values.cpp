@@ -14,7 +14,7 @@ constexpr int64_t kAfterAll = std::numeric_limits<int64_t>::max();
 // holds: from its own date (from any earlier day for the first item) up to the
 // next item's date.
 template <class List>
-void NarrowToValidRange(const List& list, DayNumber day, int64_t& from, int64_t& until)
+void NarrowToValidRange(const List& list, model::DayNumber day, int64_t& from, int64_t& until)
 {
     const int index = list.IndexOfDate(list.ItemAt(day).Date);
     if (index > 0)
@@ -47,14 +47,14 @@ int IdIndex::Search(int32_t id) const
     return static_cast<int>(found - ids_.begin());
 }
 
-ProductDayValues::ProductDayValues(const tProducts& products)
+ProductDayValues::ProductDayValues(const model::tProducts& products)
     : products_(products), slots_(static_cast<std::size_t>(products.Count()))
 {
 }
 
-void ProductDayValues::Refresh(Slot& slot, int index, DayNumber day)
+void ProductDayValues::Refresh(Slot& slot, int index, model::DayNumber day)
 {
-    const tProduct& product = products_.Item(index);
+    const model::tProduct& product = products_.Item(index);
     slot.from = kBeforeAll;
     slot.until = kAfterAll;
     if (!product.VerkaufVariabel)
@@ -64,9 +64,9 @@ void ProductDayValues::Refresh(Slot& slot, int index, DayNumber day)
     slot.values = LookUpDayValues(product, day);
 }
 
-void ProductDayValues::RefreshGroup(Slot& slot, int index, DayNumber day)
+void ProductDayValues::RefreshGroup(Slot& slot, int index, model::DayNumber day)
 {
-    const tProduct& product = products_.Item(index);
+    const model::tProduct& product = products_.Item(index);
     slot.groupFrom = kBeforeAll;
     slot.groupUntil = kAfterAll;
     NarrowToValidRange(product.Gruppe, day, slot.groupFrom, slot.groupUntil);

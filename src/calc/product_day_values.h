@@ -51,10 +51,10 @@ private:
 
 class ProductDayValues {
 public:
-    explicit ProductDayValues(const tProducts& products);
+    explicit ProductDayValues(const model::tProducts& products);
 
     // The values of the product at `index` valid on `day`.
-    const DayValues& ValuesAt(int index, DayNumber day)
+    const DayValues& ValuesAt(int index, model::DayNumber day)
     {
         Slot& slot = slots_[static_cast<std::size_t>(index)];
         if (!(slot.from <= day && day < slot.until))
@@ -63,7 +63,7 @@ public:
     }
 
     // The group ID of the product at `index` valid on `day`.
-    int32_t GroupAt(int index, DayNumber day)
+    int32_t GroupAt(int index, model::DayNumber day)
     {
         Slot& slot = slots_[static_cast<std::size_t>(index)];
         if (!(slot.groupFrom <= day && day < slot.groupUntil))
@@ -81,10 +81,10 @@ private:
         int32_t group = 0;
     };
 
-    void Refresh(Slot& slot, int index, DayNumber day);
-    void RefreshGroup(Slot& slot, int index, DayNumber day);
+    void Refresh(Slot& slot, int index, model::DayNumber day);
+    void RefreshGroup(Slot& slot, int index, model::DayNumber day);
 
-    const tProducts& products_;
+    const model::tProducts& products_;
     std::vector<Slot> slots_;
 };
 

@@ -6,13 +6,13 @@
 
 namespace kontaro::calc {
 
-TextGrid ProductOverview(const Project& project, DayNumber day, const std::string& fileName,
+TextGrid ProductOverview(const model::Project& project, model::DayNumber day, const std::string& fileName,
                          const numbers::NumberLocale& locale)
 {
     TextGrid grid;
-    const tProducts& products = project.Products;
+    const model::tProducts& products = project.Products;
     for (int i = 0; i < products.Count(); ++i) {
-        const tProduct& product = products.Item(i);
+        const model::tProduct& product = products.Item(i);
         TextRow& row = grid.rows.emplace_back(columns::overview::kColumnCount);
         row[columns::overview::ID] = std::to_string(product.ID);
         row[columns::overview::Name] = ProductNameAt(product, day);
@@ -22,7 +22,7 @@ TextGrid ProductOverview(const Project& project, DayNumber day, const std::strin
             row[columns::overview::Verkauf] = ShownText(product.Verkauf.ValueAt(day), locale);
     }
     TextRow& last = grid.rows.emplace_back(columns::overview::kColumnCount);
-    last[columns::overview::ID] = ShortDateText(day);
+    last[columns::overview::ID] = model::ShortDateText(day);
     last[columns::overview::Name] = ProjectName(fileName);
     return grid;
 }

@@ -13,7 +13,7 @@
 
 namespace kontaro::calc {
 
-TextGrid ProductOverview(const Project& project, DayNumber day, const std::string& fileName,
+TextGrid ProductOverview(const model::Project& project, model::DayNumber day, const std::string& fileName,
                          const numbers::NumberLocale& locale);
 
 } // namespace kontaro::calc

@@ -21,7 +21,7 @@ static_assert(columns::sum::VerkaufB == columns::group::VerkaufB &&
 std::string ProjectName(const std::string& fileName)
 {
     const std::size_t slash = fileName.find_last_of('/');
-    return RemoveFileExt(slash == std::string::npos ? fileName : fileName.substr(slash + 1));
+    return model::RemoveFileExt(slash == std::string::npos ? fileName : fileName.substr(slash + 1));
 }
 
 std::string SummeText(const std::string& fileName)
@@ -29,11 +29,11 @@ std::string SummeText(const std::string& fileName)
     return numbers::FormatText(texts::kSummeFormat, {ProjectName(fileName)});
 }
 
-std::string ProductNameAt(const tProduct& product, DayNumber day)
+std::string ProductNameAt(const model::tProduct& product, model::DayNumber day)
 {
     std::string name;
     product.Name.ValueAt(day, name);
-    return Win1252ToUtf8(name);
+    return model::Win1252ToUtf8(name);
 }
 
 void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf,

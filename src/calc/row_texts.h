@@ -17,7 +17,7 @@ std::string SummeText(const std::string& fileName);
 std::string ProjectName(const std::string& fileName);
 
 // The product's name valid on `day`, as UTF-8.
-std::string ProductNameAt(const tProduct& product, DayNumber day);
+std::string ProductNameAt(const model::tProduct& product, model::DayNumber day);
 
 // Writes "Verkauf (B)", "Verkauf (N)", "Einkauf", "DB1" and "DB1 (%)" of a summary
 // row from the unrounded totals. DB1 and its percentage are formed in extended

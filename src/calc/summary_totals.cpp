@@ -9,9 +9,9 @@ namespace kontaro::calc {
 namespace {
 
 // The products by index, for the walk's inner loop without Item()'s range check.
-std::vector<const tProduct*> ProductsByIndex(const tProducts& products)
+std::vector<const model::tProduct*> ProductsByIndex(const model::tProducts& products)
 {
-    std::vector<const tProduct*> items;
+    std::vector<const model::tProduct*> items;
     items.reserve(static_cast<std::size_t>(products.Count()));
     for (int i = 0; i < products.Count(); ++i)
         items.push_back(&products.Item(i));
@@ -20,17 +20,17 @@ std::vector<const tProduct*> ProductsByIndex(const tProducts& products)
 
 } // namespace
 
-std::vector<SummaryTotals> ProductTotals(const Project& project, DayNumber from, DayNumber to)
+std::vector<SummaryTotals> ProductTotals(const model::Project& project, model::DayNumber from, model::DayNumber to)
 {
-    const tProducts& products = project.Products;
+    const model::tProducts& products = project.Products;
     std::vector<SummaryTotals> totals(static_cast<std::size_t>(products.Count()));
     const int firstDay = project.Days.IndexFromDate(from);
     if (firstDay < 0)
         return totals;
     const IdIndex ids = IdIndex::Of(products);
     ProductDayValues values(products);
-    const std::vector<const tProduct*> items = ProductsByIndex(products);
-    ForEachEntry(project.Days, firstDay, to, [&](DayNumber date, const tDayEntry& entry) {
+    const std::vector<const model::tProduct*> items = ProductsByIndex(products);
+    ForEachEntry(project.Days, firstDay, to, [&](model::DayNumber date, const model::tDayEntry& entry) {
         const int index = ids.Find(entry.ProductID);
         if (index < 0)
             return;
@@ -48,10 +48,10 @@ std::vector<SummaryTotals> ProductTotals(const Project& project, DayNumber from,
     return totals;
 }
 
-std::vector<SummaryTotals> GroupTotals(const Project& project, DayNumber from, DayNumber to)
+std::vector<SummaryTotals> GroupTotals(const model::Project& project, model::DayNumber from, model::DayNumber to)
 {
-    const tProducts& products = project.Products;
-    const tGroups& groups = project.Groups;
+    const model::tProducts& products = project.Products;
+    const model::tGroups& groups = project.Groups;
     std::vector<SummaryTotals> totals(static_cast<std::size_t>(groups.Count()));
     const int firstDay = project.Days.IndexFromDate(from);
     if (firstDay < 0)
@@ -59,8 +59,8 @@ std::vector<SummaryTotals> GroupTotals(const Project& project, DayNumber from, D
     const IdIndex productIds = IdIndex::Of(products);
     const IdIndex groupIds = IdIndex::Of(groups);
     ProductDayValues values(products);
-    const std::vector<const tProduct*> items = ProductsByIndex(products);
-    ForEachEntry(project.Days, firstDay, to, [&](DayNumber date, const tDayEntry& entry) {
+    const std::vector<const model::tProduct*> items = ProductsByIndex(products);
+    ForEachEntry(project.Days, firstDay, to, [&](model::DayNumber date, const model::tDayEntry& entry) {
         const int index = productIds.Find(entry.ProductID);
         if (index < 0)
             return;

@@ -18,10 +18,10 @@ struct SummaryTotals {
 };
 
 // One per product, in catalogue order.
-std::vector<SummaryTotals> ProductTotals(const Project& project, DayNumber from, DayNumber to);
+std::vector<SummaryTotals> ProductTotals(const model::Project& project, model::DayNumber from, model::DayNumber to);
 
 // One per group, in the order of the groups; each entry counts for the group its
 // product belongs to on the entry's own day.
-std::vector<SummaryTotals> GroupTotals(const Project& project, DayNumber from, DayNumber to);
+std::vector<SummaryTotals> GroupTotals(const model::Project& project, model::DayNumber from, model::DayNumber to);
 
 } // namespace kontaro::calc

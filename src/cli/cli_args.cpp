@@ -56,10 +56,10 @@ std::vector<std::string> Arguments::Positional(size_t count, std::string_view us
     return words_;
 }
 
-LoadResult LoadOrFail(const std::string& path, Project& project)
+model::LoadResult LoadOrFail(const std::string& path, model::Project& project)
 {
-    LoadResult result = LoadProjectFile(path, project);
-    if (result.status != LoadStatus::Ok)
+    model::LoadResult result = model::LoadProjectFile(path, project);
+    if (result.status != model::LoadStatus::Ok)
         throw Failure{result.message};
     return result;
 }

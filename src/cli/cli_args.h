@@ -42,7 +42,7 @@ private:
 
 // Loads as the program does; throws Failure with the program's message when the
 // file cannot be loaded.
-LoadResult LoadOrFail(const std::string& path, Project& project);
+model::LoadResult LoadOrFail(const std::string& path, model::Project& project);
 
 // Writes the UTF-8 line and a line end to standard output.
 void PrintLine(std::string_view line);

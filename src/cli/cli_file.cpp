@@ -12,8 +12,8 @@ namespace kontaro::cli {
 int RunCheck(Arguments& args)
 {
     const auto words = args.Positional(1, "check DATEI");
-    Project project;
-    const LoadResult result = LoadOrFail(words[0], project);
+    model::Project project;
+    const model::LoadResult result = LoadOrFail(words[0], project);
     if (result.report.Empty()) {
         PrintLine(texts::kNothingDropped);
         return kExitOk;
@@ -26,13 +26,13 @@ int RunCheck(Arguments& args)
 int RunNormalize(Arguments& args)
 {
     const auto words = args.Positional(2, "normalize EIN AUS");
-    Project project;
-    const LoadResult loaded = LoadOrFail(words[0], project);
+    model::Project project;
+    const model::LoadResult loaded = LoadOrFail(words[0], project);
     if (!loaded.report.Empty()) {
         const std::string warning = numbers::FormatText(texts::kDroppedOnLoad, {words[0]});
         std::fprintf(stderr, "%s\n", warning.c_str());
     }
-    const SaveResult saved = SaveProjectFile(words[1], project);
+    const model::SaveResult saved = model::SaveProjectFile(words[1], project);
     if (!saved.ok)
         throw Failure{saved.message};
     return kExitOk;

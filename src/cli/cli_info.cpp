@@ -8,7 +8,7 @@ namespace kontaro::cli {
 int RunInfo(Arguments& args)
 {
     const auto words = args.Positional(1, "info DATEI");
-    Project project;
+    model::Project project;
     LoadOrFail(words[0], project);
     int entries = 0;
     for (int i = 0; i < project.Days.Count(); ++i)
@@ -18,8 +18,8 @@ int RunInfo(Arguments& args)
     PrintLine("products: " + std::to_string(project.Products.Count()));
     PrintLine("days: " + std::to_string(project.Days.Count()));
     PrintLine("entries: " + std::to_string(entries));
-    PrintLine("first day: " + (anyDay ? IsoDateText(project.Days.Item(0).Date) : std::string("-")));
-    PrintLine("last day: " + (anyDay ? IsoDateText(project.Days.Item(project.Days.Count() - 1).Date) : std::string("-")));
+    PrintLine("first day: " + (anyDay ? model::IsoDateText(project.Days.Item(0).Date) : std::string("-")));
+    PrintLine("last day: " + (anyDay ? model::IsoDateText(project.Days.Item(project.Days.Count() - 1).Date) : std::string("-")));
     return kExitOk;
 }
 

@@ -40,29 +40,29 @@ OutputOptions TakeOutputOptions(Arguments& args)
     return options;
 }
 
-std::optional<DayNumber> TakeDate(Arguments& args, std::string_view option)
+std::optional<model::DayNumber> TakeDate(Arguments& args, std::string_view option)
 {
     const std::optional<std::string> text = args.TakeOption(option);
     if (!text)
         return std::nullopt;
-    const std::optional<DayNumber> day = ParseIsoDate(*text);
+    const std::optional<model::DayNumber> day = model::ParseIsoDate(*text);
     if (!day)
         throw Failure{FormatText(texts::kBadDate, {*text, option})};
     return day;
 }
 
-DayNumber TakeRequiredDate(Arguments& args, std::string_view option, std::string_view usage)
+model::DayNumber TakeRequiredDate(Arguments& args, std::string_view option, std::string_view usage)
 {
-    const std::optional<DayNumber> day = TakeDate(args, option);
+    const std::optional<model::DayNumber> day = TakeDate(args, option);
     if (!day)
         throw Failure{FormatText(texts::kMissingOption, {option, usage})};
     return *day;
 }
 
-std::string LoadProject(Arguments& args, std::string_view usage, Project& project)
+std::string LoadProject(Arguments& args, std::string_view usage, model::Project& project)
 {
     const std::string path = args.Positional(1, usage)[0];
-    const LoadResult loaded = LoadOrFail(path, project);
+    const model::LoadResult loaded = LoadOrFail(path, project);
     if (!loaded.report.Empty()) {
         const std::string warning = FormatText(texts::kDroppedOnLoad, {path});
         std::fprintf(stderr, "%s\n", warning.c_str());
@@ -88,15 +88,15 @@ int Print(const Report& report, const OutputOptions& options, std::string_view s
     return kExitNothingFound;
 }
 
-using SummaryBuilder = Report (*)(const Project&, DayNumber, DayNumber, const std::string&,
+using SummaryBuilder = Report (*)(const model::Project&, model::DayNumber, model::DayNumber, const std::string&,
                                   const numbers::NumberLocale&);
 
 int RunPeriodReport(Arguments& args, std::string_view usage, SummaryBuilder build)
 {
     const OutputOptions options = TakeOutputOptions(args);
-    const DayNumber from = TakeRequiredDate(args, "--from", usage);
-    const DayNumber to = TakeRequiredDate(args, "--to", usage);
-    Project project;
+    const model::DayNumber from = TakeRequiredDate(args, "--from", usage);
+    const model::DayNumber to = TakeRequiredDate(args, "--to", usage);
+    model::Project project;
     const std::string path = LoadProject(args, usage, project);
     return Print(build(project, from, to, path, options.locale), options, texts::kSummarySheet);
 }
@@ -116,17 +116,17 @@ int RunGroups(Arguments& args)
 int RunDay(Arguments& args)
 {
     const OutputOptions options = TakeOutputOptions(args);
-    const DayNumber day = TakeRequiredDate(args, "--date", texts::kDayUsage);
-    Project project;
+    const model::DayNumber day = TakeRequiredDate(args, "--date", texts::kDayUsage);
+    model::Project project;
     const std::string path = LoadProject(args, texts::kDayUsage, project);
-    return Print(DayReport(project, day, path, options.locale), options, ShortDateText(day));
+    return Print(DayReport(project, day, path, options.locale), options, model::ShortDateText(day));
 }
 
 int RunProducts(Arguments& args)
 {
     const OutputOptions options = TakeOutputOptions(args);
-    const DayNumber day = TakeDate(args, "--date").value_or(TodayNumber());
-    Project project;
+    const model::DayNumber day = TakeDate(args, "--date").value_or(model::TodayNumber());
+    model::Project project;
     const std::string path = LoadProject(args, texts::kProductsUsage, project);
     return Print(ProductsReport(project, day, path, options.locale), options, texts::kProductsSheet);
 }

@@ -9,28 +9,28 @@
 
 namespace kontaro::cli {
 
-Report SummaryReport(const Project& project, DayNumber from, DayNumber to, const std::string& fileName,
+Report SummaryReport(const model::Project& project, model::DayNumber from, model::DayNumber to, const std::string& fileName,
                      const numbers::NumberLocale& locale)
 {
     const calc::SummaryResult result = calc::PeriodSummary(project, from, to, fileName, locale);
     return {views::FilledGrid(grid::SetupSumView, result.grid, locale), result.daysFound};
 }
 
-Report GroupReport(const Project& project, DayNumber from, DayNumber to, const std::string& fileName,
+Report GroupReport(const model::Project& project, model::DayNumber from, model::DayNumber to, const std::string& fileName,
                    const numbers::NumberLocale& locale)
 {
     const calc::SummaryResult result = calc::GroupSummary(project, from, to, fileName, locale);
     return {views::FilledGrid(grid::SetupGroupView, result.grid, locale), result.daysFound};
 }
 
-Report DayReport(const Project& project, DayNumber day, const std::string& fileName,
+Report DayReport(const model::Project& project, model::DayNumber day, const std::string& fileName,
                  const numbers::NumberLocale& locale)
 {
     const calc::TextGrid texts = calc::StoredDayGrid(project, day, fileName, locale);
     return {views::FilledGrid(grid::SetupDayView, texts, locale)};
 }
 
-Report ProductsReport(const Project& project, DayNumber day, const std::string& fileName,
+Report ProductsReport(const model::Project& project, model::DayNumber day, const std::string& fileName,
                       const numbers::NumberLocale& locale)
 {
     const calc::TextGrid texts = calc::ProductOverview(project, day, fileName, locale);

@@ -18,13 +18,13 @@ struct Report {
 
 // `fileName` is the project file's path; its name without folder and extension
 // goes into the footer.
-Report SummaryReport(const Project& project, DayNumber from, DayNumber to, const std::string& fileName,
+Report SummaryReport(const model::Project& project, model::DayNumber from, model::DayNumber to, const std::string& fileName,
                      const numbers::NumberLocale& locale);
-Report GroupReport(const Project& project, DayNumber from, DayNumber to, const std::string& fileName,
+Report GroupReport(const model::Project& project, model::DayNumber from, model::DayNumber to, const std::string& fileName,
                    const numbers::NumberLocale& locale);
-Report DayReport(const Project& project, DayNumber day, const std::string& fileName,
+Report DayReport(const model::Project& project, model::DayNumber day, const std::string& fileName,
                  const numbers::NumberLocale& locale);
-Report ProductsReport(const Project& project, DayNumber day, const std::string& fileName,
+Report ProductsReport(const model::Project& project, model::DayNumber day, const std::string& fileName,
                       const numbers::NumberLocale& locale);
 
 } // namespace kontaro::cli

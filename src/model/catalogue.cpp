@@ -2,7 +2,7 @@
 
 #include "sorted_list.h"
 
-namespace kontaro {
+namespace kontaro::model {
 
 namespace {
 constexpr auto kProductID = [](const tProduct& p) { return p.ID; };
@@ -45,4 +45,4 @@ void tGroups::SortByID() { SortByKey(items_, kGroupID); }
 
 void tGroups::Clear() { items_.clear(); }
 
-} // namespace kontaro
+} // namespace kontaro::model

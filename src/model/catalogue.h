@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace kontaro {
+namespace kontaro::model {
 
 class tProduct {
 public:
@@ -64,4 +64,4 @@ private:
     std::vector<std::unique_ptr<tGroup>> items_;
 };
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace kontaro {
+namespace kontaro::model {
 
 template <class TItem>
 int tDatedList<TItem>::Count() const
@@ -106,4 +106,4 @@ int32_t tTimeintegerList::ValueAt(DayNumber day) const
     return ItemAt(day).Value;
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

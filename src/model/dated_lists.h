@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace kontaro {
+namespace kontaro::model {
 
 struct tStringItem {
     DayNumber Date = 0;
@@ -77,4 +77,4 @@ public:
     int32_t ValueAt(DayNumber day) const;
 };
 
-} // namespace kontaro
+} // namespace kontaro::model

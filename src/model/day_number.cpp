@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace kontaro {
+namespace kontaro::model {
 
 namespace {
 
@@ -104,4 +104,4 @@ std::optional<DayNumber> ParseIsoDate(std::string_view text)
     return day;
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

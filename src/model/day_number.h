@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace kontaro {
+namespace kontaro::model {
 
 using DayNumber = int32_t;
 
@@ -31,4 +31,4 @@ std::string IsoDateText(DayNumber day);
 // Parses "yyyy-mm-dd"; nothing for any other text or an impossible date.
 std::optional<DayNumber> ParseIsoDate(std::string_view text);
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace kontaro {
+namespace kontaro::model {
 
 namespace {
 constexpr auto kProductOf = [](const tDayEntry& e) { return e.ProductID; };
@@ -42,4 +42,4 @@ bool tDays::DeleteDate(DayNumber day)
 void tDays::SortByDate() { SortByKey(days_, kDateOf); }
 void tDays::Clear() { days_.clear(); }
 
-} // namespace kontaro
+} // namespace kontaro::model

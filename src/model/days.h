@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-namespace kontaro {
+namespace kontaro::model {
 
 struct tDayEntry {
     int32_t ProductID = 0;
@@ -59,4 +59,4 @@ private:
     std::vector<std::unique_ptr<tDay>> days_;
 };
 
-} // namespace kontaro
+} // namespace kontaro::model

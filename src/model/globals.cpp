@@ -3,7 +3,7 @@
 #include <ctime>
 #include <utility>
 
-namespace kontaro {
+namespace kontaro::model {
 
 namespace {
 
@@ -47,4 +47,4 @@ std::string RemoveFileExt(const std::string& path)
     return path.substr(0, dot);
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace kontaro {
+namespace kontaro::model {
 
 // Today's day number, from the local calendar date of the clock.
 DayNumber TodayNumber();
@@ -17,4 +17,4 @@ void SetTodayForTests(std::function<DayNumber()> today);
 // The path without its extension: "C:\\a\\Cafe.kdt" -> "C:\\a\\Cafe"; "a.b/c" stays.
 std::string RemoveFileExt(const std::string& path);
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -4,11 +4,11 @@
 #include <stdexcept>
 #include <string>
 
-namespace kontaro {
+namespace kontaro::model {
 
 class IndexError : public std::out_of_range {
 public:
     explicit IndexError(const std::string& what) : std::out_of_range(what) {}
 };
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -3,7 +3,7 @@
 // "%s", filled in order by numbers::FormatText.
 #include <string_view>
 
-namespace kontaro::texts {
+namespace kontaro::model::texts {
 
 inline constexpr std::string_view kSaveFailed = "Die Datei \"%s\" konnte nicht gespeichert werden!";
 inline constexpr std::string_view kLoadFailed = "Konnte die Datei \"%s\" nicht laden!";
@@ -34,4 +34,4 @@ inline constexpr std::string_view kEntryNoValue = "Tag %s: Eintrag für Produkt 
 inline constexpr std::string_view kEntryDuplicate =
     "Tag %s: Eintrag für Produkt %s verworfen: das Produkt gibt es an diesem Tag schon";
 
-} // namespace kontaro::texts
+} // namespace kontaro::model::texts

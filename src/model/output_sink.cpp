@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <unistd.h>
 
-namespace kontaro {
+namespace kontaro::model {
 
 bool StringSink::Write(std::string_view bytes)
 {
@@ -32,4 +32,4 @@ bool FileDescriptorSink::Finish()
     return ::fsync(fd_) == 0;
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace kontaro {
+namespace kontaro::model {
 
 class OutputSink {
 public:
@@ -36,4 +36,4 @@ private:
     int fd_;
 };
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace kontaro {
+namespace kontaro::model {
 
 namespace fs = std::filesystem;
 
@@ -211,4 +211,4 @@ SaveResult SaveProjectFile(const std::string& path, const Project& project, cons
     return {};
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

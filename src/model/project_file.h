@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kontaro {
+namespace kontaro::model {
 
 struct Project {
     tGroups Groups;
@@ -68,4 +68,4 @@ bool WriteProject(OutputSink& sink, const Project& project);
 // `path` with its extension replaced by ".bak" (appended when it has none).
 std::string BackupFileName(const std::string& path);
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace kontaro {
+namespace kontaro::model {
 
 namespace {
 
@@ -348,4 +348,4 @@ void ReadXml(std::string_view text, tDays& days, LoadReport* report)
     }
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

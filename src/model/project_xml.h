@@ -9,7 +9,7 @@
 
 #include <string_view>
 
-namespace kontaro {
+namespace kontaro::model {
 
 void WriteXml(txmlStream& stream, const tTimeStringList& list, std::string_view tag, int indent);
 void WriteXml(txmlStream& stream, const tTimeFloatList& list, std::string_view tag, int indent);
@@ -41,4 +41,4 @@ void ReadXml(std::string_view text, tDays& days, LoadReport* report);
 // False when the day's date cannot be read (the day then gets no entries).
 bool ReadXml(std::string_view content, tDay& day, LoadReport* report);
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace kontaro {
+namespace kontaro::model {
 
 inline std::string IndexErrorText(int index, size_t count)
 {
@@ -69,4 +69,4 @@ void SortByKey(std::vector<std::unique_ptr<T>>& items, KeyOf keyOf)
                      [&](const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) { return keyOf(*a) < keyOf(*b); });
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

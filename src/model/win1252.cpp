@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace kontaro {
+namespace kontaro::model {
 
 namespace {
 
@@ -139,4 +139,4 @@ std::string CharactersWithoutWin1252Byte(std::string_view utf8)
     return out;
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kontaro {
+namespace kontaro::model {
 
 // Every byte has a character (the five unassigned bytes map to their C1 controls).
 std::string Win1252ToUtf8(std::string_view text);
@@ -22,4 +22,4 @@ bool HasWin1252Byte(char32_t codePoint);
 // sequences count as U+FFFD.
 std::string CharactersWithoutWin1252Byte(std::string_view utf8);
 
-} // namespace kontaro
+} // namespace kontaro::model

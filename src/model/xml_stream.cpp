@@ -7,7 +7,7 @@
 #include <limits>
 #include <system_error>
 
-namespace kontaro {
+namespace kontaro::model {
 
 namespace {
 
@@ -424,4 +424,4 @@ bool txmlStream::ReadBool(std::string_view text, std::string_view tag, size_t st
     return ParseBoolean(content, value);
 }
 
-} // namespace kontaro
+} // namespace kontaro::model

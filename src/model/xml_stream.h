@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace kontaro {
+namespace kontaro::model {
 
 // 15 significant digits; plain between 0.0001 and 10^15, otherwise "1.5E-7" style.
 std::string FormatReal(double value);
@@ -81,4 +81,4 @@ private:
     bool ok_ = true;
 };
 
-} // namespace kontaro
+} // namespace kontaro::model

@@ -8,7 +8,7 @@ namespace kontaro::ui {
 bool FitsModelText(char32_t codePoint)
 {
     const bool control = codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
-    return !control && HasWin1252Byte(codePoint);
+    return !control && model::HasWin1252Byte(codePoint);
 }
 
 void RestrictToModelText(controls::LabeledEdit& field) { field.SetCharacterFilter(&FitsModelText); }

@@ -25,7 +25,7 @@ QVariant Header(int section, Qt::Orientation orientation, int role, const QStrin
 
 } // namespace
 
-ProductListModel::ProductListModel(const tProducts& products, QObject* parent)
+ProductListModel::ProductListModel(const model::tProducts& products, QObject* parent)
     : QAbstractTableModel(parent), products_(products)
 {
 }
@@ -41,13 +41,13 @@ QVariant ProductListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= products_.Count())
         return {};
-    const tProduct& product = products_.Item(index.row());
+    const model::tProduct& product = products_.Item(index.row());
     if (index.column() == 0)
         return QString::number(product.ID);
     if (product.Name.Count() == 0)
         return t::NoName();
     std::string name;
-    product.Name.ValueAt(TodayNumber(), name);
+    product.Name.ValueAt(model::TodayNumber(), name);
     return FromModelText(name);
 }
 
@@ -62,7 +62,7 @@ void ProductListModel::Reset()
     endResetModel();
 }
 
-GroupListModel::GroupListModel(const tGroups& groups, QObject* parent)
+GroupListModel::GroupListModel(const model::tGroups& groups, QObject* parent)
     : QAbstractTableModel(parent), groups_(groups)
 {
 }
@@ -75,7 +75,7 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= groups_.Count())
         return {};
-    const tGroup& group = groups_.Item(index.row());
+    const model::tGroup& group = groups_.Item(index.row());
     return index.column() == 0 ? QVariant(QString::number(group.ID)) : QVariant(FromModelText(group.Name));
 }
 

@@ -6,10 +6,10 @@
 
 class QTableView;
 
-namespace kontaro {
+namespace kontaro::model {
 class tGroups;
 class tProducts;
-}
+} // namespace kontaro::model
 
 namespace kontaro::ui {
 
@@ -18,7 +18,7 @@ namespace kontaro::ui {
 class ProductListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit ProductListModel(const tProducts& products, QObject* parent = nullptr);
+    explicit ProductListModel(const model::tProducts& products, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,14 +28,14 @@ public:
     void Reset();
 
 private:
-    const tProducts& products_;
+    const model::tProducts& products_;
 };
 
 // Row i is group i of the groups: its ID and its name.
 class GroupListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit GroupListModel(const tGroups& groups, QObject* parent = nullptr);
+    explicit GroupListModel(const model::tGroups& groups, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -45,7 +45,7 @@ public:
     void Reset();
 
 private:
-    const tGroups& groups_;
+    const model::tGroups& groups_;
 };
 
 // The look both catalogue lists share: a report of whole rows with grid lines, one

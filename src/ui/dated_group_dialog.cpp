@@ -18,7 +18,7 @@ namespace kontaro::ui {
 
 namespace t = catalogue_texts;
 
-DatedGroupDialog::DatedGroupDialog(QWidget* owner, const tGroups& groups)
+DatedGroupDialog::DatedGroupDialog(QWidget* owner, const model::tGroups& groups)
     : QDialog(owner),
       TheDay_(new QCalendarWidget(this)),
       groupLabel_(new QLabel(t::LabelGroup(), this)),
@@ -66,11 +66,11 @@ DatedGroupDialog::DatedGroupDialog(QWidget* owner, const tGroups& groups)
     FormCreate(groups);
 }
 
-void DatedGroupDialog::FormCreate(const tGroups& groups)
+void DatedGroupDialog::FormCreate(const model::tGroups& groups)
 {
     comGroup_->clear();
     for (int i = 0; i < groups.Count(); ++i) {
-        const tGroup& group = groups.Item(i);
+        const model::tGroup& group = groups.Item(i);
         comGroup_->addItem(controls::FormatText(t::GroupChoice(), {QString::number(group.ID), FromModelText(group.Name)}), group.ID);
     }
 }
@@ -81,7 +81,7 @@ void DatedGroupDialog::SelectGroup(int32_t id)
     comGroup_->setCurrentIndex(index >= 0 ? index : 0);
 }
 
-DayNumber DatedGroupDialog::Day() const { return DayOfDate(TheDay_->selectedDate()); }
+model::DayNumber DatedGroupDialog::Day() const { return DayOfDate(TheDay_->selectedDate()); }
 
 QString DatedGroupDialog::GroupText() const { return comGroup_->currentText(); }
 
@@ -103,7 +103,7 @@ void DatedGroupDialog::showEvent(QShowEvent* event)
 
 void DatedGroupDialog::FormShow()
 {
-    const DayNumber shown = OldDate ? *OldDate : FirstDayOfCurrentMonth();
+    const model::DayNumber shown = OldDate ? *OldDate : FirstDayOfCurrentMonth();
     const QSignalBlocker quiet(TheDay_);
     TheDay_->setSelectedDate(DateOfDay(shown));
     TheDayClick();

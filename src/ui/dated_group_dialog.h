@@ -17,9 +17,9 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-namespace kontaro {
+namespace kontaro::model {
 class tGroups;
-}
+} // namespace kontaro::model
 
 namespace kontaro::ui {
 
@@ -27,20 +27,20 @@ class DatedGroupDialog : public QDialog {
     Q_OBJECT
 public:
     // Lists the groups as they are now; the dialog keeps no reference to them.
-    DatedGroupDialog(QWidget* owner, const tGroups& groups);
+    DatedGroupDialog(QWidget* owner, const model::tGroups& groups);
 
-    std::optional<DayNumber> OldDate;
-    std::vector<DayNumber> DateList;
+    std::optional<model::DayNumber> OldDate;
+    std::vector<model::DayNumber> DateList;
 
     // Chooses the entry of the group with this ID; the first entry when there is none.
     void SelectGroup(int32_t id);
 
-    DayNumber Day() const;
+    model::DayNumber Day() const;
     QString GroupText() const;
     // The chosen group's ID; nothing when there are no groups to choose from.
     std::optional<int32_t> GroupID() const;
 
-    void FormCreate(const tGroups& groups);
+    void FormCreate(const model::tGroups& groups);
     void FormShow();
     void TheDayClick();
 

@@ -89,7 +89,7 @@ void DatedValueDialog::SetValueField(const QString& text, const QString& label, 
     Value_->SetPlaceholderText(placeholder);
 }
 
-DayNumber DatedValueDialog::Day() const { return DayOfDate(TheDay_->selectedDate()); }
+model::DayNumber DatedValueDialog::Day() const { return DayOfDate(TheDay_->selectedDate()); }
 
 QString DatedValueDialog::ValueText() const
 {
@@ -109,7 +109,7 @@ void DatedValueDialog::showEvent(QShowEvent* event)
 
 void DatedValueDialog::FormShow()
 {
-    const DayNumber shown = OldDate ? *OldDate : FirstDayOfCurrentMonth();
+    const model::DayNumber shown = OldDate ? *OldDate : FirstDayOfCurrentMonth();
     const QSignalBlocker quiet(TheDay_);
     TheDay_->setSelectedDate(DateOfDay(shown));
     TheDayClick();

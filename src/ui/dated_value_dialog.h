@@ -32,16 +32,16 @@ public:
     explicit DatedValueDialog(QWidget* owner);
 
     // The date of the row being changed, which counts as free; nothing for a new row.
-    std::optional<DayNumber> OldDate;
+    std::optional<model::DayNumber> OldDate;
     // The dates of the rows of the list the row belongs to.
-    std::vector<DayNumber> DateList;
+    std::vector<model::DayNumber> DateList;
 
     void SetValueKind(ValueKind kind);
     ValueKind GetValueKind() const { return kind_; }
     // The value field's text, label and placeholder, set before the dialog is shown.
     void SetValueField(const QString& text, const QString& label, const QString& placeholder);
 
-    DayNumber Day() const;
+    model::DayNumber Day() const;
     // The value as confirmed: a name without leading and trailing blanks, or the
     // two-decimal text of a real value.
     QString ValueText() const;

@@ -2,15 +2,15 @@
 
 namespace kontaro::ui {
 
-QDate DateOfDay(DayNumber day)
+QDate DateOfDay(model::DayNumber day)
 {
-    const CivilDate civil = CivilFromDay(day);
+    const model::CivilDate civil = model::CivilFromDay(day);
     return QDate(civil.year, civil.month, civil.day);
 }
 
-DayNumber DayOfDate(const QDate& date)
+model::DayNumber DayOfDate(const QDate& date)
 {
-    return DayFromCivil(CivilDate{date.year(), date.month(), date.day()});
+    return model::DayFromCivil(model::CivilDate{date.year(), date.month(), date.day()});
 }
 
 } // namespace kontaro::ui

@@ -7,7 +7,7 @@
 
 namespace kontaro::ui {
 
-QDate DateOfDay(DayNumber day);
-DayNumber DayOfDate(const QDate& date);
+QDate DateOfDay(model::DayNumber day);
+model::DayNumber DayOfDate(const QDate& date);
 
 } // namespace kontaro::ui

@@ -30,13 +30,13 @@ namespace {
 constexpr int kSideWidth = 162;
 } // namespace
 
-DayView::DayView(Project& project, std::function<QString()> fileName, QWidget* parent)
+DayView::DayView(model::Project& project, std::function<QString()> fileName, QWidget* parent)
     : QWidget(parent), project_(project), fileName_(std::move(fileName))
 {
     CreateComponents();
     ConnectGrid();
 
-    CurrentDay = TodayNumber();
+    CurrentDay = model::TodayNumber();
     calDay_->SetDate(DateOfDay(CurrentDay));
     DayGridBusy = false;
     StoreDayOnSwitch = true;

@@ -42,11 +42,11 @@ class DayView : public QWidget {
     Q_OBJECT
 public:
     // `fileName` gives the project file's full path (empty for an unsaved project).
-    DayView(Project& project, std::function<QString()> fileName, QWidget* parent = nullptr);
+    DayView(model::Project& project, std::function<QString()> fileName, QWidget* parent = nullptr);
     ~DayView() override;
 
     // The day the grid shows and stores into; starts as today.
-    DayNumber CurrentDay = 0;
+    model::DayNumber CurrentDay = 0;
     // While true the day switch stores the grid before it loads the next day.
     bool StoreDayOnSwitch = true;
     // True while the window itself moves the grid's cursor: every row change is allowed.
@@ -93,10 +93,10 @@ private:
     void LoadDay();
     // The flags of a stored entry's row: the column its value is typed in is the
     // editable one; an entry whose product is missing is warned of.
-    void MarkStoredEntry(int row, const tDayEntry& entry);
-    QString ProductName(int productIndex, DayNumber day) const;
+    void MarkStoredEntry(int row, const model::tDayEntry& entry);
+    QString ProductName(int productIndex, model::DayNumber day) const;
 
-    Project& project_;
+    model::Project& project_;
     std::function<QString()> fileName_;
 
     controls::ColumnGrid* gDayView_ = nullptr;

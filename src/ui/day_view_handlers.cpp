@@ -63,9 +63,9 @@ void DayView::SetCellReadOnly(int col, bool readOnly, int row)
     Grid().SetCellReadOnly(col, row, readOnly, readOnly ? grid::kLightYellow : grid::kWindowColour);
 }
 
-QString DayView::ProductName(int productIndex, DayNumber day) const
+QString DayView::ProductName(int productIndex, model::DayNumber day) const
 {
-    const tProduct& product = project_.Products.Item(productIndex);
+    const model::tProduct& product = project_.Products.Item(productIndex);
     // A product read from a file may lack a name; its row then shows none.
     if (product.Name.Count() == 0)
         return QString();
@@ -109,10 +109,10 @@ void DayView::CalDayClick()
     CurrentDay = DayOfDate(calDay_->Date());
     LoadDay();
 
-    grid.SetCell(Produkt, grid.FooterRow(), ShortDateText(CurrentDay));
+    grid.SetCell(Produkt, grid.FooterRow(), model::ShortDateText(CurrentDay));
     const QString file = fileName_();
     const QString project =
-        file.isEmpty() ? QString() : QString::fromStdString(RemoveFileExt(Utf8(QFileInfo(file).fileName())));
+        file.isEmpty() ? QString() : QString::fromStdString(model::RemoveFileExt(Utf8(QFileInfo(file).fileName())));
     grid.SetCell(Name, grid.FooterRow(), numbers::FormatText(calc::texts::kSummeFormat, {Utf8(project)}));
 
     grid.EndUpdate();
@@ -124,7 +124,7 @@ void DayView::CalDayClick()
 void DayView::StoreGrid()
 {
     const grid::PlainGrid& grid = gDayView_->Grid();
-    tDays& days = project_.Days;
+    model::tDays& days = project_.Days;
 
     // Rows without a product hold no entry; a day is never stored without entries.
     bool anyProduct = false;
@@ -137,16 +137,16 @@ void DayView::StoreGrid()
 
     int index = days.IndexOfDate(CurrentDay);
     if (index < 0) {
-        auto created = std::make_unique<tDay>();
+        auto created = std::make_unique<model::tDay>();
         created->Date = CurrentDay;
         index = days.AddDay(created);
     }
-    tDay& day = days.Item(index);
+    model::tDay& day = days.Item(index);
     day.Clear();
     for (int row = grid.FirstDataRow(); row <= grid.LastDataRow(); ++row) {
         if (grid.Cell(Produkt, row).empty())
             continue;
-        auto entry = std::make_unique<tDayEntry>();
+        auto entry = std::make_unique<model::tDayEntry>();
         entry->ProductID = grid.CellAsInteger(Produkt, row).value_or(0);
         const int valueCol = grid.IsCellReadOnly(Menge, row) ? VerkaufB : Menge;
         entry->Value = grid.CellAsNumber(valueCol, row).value_or(0.0);
@@ -173,7 +173,7 @@ void DayView::LoadDay()
     grid.RecalcFooter();
 }
 
-void DayView::MarkStoredEntry(int row, const tDayEntry& entry)
+void DayView::MarkStoredEntry(int row, const model::tDayEntry& entry)
 {
     const int productIndex = project_.Products.IndexOfID(entry.ProductID);
     if (productIndex < 0) {

@@ -6,14 +6,14 @@
 
 namespace kontaro::ui {
 
-DayNumber FirstDayOfCurrentMonth()
+model::DayNumber FirstDayOfCurrentMonth()
 {
-    CivilDate today = CivilFromDay(TodayNumber());
+    model::CivilDate today = model::CivilFromDay(model::TodayNumber());
     today.day = 1;
-    return DayFromCivil(today);
+    return model::DayFromCivil(today);
 }
 
-bool DateTaken(DayNumber day, std::optional<DayNumber> oldDate, const std::vector<DayNumber>& dates)
+bool DateTaken(model::DayNumber day, std::optional<model::DayNumber> oldDate, const std::vector<model::DayNumber>& dates)
 {
     if (oldDate && *oldDate == day)
         return false;

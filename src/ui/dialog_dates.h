@@ -9,10 +9,10 @@
 namespace kontaro::ui {
 
 // The first day of the month of TodayNumber().
-DayNumber FirstDayOfCurrentMonth();
+model::DayNumber FirstDayOfCurrentMonth();
 
 // True when another row of the list already has `day`: a row dated `oldDate` is the
 // row being changed and does not count.
-bool DateTaken(DayNumber day, std::optional<DayNumber> oldDate, const std::vector<DayNumber>& dates);
+bool DateTaken(model::DayNumber day, std::optional<model::DayNumber> oldDate, const std::vector<model::DayNumber>& dates);
 
 } // namespace kontaro::ui

@@ -24,7 +24,7 @@ constexpr int kButtonWidth = 162;
 
 } // namespace
 
-GroupsPage::GroupsPage(tGroups& groups, const tProducts& products, QWidget* parent)
+GroupsPage::GroupsPage(model::tGroups& groups, const model::tProducts& products, QWidget* parent)
     : QWidget(parent),
       ListGroups_(new QTableView(this)),
       bNewGroup_(new QPushButton(t::ButtonNew(), this)),
@@ -104,7 +104,7 @@ void GroupsPage::bNewGroupClick()
     editor.OldID = -1;
     if (RunModal(editor) != QDialog::Accepted)
         return;
-    auto group = std::make_unique<tGroup>();
+    auto group = std::make_unique<model::tGroup>();
     group->ID = editor.GroupID();
     group->Name = ToModelText(editor.GroupName()).value_or(std::string());
     if (groups_.AddGroup(group) < 0)
@@ -120,7 +120,7 @@ void GroupsPage::bEditGroupClick()
         bEditGroup_->setEnabled(false);
         return;
     }
-    tGroup& group = groups_.Item(index);
+    model::tGroup& group = groups_.Item(index);
     GroupDialog editor(window());
     editor.IDList = IDsInUse();
     editor.OldID = group.ID;
@@ -137,7 +137,7 @@ void GroupsPage::bEditGroupClick()
 bool GroupsPage::GroupUsed(int32_t id) const
 {
     for (int p = 0; p < products_.Count(); ++p) {
-        const tTimeintegerList& uses = products_.Item(p).Gruppe;
+        const model::tTimeintegerList& uses = products_.Item(p).Gruppe;
         for (int i = 0; i < uses.Count(); ++i) {
             if (uses.Item(i).Value == id)
                 return true;

@@ -13,10 +13,10 @@
 class QPushButton;
 class QTableView;
 
-namespace kontaro {
+namespace kontaro::model {
 class tGroups;
 class tProducts;
-}
+} // namespace kontaro::model
 
 namespace kontaro::ui {
 
@@ -25,7 +25,7 @@ class GroupListModel;
 class GroupsPage : public QWidget {
     Q_OBJECT
 public:
-    GroupsPage(tGroups& groups, const tProducts& products, QWidget* parent = nullptr);
+    GroupsPage(model::tGroups& groups, const model::tProducts& products, QWidget* parent = nullptr);
 
     // Shows the groups as they are now (after New, Load or any change of them).
     void Reset();
@@ -45,8 +45,8 @@ private:
     QPushButton* const bNewGroup_;
     QPushButton* const bEditGroup_;
     QPushButton* const bDelGroup_;
-    tGroups& groups_;
-    const tProducts& products_;
+    model::tGroups& groups_;
+    const model::tProducts& products_;
     GroupListModel* const model_;
 };
 

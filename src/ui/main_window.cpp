@@ -216,7 +216,7 @@ void MainWindow::ResetProject()
     day.CalDay().SetDate(DateOfDay(0));
     day.StoreDayOnSwitch = false;
     day.CalDayClick();
-    day.CalDay().SetDate(DateOfDay(TodayNumber()));
+    day.CalDay().SetDate(DateOfDay(model::TodayNumber()));
     day.StoreDayOnSwitch = true;
 }
 
@@ -250,8 +250,8 @@ void MainWindow::LoadFileName()
 {
     NewProject(false);
 
-    const LoadResult result = LoadProjectFile(fileName_.toStdString(), project_);
-    if (result.status != LoadStatus::Ok) {
+    const model::LoadResult result = model::LoadProjectFile(fileName_.toStdString(), project_);
+    if (result.status != model::LoadStatus::Ok) {
         // What the refused file held must not reach the window, and the next Save
         // must ask for a name instead of replacing the refused file.
         project_.Clear();
@@ -277,7 +277,7 @@ void MainWindow::LoadFileName()
         WarnAboutDroppedElements(result.report);
 }
 
-void MainWindow::WarnAboutDroppedElements(const LoadReport& report)
+void MainWindow::WarnAboutDroppedElements(const model::LoadReport& report)
 {
     QStringList lines;
     const int listed = std::min<int>(kListedDrops, int(report.details.size()));
@@ -297,7 +297,7 @@ bool MainWindow::SaveProject()
     // page was entered with the grid stored, and may have changed the data since.
     if (myPages_->currentIndex() == int(Page::DayView))
         dayView_->CalDayClick();
-    const SaveResult result = SaveProjectFile(fileName_.toStdString(), project_);
+    const model::SaveResult result = model::SaveProjectFile(fileName_.toStdString(), project_);
     if (!result.ok) {
         Prompts().Warning(this, QString::fromStdString(result.message));
         return false;

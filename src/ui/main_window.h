@@ -36,9 +36,9 @@ public:
     explicit MainWindow(const QStringList& arguments = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    tGroups& Groups() { return project_.Groups; }
-    tProducts& Products() { return project_.Products; }
-    tDays& Days() { return project_.Days; }
+    model::tGroups& Groups() { return project_.Groups; }
+    model::tProducts& Products() { return project_.Products; }
+    model::tDays& Days() { return project_.Days; }
 
     bool ProjectOpen() const { return projectOpen_; }
     const QString& FileName() const { return fileName_; }
@@ -69,9 +69,9 @@ private:
     // Loads FileName without questions (OpenProject once the file is chosen).
     void LoadFileName();
     void ResetProject();
-    void WarnAboutDroppedElements(const LoadReport& report);
+    void WarnAboutDroppedElements(const model::LoadReport& report);
 
-    Project project_;
+    model::Project project_;
     QString fileName_;
     bool projectOpen_ = false;
     bool centred_ = false;

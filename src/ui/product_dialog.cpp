@@ -65,31 +65,31 @@ QString StoredRealText(double value)
     return plain.toString(value, 'g', 15);
 }
 
-DayNumber RowDay(const QTreeWidgetItem& row) { return row.data(0, kDayRole).toInt(); }
+model::DayNumber RowDay(const QTreeWidgetItem& row) { return row.data(0, kDayRole).toInt(); }
 
 // Puts the row before the first row with a later date.
 void InsertByDate(QTreeWidget& list, QTreeWidgetItem* row)
 {
-    const DayNumber day = RowDay(*row);
+    const model::DayNumber day = RowDay(*row);
     int at = 0;
     while (at < list.topLevelItemCount() && RowDay(*list.topLevelItem(at)) <= day)
         ++at;
     list.insertTopLevelItem(at, row);
 }
 
-QTreeWidgetItem* MakeRow(DayNumber day, const QString& text, const QVariant& value)
+QTreeWidgetItem* MakeRow(model::DayNumber day, const QString& text, const QVariant& value)
 {
     auto* row = new QTreeWidgetItem;
-    row->setText(0, QString::fromStdString(ShortDateText(day)));
+    row->setText(0, QString::fromStdString(model::ShortDateText(day)));
     row->setData(0, kDayRole, day);
     row->setText(1, text);
     row->setData(1, kValueRole, value);
     return row;
 }
 
-std::vector<DayNumber> RowDays(const QTreeWidget& list)
+std::vector<model::DayNumber> RowDays(const QTreeWidget& list)
 {
-    std::vector<DayNumber> days;
+    std::vector<model::DayNumber> days;
     for (int i = 0; i < list.topLevelItemCount(); ++i)
         days.push_back(RowDay(*list.topLevelItem(i)));
     return days;
@@ -97,7 +97,7 @@ std::vector<DayNumber> RowDays(const QTreeWidget& list)
 
 } // namespace
 
-ProductDialog::ProductDialog(QWidget* owner, tProducts& products, const tGroups& groups, const tDays* days)
+ProductDialog::ProductDialog(QWidget* owner, model::tProducts& products, const model::tGroups& groups, const model::tDays* days)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                          | Qt::CustomizeWindowHint),
       grAllgemein_(new QGroupBox(t::BoxGeneral(), this)),
@@ -255,7 +255,7 @@ void ProductDialog::FormShow()
         ProdID_->SetText(QStringLiteral("0"));
         ProdIDChange();
     } else {
-        const tProduct& product = products_.Item(ProductIndex);
+        const model::tProduct& product = products_.Item(ProductIndex);
         OldID = product.ID;
         FillLists(product);
         cEinkaufSpec_->setChecked(product.EinkaufProzent);
@@ -282,15 +282,15 @@ void ProductDialog::setVisible(bool visible)
         ProdID_->SetCursorPosition(0);
 }
 
-void ProductDialog::FillLists(const tProduct& product)
+void ProductDialog::FillLists(const model::tProduct& product)
 {
     for (int i = 0; i < product.Name.Count(); ++i) {
-        const tStringItem& item = product.Name.Item(i);
+        const model::tStringItem& item = product.Name.Item(i);
         List(ListKind::Name)->addTopLevelItem(MakeRow(item.Date, FromModelText(item.Text), {}));
     }
-    const auto fillReals = [this](ListKind kind, const tTimeFloatList& values) {
+    const auto fillReals = [this](ListKind kind, const model::tTimeFloatList& values) {
         for (int i = 0; i < values.Count(); ++i) {
-            const tFloatItem& item = values.Item(i);
+            const model::tFloatItem& item = values.Item(i);
             List(kind)->addTopLevelItem(MakeRow(item.Date, StoredRealText(item.Value), item.Value));
         }
     };
@@ -298,7 +298,7 @@ void ProductDialog::FillLists(const tProduct& product)
     fillReals(ListKind::Verkauf, product.Verkauf);
     fillReals(ListKind::Steuer, product.Steuer);
     for (int i = 0; i < product.Gruppe.Count(); ++i) {
-        const tIntegerItem& item = product.Gruppe.Item(i);
+        const model::tIntegerItem& item = product.Gruppe.Item(i);
         const int group = groups_.IndexOfID(item.Value);
         if (group < 0) {
             Prompts().Warning(this, t::GroupGone());
@@ -428,11 +428,11 @@ void ProductDialog::RunRowDialog(ListKind kind, QTreeWidgetItem* row)
 {
     QTreeWidget* list = List(kind);
     const QString caption = Box(kind)->title().trimmed();
-    std::optional<DayNumber> oldDate;
+    std::optional<model::DayNumber> oldDate;
     if (row != nullptr)
         oldDate = RowDay(*row);
 
-    DayNumber day = 0;
+    model::DayNumber day = 0;
     QString text;
     QVariant value;
     if (kind == ListKind::Gruppe) {
@@ -485,7 +485,7 @@ void ProductDialog::RunRowDialog(ListKind kind, QTreeWidgetItem* row)
         row = MakeRow(day, text, value);
     } else {
         list->takeTopLevelItem(list->indexOfTopLevelItem(row));
-        row->setText(0, QString::fromStdString(ShortDateText(day)));
+        row->setText(0, QString::fromStdString(model::ShortDateText(day)));
         row->setData(0, kDayRole, day);
         row->setText(1, text);
         row->setData(1, kValueRole, value);
@@ -501,7 +501,7 @@ void ProductDialog::bOKClick()
         return;
     const int32_t id = ProductID();
     if (ProductIndex == kNewProduct) {
-        auto product = std::make_unique<tProduct>();
+        auto product = std::make_unique<model::tProduct>();
         product->ID = id;
         const int index = products_.AddProduct(product);
         if (index < 0) {
@@ -513,14 +513,14 @@ void ProductDialog::bOKClick()
     } else {
         products_.Item(ProductIndex).ID = id;
     }
-    tProduct& product = products_.Item(ProductIndex);
+    model::tProduct& product = products_.Item(ProductIndex);
     WriteLists(product);
     product.EinkaufProzent = cEinkaufSpec_->isChecked();
     product.VerkaufVariabel = cVerkaufSpec_->isChecked();
     accept();
 }
 
-void ProductDialog::WriteLists(tProduct& product) const
+void ProductDialog::WriteLists(model::tProduct& product) const
 {
     const auto rows = [this](ListKind kind) {
         std::vector<const QTreeWidgetItem*> items;
@@ -534,7 +534,7 @@ void ProductDialog::WriteLists(tProduct& product) const
         product.Name.AddValue(RowDay(*row), ToModelText(row->text(1)).value_or(std::string()));
     }
     product.Name.SortByDate();
-    const auto writeReals = [&](ListKind kind, tTimeFloatList& values) {
+    const auto writeReals = [&](ListKind kind, model::tTimeFloatList& values) {
         values.Clear();
         for (const QTreeWidgetItem* row : rows(kind))
             values.AddValue(RowDay(*row), row->data(1, kValueRole).toDouble());

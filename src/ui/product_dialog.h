@@ -25,12 +25,12 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace kontaro {
+namespace kontaro::model {
 class tDays;
 class tGroups;
 class tProduct;
 class tProducts;
-}
+} // namespace kontaro::model
 
 namespace kontaro::controls {
 class LabeledEdit;
@@ -49,7 +49,7 @@ public:
     // With `days`, changing the ID of a product to one that day entries still
     // carry (of a product no longer in the catalogue) is refused like a taken ID,
     // so that the change never gives a day two entries of one product.
-    ProductDialog(QWidget* owner, tProducts& products, const tGroups& groups, const tDays* days = nullptr);
+    ProductDialog(QWidget* owner, model::tProducts& products, const model::tGroups& groups, const model::tDays* days = nullptr);
 
     // Index in the products of the product to change, or kNewProduct; after OK
     // for a new product the index it was added at.
@@ -91,10 +91,10 @@ private:
     QGroupBox* Box(ListKind kind) const { return lists_[Index(kind)].box; }
     QTreeWidget* List(ListKind kind) const { return lists_[Index(kind)].list; }
     DatedList MakeList(ListKind kind);
-    void FillLists(const tProduct& product);
+    void FillLists(const model::tProduct& product);
     // Opens the dated value dialog for a new row (row == nullptr) or for `row`.
     void RunRowDialog(ListKind kind, QTreeWidgetItem* row);
-    void WriteLists(tProduct& product) const;
+    void WriteLists(model::tProduct& product) const;
     void ShowIDError(const QString& text);
     bool IDTaken(int32_t id) const;
 
@@ -105,9 +105,9 @@ private:
     QCheckBox* const cEinkaufSpec_;
     QPushButton* const bOK_;
     QPushButton* const bCancel_;
-    tProducts& products_;
-    const tGroups& groups_;
-    const tDays* days_;
+    model::tProducts& products_;
+    const model::tGroups& groups_;
+    const model::tDays* days_;
     std::array<DatedList, 5> lists_;
     bool shown_ = false;
 };

@@ -24,7 +24,7 @@ constexpr int kButtonWidth = 162;
 
 } // namespace
 
-ProductsPage::ProductsPage(tProducts& products, const tGroups& groups, tDays& days, QWidget* parent)
+ProductsPage::ProductsPage(model::tProducts& products, const model::tGroups& groups, model::tDays& days, QWidget* parent)
     : QWidget(parent),
       ListProducts_(new QTableView(this)),
       bAddProd_(new QPushButton(t::ButtonNew(), this)),
@@ -127,7 +127,7 @@ void ProductsPage::bEditProdClick()
 void ProductsPage::CarryIDChange(int32_t oldID, int32_t newID)
 {
     for (int d = 0; d < days_.Count(); ++d) {
-        tDay& day = days_.Item(d);
+        model::tDay& day = days_.Item(d);
         const int entry = day.IndexOfProduct(oldID);
         if (entry < 0)
             continue;

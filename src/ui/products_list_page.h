@@ -12,11 +12,11 @@
 class QPushButton;
 class QTableView;
 
-namespace kontaro {
+namespace kontaro::model {
 class tDays;
 class tGroups;
 class tProducts;
-}
+} // namespace kontaro::model
 
 namespace kontaro::ui {
 
@@ -25,7 +25,7 @@ class ProductListModel;
 class ProductsPage : public QWidget {
     Q_OBJECT
 public:
-    ProductsPage(tProducts& products, const tGroups& groups, tDays& days, QWidget* parent = nullptr);
+    ProductsPage(model::tProducts& products, const model::tGroups& groups, model::tDays& days, QWidget* parent = nullptr);
 
     // The overview grid of the product export; hidden, laid out once.
     grid::PlainGrid& ExportGrid() { return gExportGrid; }
@@ -50,9 +50,9 @@ private:
     QPushButton* const bEditProd_;
     QPushButton* const bDelProd_;
     QPushButton* const bExportProd_;
-    tProducts& products_;
-    const tGroups& groups_;
-    tDays& days_;
+    model::tProducts& products_;
+    const model::tGroups& groups_;
+    model::tDays& days_;
     ProductListModel* const model_;
     grid::PlainGrid gExportGrid;
 };

@@ -16,7 +16,7 @@ const numbers::NumberLocale kPoint{'.', ','};
 
 TEST(StoredDayGrid, WorkedExampleDay)
 {
-    const Project project = test::WorkedExample();
+    const model::Project project = test::WorkedExample();
     const TextGrid grid = StoredDayGrid(project, March(6), "/data/Laden.kdt", kPoint);
     ASSERT_EQ(grid.rows.size(), 2u);
     EXPECT_EQ(grid.rows[0],
@@ -30,7 +30,7 @@ TEST(StoredDayGrid, WorkedExampleDay)
 
 TEST(StoredDayGrid, FooterRelatesTheMarginToTheGrossSum)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {.einkauf = 5, .verkauf = 10});
     AddEntry(project, March(6), 1, 1);
     const TextGrid grid = StoredDayGrid(project, March(6), "", kPoint);
@@ -41,7 +41,7 @@ TEST(StoredDayGrid, FooterRelatesTheMarginToTheGrossSum)
 
 TEST(StoredDayGrid, DayWithoutEntriesShowsOneEmptyRow)
 {
-    const Project project = test::WorkedExample();
+    const model::Project project = test::WorkedExample();
     const TextGrid grid = StoredDayGrid(project, March(7), "Laden.kdt", kPoint);
     ASSERT_EQ(grid.rows.size(), 1u);
     EXPECT_EQ(grid.rows[0], TextRow(columns::day::kColumnCount));
@@ -51,7 +51,7 @@ TEST(StoredDayGrid, DayWithoutEntriesShowsOneEmptyRow)
 
 TEST(StoredDayGrid, UnknownProductRowHasNoFiguresAndAddsNothing)
 {
-    Project project = test::WorkedExample();
+    model::Project project = test::WorkedExample();
     AddEntry(project, March(6), 7, 2);
     const TextGrid grid = StoredDayGrid(project, March(6), "Laden.kdt", kPoint);
     ASSERT_EQ(grid.rows.size(), 3u);
@@ -63,7 +63,7 @@ TEST(StoredDayGrid, UnknownProductRowHasNoFiguresAndAddsNothing)
 
 TEST(StoredDayGrid, StoredQuantityIsShownAndComputedWithTwoDecimals)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {.verkauf = 3});
     AddEntry(project, March(6), 1, 1.333);
     const TextGrid grid = StoredDayGrid(project, March(6), "", kPoint);
@@ -73,8 +73,8 @@ TEST(StoredDayGrid, StoredQuantityIsShownAndComputedWithTwoDecimals)
 
 TEST(StoredDayGrid, NameAndPriceAreThoseOfTheShownDay)
 {
-    Project project;
-    tProduct& product = AddProduct(project, {.name = "Cola", .verkauf = 2.0});
+    model::Project project;
+    model::tProduct& product = AddProduct(project, {.name = "Cola", .verkauf = 2.0});
     product.Verkauf.AddValue(March(10), 3.0);
     product.Name.AddValue(March(10), "Cola Zero");
     AddEntry(project, March(9), 1, 1);
@@ -89,7 +89,7 @@ TEST(StoredDayGrid, NameAndPriceAreThoseOfTheShownDay)
 
 TEST(StoredDayGrid, NamesBecomeUtf8)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {.name = "Gr\xfc\xdftee"});
     AddEntry(project, March(6), 1, 1);
     EXPECT_EQ(StoredDayGrid(project, March(6), "", kPoint).rows[0][columns::day::Name], "Grüßtee");

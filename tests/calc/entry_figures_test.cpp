@@ -47,7 +47,7 @@ std::string TestName(const char* what)
 TEST_P(RowFiguresTest, ChainsTheShownValues)
 {
     const RowCase& c = GetParam();
-    Project project;
+    model::Project project;
     AddProduct(project, c.product);
     const std::optional<RowFigures> row = ComputeRowFigures(
         project.Products, March(6), std::to_string(c.product.id), c.menge, c.verkaufB, kPoint);
@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RowFigures, RowsWithoutAProductOrNumberChangeNothing)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {});
     AddProduct(project, {.id = 2, .verkauf = std::nullopt});
     struct {
@@ -119,10 +119,10 @@ TEST(RowFigures, RowsWithoutAProductOrNumberChangeNothing)
 
 TEST(RowFigures, UsesTheValuesValidOnTheRowsDay)
 {
-    Project project;
-    tProduct& product = AddProduct(project, {.verkauf = 2.0, .from = March(5)});
+    model::Project project;
+    model::tProduct& product = AddProduct(project, {.verkauf = 2.0, .from = March(5)});
     product.Verkauf.AddValue(March(10), 3.0);
-    const auto gross = [&](DayNumber day) {
+    const auto gross = [&](model::DayNumber day) {
         return ComputeRowFigures(project.Products, day, "1", "1", "", kPoint)->verkaufB;
     };
     EXPECT_EQ(gross(March(9)), "2.00");
@@ -134,7 +134,7 @@ TEST(RowFigures, UsesTheValuesValidOnTheRowsDay)
 
 TEST(RowFigures, WritesTheLocalesSeparator)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {});
     const auto row = ComputeRowFigures(project.Products, March(6), "1", "1,5", "", {',', '.'});
     ASSERT_TRUE(row);
@@ -157,9 +157,9 @@ TEST(SumOfShownValues, SkipsTextsThatAreNotNumbers)
 
 TEST(EntryContribution, IsUnrounded)
 {
-    Project project;
-    const tProduct& fixed = AddProduct(project, {});
-    const tProduct& variable = AddProduct(project, test::ProductSpec{.id = 2,
+    model::Project project;
+    const model::tProduct& fixed = AddProduct(project, {});
+    const model::tProduct& variable = AddProduct(project, test::ProductSpec{.id = 2,
                                                                      .einkauf = 30,
                                                                      .verkauf = std::nullopt,
                                                                      .steuer = 7,
@@ -180,8 +180,8 @@ TEST(EntryContribution, IsUnrounded)
 
 TEST(EntryContribution, FactorZeroGivesTheGrossAmountOnly)
 {
-    Project project;
-    const tProduct& product = AddProduct(project, {.steuer = -100});
+    model::Project project;
+    const model::tProduct& product = AddProduct(project, {.steuer = -100});
     const EntryContribution c = ContributionOf(product, LookUpDayValues(product, March(6)), 3);
     EXPECT_FALSE(c.taxed);
     EXPECT_EQ(c.gross, 7.5);

@@ -16,14 +16,14 @@ using test::March;
 
 const numbers::NumberLocale kPoint{'.', ','};
 
-SummaryResult Summarise(const Project& project, DayNumber from, DayNumber to)
+SummaryResult Summarise(const model::Project& project, model::DayNumber from, model::DayNumber to)
 {
     return GroupSummary(project, from, to, "Laden.kdt", kPoint);
 }
 
 TEST(GroupSummary, WorkedExampleWithSharesOfTheShownNetSales)
 {
-    Project project = test::WorkedExample(20);
+    model::Project project = test::WorkedExample(20);
     const SummaryResult result = Summarise(project, March(1), March(31));
     EXPECT_TRUE(result.daysFound);
     ASSERT_EQ(result.grid.rows.size(), 2u);
@@ -38,7 +38,7 @@ TEST(GroupSummary, WorkedExampleWithSharesOfTheShownNetSales)
 
 TEST(GroupSummary, OneGroupAgainstTheFooterOfTheShownSums)
 {
-    Project project = test::WorkedExample(10);
+    model::Project project = test::WorkedExample(10);
     const SummaryResult result = Summarise(project, March(1), March(31));
     ASSERT_EQ(result.grid.rows.size(), 1u);
     EXPECT_EQ(result.grid.rows[0], (TextRow{"Getränke", "10", "", "107.50", "99.76", "31.64", "",
@@ -48,10 +48,10 @@ TEST(GroupSummary, OneGroupAgainstTheFooterOfTheShownSums)
 
 TEST(GroupSummary, EntriesCountForTheGroupOfTheirDay)
 {
-    Project project;
+    model::Project project;
     AddGroup(project, 10, "Alt");
     AddGroup(project, 20, "Neu");
-    tProduct& product = AddProduct(project, {.verkauf = 1, .steuer = 0, .gruppe = 10});
+    model::tProduct& product = AddProduct(project, {.verkauf = 1, .steuer = 0, .gruppe = 10});
     product.Gruppe.AddValue(March(15), 20);
     for (int day = 1; day <= 31; ++day)
         AddEntry(project, March(day), 1, 1);
@@ -63,7 +63,7 @@ TEST(GroupSummary, EntriesCountForTheGroupOfTheirDay)
 
 TEST(GroupSummary, EntriesOfAMissingGroupOrProductAreInNoRowAndNoSum)
 {
-    Project project = test::WorkedExample(20);
+    model::Project project = test::WorkedExample(20);
     AddProduct(project, {.id = 3, .gruppe = 99});
     AddEntry(project, March(6), 3, 10);
     AddEntry(project, March(6), 77, 10);
@@ -74,7 +74,7 @@ TEST(GroupSummary, EntriesOfAMissingGroupOrProductAreInNoRowAndNoSum)
 
 TEST(GroupSummary, ZeroCasesWriteZeroIntoTheFootersPercentage)
 {
-    Project project = test::WorkedExample(20);
+    model::Project project = test::WorkedExample(20);
     AddEntry(project, March(20), 77, 10);
 
     const SummaryResult none = Summarise(project, March(7), March(8));
@@ -94,7 +94,7 @@ TEST(GroupSummary, ZeroCasesWriteZeroIntoTheFootersPercentage)
 
 TEST(GroupSummary, NetSumBelowHalfACentLeavesTheSharesEmpty)
 {
-    Project project;
+    model::Project project;
     AddGroup(project, 10, "Klein");
     AddProduct(project, {.einkauf = 0, .verkauf = 0.001, .steuer = 0});
     AddEntry(project, March(6), 1, 1);
@@ -107,7 +107,7 @@ TEST(GroupSummary, NetSumBelowHalfACentLeavesTheSharesEmpty)
 
 TEST(GroupSummary, TaxFactorZeroAddsTheGrossAmountOnly)
 {
-    Project project;
+    model::Project project;
     AddGroup(project, 10, "G");
     AddProduct(project, {.verkauf = 10, .steuer = -100});
     AddEntry(project, March(6), 1, 2);

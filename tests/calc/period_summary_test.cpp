@@ -17,14 +17,14 @@ using test::March;
 
 const numbers::NumberLocale kPoint{'.', ','};
 
-SummaryResult Summarise(const Project& project, DayNumber from, DayNumber to)
+SummaryResult Summarise(const model::Project& project, model::DayNumber from, model::DayNumber to)
 {
     return PeriodSummary(project, from, to, "/data/Laden.kdt", kPoint);
 }
 
 TEST(PeriodSummary, WorkedExampleDoesNotRoundPerLine)
 {
-    Project project = test::WorkedExample();
+    model::Project project = test::WorkedExample();
     const SummaryResult result = Summarise(project, March(1), March(31));
     EXPECT_TRUE(result.daysFound);
     ASSERT_EQ(result.grid.rows.size(), 2u);
@@ -41,28 +41,28 @@ TEST(PeriodSummary, WorkedExampleDoesNotRoundPerLine)
 
 TEST(PeriodSummary, BothEndsOfThePeriodAreIncluded)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {});
     AddEntry(project, March(1), 1, 1);
     AddEntry(project, March(31), 1, 2);
-    AddEntry(project, DayFromCivil({2005, 4, 1}), 1, 4);
+    AddEntry(project, model::DayFromCivil({2005, 4, 1}), 1, 4);
     const struct {
-        DayNumber from, to;
+        model::DayNumber from, to;
         const char* menge;
     } cases[] = {{March(1), March(31), "3.00"},
                  {March(31), March(31), "2.00"},
                  {March(1), March(1), "1.00"},
-                 {March(2), DayFromCivil({2005, 4, 1}), "6.00"}};
+                 {March(2), model::DayFromCivil({2005, 4, 1}), "6.00"}};
     for (const auto& c : cases) {
         const SummaryResult result = Summarise(project, c.from, c.to);
         ASSERT_EQ(result.grid.rows.size(), 1u);
-        EXPECT_EQ(result.grid.rows[0][columns::sum::Menge], c.menge) << ShortDateText(c.from);
+        EXPECT_EQ(result.grid.rows[0][columns::sum::Menge], c.menge) << model::ShortDateText(c.from);
     }
 }
 
 TEST(PeriodSummary, PeriodWithoutStoredDaysGivesTheResetGrid)
 {
-    Project project = test::WorkedExample();
+    model::Project project = test::WorkedExample();
     AddEntry(project, March(9), 1, 1);
     for (const auto& [from, to] : {std::pair{March(7), March(8)}, std::pair{March(10), March(20)},
                                    std::pair{March(1), March(5)}}) {
@@ -70,14 +70,14 @@ TEST(PeriodSummary, PeriodWithoutStoredDaysGivesTheResetGrid)
         EXPECT_FALSE(result.daysFound);
         ASSERT_EQ(result.grid.rows.size(), 1u);
         EXPECT_EQ(result.grid.rows[0], TextRow(columns::sum::kColumnCount));
-        EXPECT_EQ(result.grid.footer, (TextRow{"Summen", ShortDateText(from), ShortDateText(to),
+        EXPECT_EQ(result.grid.footer, (TextRow{"Summen", model::ShortDateText(from), model::ShortDateText(to),
                                                "0.00", "0.00", "0.00", "", "0.00", "0.00"}));
     }
 }
 
 TEST(PeriodSummary, DaysWithOnlyUnknownProductsGiveAnEmptyResultWithoutWarning)
 {
-    Project project = test::WorkedExample();
+    model::Project project = test::WorkedExample();
     AddEntry(project, March(20), 99, 5);
     const SummaryResult result = Summarise(project, March(20), March(20));
     EXPECT_TRUE(result.daysFound);
@@ -89,8 +89,8 @@ TEST(PeriodSummary, DaysWithOnlyUnknownProductsGiveAnEmptyResultWithoutWarning)
 
 TEST(PeriodSummary, NameAndTaxRateAreThoseOfThePeriodsLastDay)
 {
-    Project project;
-    tProduct& product = AddProduct(project, {.name = "Cola", .verkauf = 11.6, .steuer = 16});
+    model::Project project;
+    model::tProduct& product = AddProduct(project, {.name = "Cola", .verkauf = 11.6, .steuer = 16});
     product.Steuer.AddValue(March(10), 19);
     product.Name.AddValue(March(25), "Cola Zero"); // after the last sale
     AddEntry(project, March(5), 1, 1);
@@ -108,7 +108,7 @@ TEST(PeriodSummary, NameAndTaxRateAreThoseOfThePeriodsLastDay)
 
 TEST(PeriodSummary, ProductsWithoutPositiveGrossHaveNoRowAndAreNotInTheFooter)
 {
-    Project project = test::WorkedExample();
+    model::Project project = test::WorkedExample();
     AddProduct(project, {.id = 3, .einkauf = 4, .verkauf = 0});
     AddProduct(project, {.id = 4});
     AddEntry(project, March(6), 3, 1);  // gross 0 with purchase costs
@@ -120,7 +120,7 @@ TEST(PeriodSummary, ProductsWithoutPositiveGrossHaveNoRowAndAreNotInTheFooter)
 
 TEST(PeriodSummary, VariablePriceWithoutShareMultipliesTheCostByTheGross)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {.einkauf = 2, .verkauf = std::nullopt, .steuer = 0});
     AddEntry(project, March(6), 1, 50);
     const TextRow row = Summarise(project, March(6), March(6)).grid.rows[0];
@@ -129,7 +129,7 @@ TEST(PeriodSummary, VariablePriceWithoutShareMultipliesTheCostByTheGross)
 
 TEST(PeriodSummary, UsesTheStoredQuantityUnrounded)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {.verkauf = 3});
     AddEntry(project, March(6), 1, 1.333);
     const TextRow row = Summarise(project, March(6), March(6)).grid.rows[0];
@@ -139,8 +139,8 @@ TEST(PeriodSummary, UsesTheStoredQuantityUnrounded)
 
 TEST(PeriodSummary, PricesHoldFromTheirDate)
 {
-    Project project;
-    tProduct& product = AddProduct(project, {.verkauf = 2.0, .from = March(5)});
+    model::Project project;
+    model::tProduct& product = AddProduct(project, {.verkauf = 2.0, .from = March(5)});
     product.Verkauf.AddValue(March(10), 3.0);
     AddEntry(project, March(1), 1, 1); // before the first date: the first price
     AddEntry(project, March(9), 1, 1);
@@ -151,8 +151,8 @@ TEST(PeriodSummary, PricesHoldFromTheirDate)
 
 TEST(PeriodSummary, ZeroNetTotalLeavesThePercentageEmpty)
 {
-    Project project;
-    tProduct& product = AddProduct(project, {.einkauf = 0, .verkauf = std::nullopt, .steuer = 0});
+    model::Project project;
+    model::tProduct& product = AddProduct(project, {.einkauf = 0, .verkauf = std::nullopt, .steuer = 0});
     product.Steuer.AddValue(March(10), 100);
     AddEntry(project, March(6), 1, -10); // net -10
     AddEntry(project, March(12), 1, 20); // net +10
@@ -165,7 +165,7 @@ TEST(PeriodSummary, ZeroNetTotalLeavesThePercentageEmpty)
 
 TEST(PeriodSummary, TaxFactorZeroAddsTheGrossAmountOnly)
 {
-    Project project = test::WorkedExample();
+    model::Project project = test::WorkedExample();
     AddProduct(project, {.id = 3, .verkauf = 10, .steuer = -100});
     AddEntry(project, March(6), 3, 2);
     const SummaryResult result = Summarise(project, March(1), March(31));
@@ -178,7 +178,7 @@ TEST(PeriodSummary, TaxFactorZeroAddsTheGrossAmountOnly)
 
 TEST(PeriodSummary, RunsAgainWithTheSameResult)
 {
-    Project project = test::WorkedExample();
+    model::Project project = test::WorkedExample();
     const SummaryResult first = Summarise(project, March(1), March(31));
     const SummaryResult second = Summarise(project, March(1), March(31));
     EXPECT_EQ(first.grid.rows, second.grid.rows);
@@ -193,7 +193,7 @@ namespace {
 
 TEST(PeriodSummary, OverflowingAmountsShowNoInfOrNan)
 {
-    Project project;
+    model::Project project;
     AddProduct(project, {.einkauf = 1e300, .verkauf = 1e300});
     AddEntry(project, March(6), 1, 1e300);
     const SummaryResult result = PeriodSummary(project, March(6), March(6), "", kPoint);

@@ -12,8 +12,8 @@ using test::March;
 
 TEST(ProductOverview, ListsTheValuesValidOnTheDayAndEndsWithDateAndName)
 {
-    Project project = test::WorkedExample();
-    tProduct& cola = project.Products.Item(0);
+    model::Project project = test::WorkedExample();
+    model::tProduct& cola = project.Products.Item(0);
     cola.Verkauf.AddValue(March(7), 2.8); // tomorrow: not yet in the overview
     cola.Name.AddValue(March(6), "Cola 0,3");
     const TextGrid grid = ProductOverview(project, March(6), "/data/Laden.kdt", {',', '.'});

@@ -33,15 +33,15 @@ private:
 
 // Products with many dated changes before, inside and after the period, entries of
 // products that do not exist, and a group list that points to a missing group.
-Project BusyProject(int32_t idStep)
+model::Project BusyProject(int32_t idStep)
 {
-    Project project;
+    model::Project project;
     Sequence random;
     for (int32_t g = 1; g <= 4; ++g)
         AddGroup(project, g * idStep, "Gruppe");
     for (int32_t p = 1; p <= 24; ++p) {
         const bool variable = p % 5 == 0;
-        tProduct& product = AddProduct(project, {.id = p * idStep,
+        model::tProduct& product = AddProduct(project, {.id = p * idStep,
                                                  .einkauf = variable ? 35.0 : 0.5 + p * 0.11,
                                                  .verkauf = variable ? std::nullopt
                                                                      : std::optional<double>(1.0 + p * 0.37),
@@ -50,7 +50,7 @@ Project BusyProject(int32_t idStep)
                                                  .einkaufProzent = variable && p % 2 == 0,
                                                  .from = March(1) + static_cast<int>(random.Next(40))});
         for (int change = 0; change < 6; ++change) {
-            const DayNumber day = March(1) + static_cast<int>(random.Next(200)) - 20;
+            const model::DayNumber day = March(1) + static_cast<int>(random.Next(200)) - 20;
             product.Einkauf.AddValue(day, 0.3 + random.Next(300) / 100.0);
             if (!variable)
                 product.Verkauf.AddValue(day + 1, 1.0 + random.Next(900) / 100.0);
@@ -72,20 +72,20 @@ struct Totals {
     std::vector<double> menge, brutto, netto, einkauf;
 };
 
-Totals LookedUpPerEntry(const Project& project, DayNumber from, DayNumber to, bool byGroup)
+Totals LookedUpPerEntry(const model::Project& project, model::DayNumber from, model::DayNumber to, bool byGroup)
 {
     const int count = byGroup ? project.Groups.Count() : project.Products.Count();
     Totals totals{std::vector<double>(count), std::vector<double>(count), std::vector<double>(count),
                   std::vector<double>(count)};
     for (int d = 0; d < project.Days.Count(); ++d) {
-        const tDay& day = project.Days.Item(d);
+        const model::tDay& day = project.Days.Item(d);
         if (day.Date < from || day.Date > to)
             continue;
         for (int e = 0; e < day.Count(); ++e) {
             const int p = project.Products.IndexOfID(day.Entry(e).ProductID);
             if (p < 0)
                 continue;
-            const tProduct& product = project.Products.Item(p);
+            const model::tProduct& product = project.Products.Item(p);
             const int i = byGroup ? project.Groups.IndexOfID(product.Gruppe.ValueAt(day.Date)) : p;
             if (i < 0)
                 continue;
@@ -105,9 +105,9 @@ class SummaryLookupsTest : public ::testing::TestWithParam<int32_t> {};
 
 TEST_P(SummaryLookupsTest, GiveTheTotalsOfPerEntryLookups)
 {
-    const Project project = BusyProject(GetParam());
-    const DayNumber from = March(20);
-    const DayNumber to = March(20) + 120;
+    const model::Project project = BusyProject(GetParam());
+    const model::DayNumber from = March(20);
+    const model::DayNumber to = March(20) + 120;
 
     const std::vector<SummaryTotals> products = ProductTotals(project, from, to);
     const Totals productsLookedUp = LookedUpPerEntry(project, from, to, false);

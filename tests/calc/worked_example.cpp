@@ -2,9 +2,9 @@
 
 namespace kontaro::test {
 
-Project WorkedExample(int32_t secondGroup)
+model::Project WorkedExample(int32_t secondGroup)
 {
-    Project project;
+    model::Project project;
     AddGroup(project, 10, "Getr\xe4nke");
     if (secondGroup != 10)
         AddGroup(project, secondGroup, "Essen");

@@ -10,17 +10,17 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    kontaro::Project project;
-    const kontaro::LoadResult loaded = kontaro::LoadProjectText(bytes, project);
-    if (loaded.status != kontaro::LoadStatus::Ok)
+    kontaro::model::Project project;
+    const kontaro::model::LoadResult loaded = kontaro::model::LoadProjectText(bytes, project);
+    if (loaded.status != kontaro::model::LoadStatus::Ok)
         return 0;
 
-    kontaro::StringSink sink;
-    if (!kontaro::WriteProject(sink, project))
+    kontaro::model::StringSink sink;
+    if (!kontaro::model::WriteProject(sink, project))
         std::abort();
-    kontaro::Project again;
+    kontaro::model::Project again;
     // Every loaded project has a group, and the saved file keeps it readable.
-    if (kontaro::LoadProjectText(sink.Bytes(), again).status != kontaro::LoadStatus::Ok)
+    if (kontaro::model::LoadProjectText(sink.Bytes(), again).status != kontaro::model::LoadStatus::Ok)
         std::abort();
     return 0;
 }

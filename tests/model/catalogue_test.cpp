@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kontaro {
+namespace kontaro::model {
 namespace {
 
 std::unique_ptr<tProduct> Product(int32_t id)
@@ -93,4 +93,4 @@ TEST(Groups, GroupZeroIsAnOrdinaryID)
 }
 
 } // namespace
-} // namespace kontaro
+} // namespace kontaro::model

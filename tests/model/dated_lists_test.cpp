@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace kontaro {
+namespace kontaro::model {
 namespace {
 
 std::vector<DayNumber> Dates(const tTimeFloatList& list)
@@ -94,4 +94,4 @@ TEST(DatedList, EmptyListAndOutOfRangeIndexRaiseTheIndexError)
 }
 
 } // namespace
-} // namespace kontaro
+} // namespace kontaro::model

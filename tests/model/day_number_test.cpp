@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kontaro {
+namespace kontaro::model {
 namespace {
 
 TEST(DayNumber, CivilDatesBothWays)
@@ -73,4 +73,4 @@ TEST(Globals, RemoveFileExtCutsTheLastExtensionOfTheName)
 }
 
 } // namespace
-} // namespace kontaro
+} // namespace kontaro::model

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kontaro {
+namespace kontaro::model {
 namespace {
 
 std::unique_ptr<tDay> Day(DayNumber date)
@@ -89,4 +89,4 @@ TEST(Day, EntriesSortByProductAndRefuseASecondEntryOfAProduct)
 }
 
 } // namespace
-} // namespace kontaro
+} // namespace kontaro::model

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace kontaro {
+namespace kontaro::model {
 namespace {
 
 using test::AddDay;
@@ -312,4 +312,4 @@ TEST(ProjectFile, LoadingAMissingFileOrAFolderFails)
 }
 
 } // namespace
-} // namespace kontaro
+} // namespace kontaro::model

@@ -9,7 +9,7 @@
 
 #include <sstream>
 
-namespace kontaro {
+namespace kontaro::model {
 namespace {
 
 std::string Group(const std::string& id, const std::string& name = "G")
@@ -176,4 +176,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace kontaro
+} // namespace kontaro::model

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kontaro {
+namespace kontaro::model {
 namespace {
 
 TEST(Win1252, EveryByteConvertsToUtf8AndBack)
@@ -41,4 +41,4 @@ TEST(Win1252, NamesTheCharactersWithoutAByte)
 }
 
 } // namespace
-} // namespace kontaro
+} // namespace kontaro::model

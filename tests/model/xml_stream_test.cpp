@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace kontaro {
+namespace kontaro::model {
 namespace {
 
 std::string Written(void (*write)(txmlStream&))
@@ -212,4 +212,4 @@ TEST(XmlStream, WrittenRealsCarryTheValueRoundedToFifteenDigits)
 }
 
 } // namespace
-} // namespace kontaro
+} // namespace kontaro::model

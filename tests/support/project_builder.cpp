@@ -5,11 +5,11 @@
 
 namespace kontaro::test {
 
-DayNumber March(int day) { return DayFromCivil({2005, 3, day}); }
+model::DayNumber March(int day) { return model::DayFromCivil({2005, 3, day}); }
 
-tProduct& AddProduct(tProducts& products, const ProductSpec& spec)
+model::tProduct& AddProduct(model::tProducts& products, const ProductSpec& spec)
 {
-    auto product = std::make_unique<tProduct>();
+    auto product = std::make_unique<model::tProduct>();
     product->ID = spec.id;
     product->Name.AddValue(spec.from, spec.name);
     product->Einkauf.AddValue(spec.from, spec.einkauf);
@@ -25,45 +25,45 @@ tProduct& AddProduct(tProducts& products, const ProductSpec& spec)
     return products.Item(index);
 }
 
-tProduct& AddProduct(Project& project, const ProductSpec& spec) { return AddProduct(project.Products, spec); }
+model::tProduct& AddProduct(model::Project& project, const ProductSpec& spec) { return AddProduct(project.Products, spec); }
 
-void AddGroup(tGroups& groups, int32_t id, const std::string& name)
+void AddGroup(model::tGroups& groups, int32_t id, const std::string& name)
 {
-    auto group = std::make_unique<tGroup>();
+    auto group = std::make_unique<model::tGroup>();
     group->ID = id;
     group->Name = name;
     if (groups.AddGroup(group) < 0)
         throw std::logic_error("duplicate group in a test project");
 }
 
-void AddGroup(Project& project, int32_t id, const std::string& name) { AddGroup(project.Groups, id, name); }
+void AddGroup(model::Project& project, int32_t id, const std::string& name) { AddGroup(project.Groups, id, name); }
 
-void AddEntry(tDays& days, DayNumber day, int32_t productId, double value)
+void AddEntry(model::tDays& days, model::DayNumber day, int32_t productId, double value)
 {
     int index = days.IndexOfDate(day);
     if (index < 0) {
-        auto stored = std::make_unique<tDay>();
+        auto stored = std::make_unique<model::tDay>();
         stored->Date = day;
         index = days.AddDay(stored);
     }
-    auto entry = std::make_unique<tDayEntry>();
+    auto entry = std::make_unique<model::tDayEntry>();
     entry->ProductID = productId;
     entry->Value = value;
     if (days.Item(index).AddEntry(entry) < 0)
         throw std::logic_error("duplicate entry in a test project");
 }
 
-void AddEntry(Project& project, DayNumber day, int32_t productId, double value)
+void AddEntry(model::Project& project, model::DayNumber day, int32_t productId, double value)
 {
     AddEntry(project.Days, day, productId, value);
 }
 
-void AddDay(tDays& days, DayNumber date, std::initializer_list<tDayEntry> entries)
+void AddDay(model::tDays& days, model::DayNumber date, std::initializer_list<model::tDayEntry> entries)
 {
-    auto day = std::make_unique<tDay>();
+    auto day = std::make_unique<model::tDay>();
     day->Date = date;
-    for (const tDayEntry& e : entries) {
-        auto entry = std::make_unique<tDayEntry>(e);
+    for (const model::tDayEntry& e : entries) {
+        auto entry = std::make_unique<model::tDayEntry>(e);
         if (day->AddEntry(entry) < 0)
             throw std::logic_error("duplicate entry in a test project");
     }

@@ -13,7 +13,7 @@
 namespace kontaro::test {
 
 // 2005-03-01 .. 2005-03-31 and so on: the month of the worked examples.
-DayNumber March(int day);
+model::DayNumber March(int day);
 
 // A product with one dated value per list from `from` on.
 struct ProductSpec {
@@ -24,19 +24,19 @@ struct ProductSpec {
     double steuer = 19;
     int32_t gruppe = 10;
     bool einkaufProzent = false;
-    DayNumber from = March(1);
+    model::DayNumber from = March(1);
 };
 
 // The product made of `spec`; further dated values are added through the result.
-tProduct& AddProduct(tProducts& products, const ProductSpec& spec);
-tProduct& AddProduct(Project& project, const ProductSpec& spec);
-void AddGroup(tGroups& groups, int32_t id, const std::string& name);
-void AddGroup(Project& project, int32_t id, const std::string& name);
+model::tProduct& AddProduct(model::tProducts& products, const ProductSpec& spec);
+model::tProduct& AddProduct(model::Project& project, const ProductSpec& spec);
+void AddGroup(model::tGroups& groups, int32_t id, const std::string& name);
+void AddGroup(model::Project& project, int32_t id, const std::string& name);
 // Adds an entry, creating the day when it is not stored yet.
-void AddEntry(tDays& days, DayNumber day, int32_t productId, double value);
-void AddEntry(Project& project, DayNumber day, int32_t productId, double value);
+void AddEntry(model::tDays& days, model::DayNumber day, int32_t productId, double value);
+void AddEntry(model::Project& project, model::DayNumber day, int32_t productId, double value);
 // Stores a new day with these entries (ProductID and Value) in this order; with none,
 // an empty stored day.
-void AddDay(tDays& days, DayNumber date, std::initializer_list<tDayEntry> entries);
+void AddDay(model::tDays& days, model::DayNumber date, std::initializer_list<model::tDayEntry> entries);
 
 } // namespace kontaro::test

@@ -44,14 +44,14 @@ int DialogScript::Run(QDialog& dialog)
 CatalogueTest::CatalogueTest() : savedLocale_(QLocale())
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    SetTodayForTests([] { return kToday; });
+    model::SetTodayForTests([] { return kToday; });
 }
 
 CatalogueTest::~CatalogueTest()
 {
     EXPECT_TRUE(dialogs.AllStepsUsed());
     EXPECT_TRUE(prompts.AllScriptsUsed());
-    SetTodayForTests({});
+    model::SetTodayForTests({});
     QLocale::setDefault(savedLocale_);
 }
 
@@ -60,7 +60,7 @@ void CatalogueTest::AddGroup(int32_t id, const std::string& name)
     test::AddGroup(groups, id, name);
 }
 
-void CatalogueTest::AddProduct(int32_t id, const std::string& name, int32_t group, DayNumber from)
+void CatalogueTest::AddProduct(int32_t id, const std::string& name, int32_t group, model::DayNumber from)
 {
     test::AddProduct(products, {.id = id,
                                 .name = name,
@@ -71,7 +71,7 @@ void CatalogueTest::AddProduct(int32_t id, const std::string& name, int32_t grou
                                 .from = from});
 }
 
-void CatalogueTest::AddDay(DayNumber date, std::initializer_list<tDayEntry> entries)
+void CatalogueTest::AddDay(model::DayNumber date, std::initializer_list<model::tDayEntry> entries)
 {
     test::AddDay(days, date, entries);
 }

@@ -31,8 +31,8 @@ class LabeledEdit;
 namespace kontaro::test {
 
 // 2005-03-15, the "today" of every catalogue test; its month starts on day 38412.
-inline constexpr DayNumber kToday = 38426;
-inline constexpr DayNumber kFirstOfMonth = 38412;
+inline constexpr model::DayNumber kToday = 38426;
+inline constexpr model::DayNumber kFirstOfMonth = 38412;
 
 // Answers the catalogue's modal dialogs: each dialog that opens is shown
 // (not modally), handed to the next queued step and must be closed by it; its
@@ -63,12 +63,12 @@ protected:
 
     // Groups and products with one dated value per list from `from` on.
     void AddGroup(int32_t id, const std::string& name);
-    void AddProduct(int32_t id, const std::string& name, int32_t group, DayNumber from = 0);
-    void AddDay(DayNumber date, std::initializer_list<tDayEntry> entries);
+    void AddProduct(int32_t id, const std::string& name, int32_t group, model::DayNumber from = 0);
+    void AddDay(model::DayNumber date, std::initializer_list<model::tDayEntry> entries);
 
-    tGroups groups;
-    tProducts products;
-    tDays days;
+    model::tGroups groups;
+    model::tProducts products;
+    model::tDays days;
     ScriptedPrompts prompts;
     DialogScript dialogs;
 

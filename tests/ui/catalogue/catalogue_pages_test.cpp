@@ -25,7 +25,7 @@ QStringList ListRows(const QTableView& list)
     return rows;
 }
 
-QStringList Entries(const tDays& days)
+QStringList Entries(const model::tDays& days)
 {
     QStringList result;
     for (int d = 0; d < days.Count(); ++d) {
@@ -64,12 +64,12 @@ protected:
 
 TEST_F(ProductsPageTest, RowsShowTheIDAndTodaysName)
 {
-    auto product = std::make_unique<tProduct>();
+    auto product = std::make_unique<model::tProduct>();
     product->ID = 9;
     product->Name.AddValue(kToday - 10, "Alt");
     product->Name.AddValue(kToday + 1, "Morgen");
     ASSERT_GE(products.AddProduct(product), 0);
-    auto nameless = std::make_unique<tProduct>();
+    auto nameless = std::make_unique<model::tProduct>();
     nameless->ID = 4;
     ASSERT_GE(products.AddProduct(nameless), 0);
     Open();

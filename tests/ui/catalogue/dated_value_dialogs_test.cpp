@@ -21,11 +21,11 @@ using ui::DatedValueDialog;
 using ui::DatedGroupDialog;
 
 // A user's click on a day of the calendar.
-void Pick(QCalendarWidget& calendar, DayNumber day) { calendar.setSelectedDate(ui::DateOfDay(day)); }
+void Pick(QCalendarWidget& calendar, model::DayNumber day) { calendar.setSelectedDate(ui::DateOfDay(day)); }
 
 class DatedValueDialogTest : public CatalogueTest {
 protected:
-    void Open(std::optional<DayNumber> oldDate, const QString& value,
+    void Open(std::optional<model::DayNumber> oldDate, const QString& value,
               DatedValueDialog::ValueKind kind = DatedValueDialog::ValueKind::Real)
     {
         dialog.DateList = {kFirstOfMonth - 31, kFirstOfMonth, kToday};
@@ -65,7 +65,7 @@ TEST_F(DatedValueDialogTest, UsedDatesAreRefusedUntilAFreeOneIsPicked)
 {
     Open(kToday, QStringLiteral("1"));
     struct Case {
-        DayNumber day;
+        model::DayNumber day;
         QString value;
         bool error;
         bool ok;

@@ -32,7 +32,7 @@ namespace kontaro::test {
 namespace {
 
 struct RowSpec {
-    DayNumber day;
+    model::DayNumber day;
     QString value;
 };
 
@@ -47,13 +47,13 @@ struct ProductInput {
 };
 
 // Everything a project holds, one line per element, for comparing two projects.
-std::string Describe(const tGroups& groups, const tProducts& products, const tDays& days)
+std::string Describe(const model::tGroups& groups, const model::tProducts& products, const model::tDays& days)
 {
     std::ostringstream out;
     for (int g = 0; g < groups.Count(); ++g)
         out << "group " << groups.Item(g).ID << ' ' << groups.Item(g).Name << '\n';
     for (int p = 0; p < products.Count(); ++p) {
-        const tProduct& product = products.Item(p);
+        const model::tProduct& product = products.Item(p);
         out << "product " << product.ID << " %" << product.EinkaufProzent << " var" << product.VerkaufVariabel;
         for (int i = 0; i < product.Name.Count(); ++i)
             out << " N" << product.Name.Item(i).Date << '=' << product.Name.Item(i).Text;
@@ -180,8 +180,8 @@ TEST_F(FullRoundTest, CatalogueAndSalesSurviveSaveAndLoad)
     EXPECT_NE(saved.find("day " + std::to_string(kToday - 1) + " 20=3"), std::string::npos) << saved;
     EXPECT_NE(saved.find("product 15 %1 var1"), std::string::npos) << saved;
 
-    Project loaded;
-    ASSERT_EQ(LoadProjectFile(file.toStdString(), loaded).status, LoadStatus::Ok);
+    model::Project loaded;
+    ASSERT_EQ(model::LoadProjectFile(file.toStdString(), loaded).status, model::LoadStatus::Ok);
     EXPECT_EQ(Describe(loaded.Groups, loaded.Products, loaded.Days), saved);
 
     // Loading it into the window again shows the same catalogue in the lists.

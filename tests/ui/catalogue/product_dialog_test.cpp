@@ -72,7 +72,7 @@ protected:
     }
 
     // "Neu" of a value list, answered with this date and typed value.
-    void AddRow(Kind kind, DayNumber day, const QString& value)
+    void AddRow(Kind kind, model::DayNumber day, const QString& value)
     {
         dialogs.Next([=](QDialog& dialog) {
             auto& detail = dynamic_cast<DatedValueDialog&>(dialog);
@@ -84,7 +84,7 @@ protected:
     }
 
     // "Neu" of the group list, answered with this date and group.
-    void AddGroupRow(DayNumber day, int32_t group)
+    void AddGroupRow(model::DayNumber day, int32_t group)
     {
         dialogs.Next([=](QDialog& dialog) {
             auto& detail = dynamic_cast<DatedGroupDialog&>(dialog);
@@ -155,7 +155,7 @@ TEST_F(ProductDialogTest, OKOnlyAfterAValidIDAndAllRequiredLists)
 
     ASSERT_EQ(products.Count(), 2);
     EXPECT_EQ(editor->ProductIndex, 0);
-    const tProduct& product = products.Item(0);
+    const model::tProduct& product = products.Item(0);
     EXPECT_EQ(product.ID, 5);
     std::string name;
     product.Name.ValueAt(kToday, name);
@@ -264,7 +264,7 @@ TEST_F(ProductDialogTest, VariableSalesPriceNeedsNoSalesRowAndKeepsItsRows)
     EXPECT_TRUE(bOK(*editor).isEnabled());
     cEinkaufSpec(*editor).click();
     Click(bOK(*editor));
-    const tProduct& product = products.Item(0);
+    const model::tProduct& product = products.Item(0);
     EXPECT_TRUE(product.VerkaufVariabel);
     EXPECT_TRUE(product.EinkaufProzent);
     EXPECT_EQ(product.Verkauf.Count(), 0);
@@ -286,7 +286,7 @@ TEST_F(ProductDialogTest, StoredPercentageWithoutVariablePriceOpensAndSavesUnche
 
 TEST_F(ProductDialogTest, ExistingProductShowsItsListsAndFlags)
 {
-    auto product = std::make_unique<tProduct>();
+    auto product = std::make_unique<model::tProduct>();
     product->ID = 4;
     product->Name.AddValue(kToday - 400, "Alt");
     product->Name.AddValue(kToday, "Neu");
@@ -311,7 +311,7 @@ TEST_F(ProductDialogTest, ExistingProductShowsItsListsAndFlags)
 
     // Unchanged rows are written back exactly, dates of another century included.
     Click(bOK(*editor));
-    const tProduct& saved = products.Item(0);
+    const model::tProduct& saved = products.Item(0);
     EXPECT_EQ(saved.Steuer.ValueAt(kToday), 0.1 + 0.2);
     EXPECT_EQ(saved.Einkauf.Item(0).Date, 0);
     EXPECT_EQ(saved.Name.Item(0).Date, kToday - 400);
@@ -320,7 +320,7 @@ TEST_F(ProductDialogTest, ExistingProductShowsItsListsAndFlags)
 TEST_F(ProductDialogTest, RowsAddedInAnyOrderEndUpSortedByDate)
 {
     Open();
-    for (DayNumber day : {kToday, kToday - 40, kToday + 100, kToday - 1})
+    for (model::DayNumber day : {kToday, kToday - 40, kToday + 100, kToday - 1})
         AddRow(Kind::Steuer, day, QString::number(day - kToday + 50));
     EXPECT_EQ(Rows(*List(Kind::Steuer)),
               (QStringList{QStringLiteral("05-02-03|10,00"), QStringLiteral("05-03-14|49,00"),
@@ -334,7 +334,7 @@ TEST_F(ProductDialogTest, RowsAddedInAnyOrderEndUpSortedByDate)
               (QStringList{QStringLiteral("05-03-10|2: Speisen"), QStringLiteral("05-03-20|1: Getränke")}));
     Type(ProdID(*editor), QStringLiteral("1"));
     Click(bOK(*editor));
-    const tProduct& product = products.Item(0);
+    const model::tProduct& product = products.Item(0);
     ASSERT_EQ(product.Steuer.Count(), 4);
     EXPECT_EQ(product.Steuer.Item(0).Date, kToday - 40);
     EXPECT_EQ(product.Steuer.Item(3).Date, kToday + 100);
@@ -422,7 +422,7 @@ TEST_F(ProductDialogTest, GroupThatNoLongerExistsIsReportedAndDropped)
     AddGroupRow(kToday - 10, 1);
     EXPECT_TRUE(bOK(*editor).isEnabled());
     Click(bOK(*editor));
-    const tTimeintegerList& saved = products.Item(0).Gruppe;
+    const model::tTimeintegerList& saved = products.Item(0).Gruppe;
     ASSERT_EQ(saved.Count(), 1);
     EXPECT_EQ(saved.Item(0).Value, 1);
 }

@@ -35,7 +35,7 @@ protected:
     DayViewDriver& D() { return *driver_; }
     grid::PlainGrid& G() { return D().Grid(); }
     int Footer() { return G().FooterRow(); }
-    const tDay* StoredDay(DayNumber day)
+    const model::tDay* StoredDay(model::DayNumber day)
     {
         const int index = Main().Days().IndexOfDate(day);
         return index < 0 ? nullptr : &Main().Days().Item(index);
@@ -90,7 +90,7 @@ TEST_F(DayViewTest, VariablePriceProductTakesTheGrossAmount)
     EXPECT_EQ(D().Shown(Einkauf, 1), QStringLiteral("4,00"));
 
     DayPage().CalDayClick();
-    const tDay* day = StoredDay(kToday);
+    const model::tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->Count(), 1);
     EXPECT_EQ(day->Entry(0).ProductID, 3);
@@ -214,7 +214,7 @@ TEST_F(DayViewTest, DaySwitchStoresSortedAndShowsTheChosenDay)
     EXPECT_EQ(D().Shown(VerkaufB, Footer()), QStringLiteral("0,00"));
     EXPECT_EQ(D().Cell(DB1P, Footer()), "");
 
-    const tDay* day = StoredDay(kToday);
+    const model::tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->Count(), 2);
     EXPECT_EQ(day->Entry(0).ProductID, 1);
@@ -249,7 +249,7 @@ TEST_F(DayViewTest, DaySwitchDropsTheIncompleteCursorRowOnly)
             D().TypeAt(Menge, 2, QString::fromLatin1(c.quantity));
         }
         DayPage().CalDayClick();
-        const tDay* day = StoredDay(kToday);
+        const model::tDay* day = StoredDay(kToday);
         ASSERT_NE(day, nullptr);
         EXPECT_EQ(day->Count(), c.storedCount);
         // Empty the day again for the next case.
@@ -270,7 +270,7 @@ TEST_F(DayViewTest, IncompleteFirstRowIsRemovedAndTheOthersStored)
     // Quantity 0 on row 1 with the cursor there.
     D().TypeAt(Menge, 1, QStringLiteral("0"));
     DayPage().CalDayClick();
-    const tDay* day = StoredDay(kToday);
+    const model::tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->Count(), 1);
     EXPECT_EQ(day->Entry(0).ProductID, 2);
@@ -291,7 +291,7 @@ TEST_F(DayViewTest, StoredEntryOfAMissingProductIsShownWarnedAndKept)
     // The cursor stands on that row; the switch keeps the user's stored entry.
     ASSERT_EQ(G().CursorRow(), 2);
     DayPage().CalDayClick();
-    const tDay* day = StoredDay(kToday);
+    const model::tDay* day = StoredDay(kToday);
     ASSERT_NE(day, nullptr);
     ASSERT_EQ(day->Count(), 2);
     EXPECT_EQ(day->Entry(1).ProductID, 9);

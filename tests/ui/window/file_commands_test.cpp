@@ -33,7 +33,7 @@ protected:
     // A project with the catalogue and two days, the later one with product 2.
     QString WriteSample(const std::string& name = "laden.kdt")
     {
-        Project project;
+        model::Project project;
         FillCatalogue(project.Groups, project.Products);
         AddDay(project.Days, kToday - 10, {{1, 3.0}});
         AddDay(project.Days, kToday - 2, {{2, 4.0}, {3, 12.5}});
@@ -179,7 +179,7 @@ TEST_F(FileCommandsTest, LoadWhileOpenAsksAndCancelledDialogChangesNothing)
 
 TEST_F(FileCommandsTest, LoadOfAFileWithoutDaysLeavesAnEmptyDayView)
 {
-    Project project;
+    model::Project project;
     FillCatalogue(project.Groups, project.Products);
     Start({WriteProject(project, "leer.kdt")});
     EXPECT_EQ(Grid().DataRowCount(), 1);
@@ -232,7 +232,7 @@ TEST_F(FileCommandsTest, FailedLoadLeavesNoFileNameAndSaveAsksForOne)
 
 TEST_F(FileCommandsTest, LoadThatDroppedElementsListsThemInOneWarning)
 {
-    Project project;
+    model::Project project;
     FillCatalogue(project.Groups, project.Products);
     project.Products.Item(1).Verkauf.AddValue(5, 3.0);
     const std::string path = WriteProject(project, "defekt.kdt").toStdString();
@@ -274,8 +274,8 @@ TEST_F(FileCommandsTest, SaveAsWritesTheChosenFileAndProposesTheCurrentName)
     EXPECT_EQ(prompts.fileDialogs[0].initialFileName, file);
     EXPECT_EQ(Main().windowTitle(), copy);
 
-    Project reread;
-    ASSERT_EQ(LoadProjectFile(copy.toStdString(), reread).status, LoadStatus::Ok);
+    model::Project reread;
+    ASSERT_EQ(model::LoadProjectFile(copy.toStdString(), reread).status, model::LoadStatus::Ok);
     EXPECT_EQ(reread.Days.Count(), 2);
     EXPECT_EQ(reread.Products.Count(), 3);
 }

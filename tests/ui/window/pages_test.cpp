@@ -97,9 +97,9 @@ TEST_F(PagesTest, SaveOnAnotherPageKeepsThatPagesChanges)
     prompts.ChooseFile(file);
     ASSERT_TRUE(Main().SaveProject());
 
-    Project reread;
-    ASSERT_EQ(LoadProjectFile(file.toStdString(), reread).status, LoadStatus::Ok);
-    const tDay& day = reread.Days.Item(reread.Days.IndexOfDate(kToday));
+    model::Project reread;
+    ASSERT_EQ(model::LoadProjectFile(file.toStdString(), reread).status, model::LoadStatus::Ok);
+    const model::tDay& day = reread.Days.Item(reread.Days.IndexOfDate(kToday));
     ASSERT_EQ(day.Count(), 1);
     EXPECT_EQ(day.Entry(0).ProductID, 7);
 }

@@ -10,7 +10,7 @@
 
 namespace kontaro::test {
 
-void FillCatalogue(tGroups& groups, tProducts& products)
+void FillCatalogue(model::tGroups& groups, model::tProducts& products)
 {
     AddGroup(groups, 1, "Getr\xe4nke");
     AddProduct(products,
@@ -30,13 +30,13 @@ void FillCatalogue(tGroups& groups, tProducts& products)
 WindowTest::WindowTest(QLocale locale) : savedLocale_(QLocale())
 {
     QLocale::setDefault(locale);
-    SetTodayForTests([] { return kToday; });
+    model::SetTodayForTests([] { return kToday; });
 }
 
 WindowTest::~WindowTest()
 {
     window_.reset();
-    SetTodayForTests({});
+    model::SetTodayForTests({});
     QLocale::setDefault(savedLocale_);
 }
 
@@ -54,10 +54,10 @@ void WindowTest::StartWithCatalogue()
     FillCatalogue(Main().Groups(), Main().Products());
 }
 
-QString WindowTest::WriteProject(const Project& project, const std::string& name)
+QString WindowTest::WriteProject(const model::Project& project, const std::string& name)
 {
     const std::string path = temp.File(name);
-    const SaveResult result = SaveProjectFile(path, project);
+    const model::SaveResult result = model::SaveProjectFile(path, project);
     EXPECT_TRUE(result.ok) << result.message;
     return QString::fromStdString(path);
 }

@@ -30,13 +30,13 @@ class PageControl;
 namespace kontaro::test {
 
 // 2005-03-15, the "today" of every window test.
-inline constexpr DayNumber kToday = 38426;
+inline constexpr model::DayNumber kToday = 38426;
 
 // Group 1 "Getränke" with three products: 1 "Kaffee" at 10.00 (cost 5.00, 19 %),
 // 2 "Kuchen" at 2.50 (cost 1.00, 7 %) and 3 "Tagesessen" with a variable price
 // (cost 40 % of the net sales, 19 %).
 // Every product's values hold from day 0 on.
-void FillCatalogue(tGroups& groups, tProducts& products);
+void FillCatalogue(model::tGroups& groups, model::tProducts& products);
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -48,7 +48,7 @@ protected:
     // Starts, then opens a new project and fills the catalogue of FillCatalogue.
     void StartWithCatalogue();
     // Saves `project` under `name` in the temporary folder; returns the full path.
-    QString WriteProject(const Project& project, const std::string& name);
+    QString WriteProject(const model::Project& project, const std::string& name);
 
     ui::MainWindow& Main() { return *window_; }
     // The window's components, found by their object names.

@@ -61,8 +61,8 @@ int main(int argc, char** argv)
     SilentPrompts prompts;
     kontaro::ui::SetPrompts(&prompts);
 
-    kontaro::Project project;
-    if (kontaro::LoadProjectFile(argv[1], project).status != kontaro::LoadStatus::Ok
+    kontaro::model::Project project;
+    if (kontaro::model::LoadProjectFile(argv[1], project).status != kontaro::model::LoadStatus::Ok
         || project.Products.Count() < 2) {
         std::fprintf(stderr, "cannot use %s\n", argv[1]);
         return 1;
