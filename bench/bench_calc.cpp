@@ -2,7 +2,7 @@
 // all of its ten years, and the day switch of a day with 40 entries (every row and
 // the footer), against the floor of a loop that only adds the entries' values from
 // a flat array.
-#include "project_generator.h"
+#include "bench/project_generator.h"
 
 #include "calc/day_grid.h"
 #include "calc/group_summary.h"

@@ -1,6 +1,6 @@
 // Loading and saving the large project, against two baselines on the same bytes:
 // expat's parse (with no-op handlers) and a plain memory copy.
-#include "project_generator.h"
+#include "bench/project_generator.h"
 
 #include "model/project_file.h"
 

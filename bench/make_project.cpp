@@ -1,6 +1,6 @@
 // make_project large FILE [YEARS] | make_project cafe FILE: writes a generated
 // project as the program saves it.
-#include "project_generator.h"
+#include "bench/project_generator.h"
 
 #include <cstdio>
 #include <cstdlib>

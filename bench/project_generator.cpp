@@ -1,4 +1,4 @@
-#include "project_generator.h"
+#include "bench/project_generator.h"
 
 #include "model/day_number.h"
 #include "model/win1252.h"

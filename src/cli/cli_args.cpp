@@ -1,6 +1,6 @@
-#include "cli_args.h"
+#include "cli/cli_args.h"
 
-#include "cli_texts.h"
+#include "cli/cli_texts.h"
 #include "model/model_texts.h"
 #include "numbers/format_text.h"
 

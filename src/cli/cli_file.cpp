@@ -1,7 +1,7 @@
 // check and normalize: what loading a file drops, and saving it back as the
 // program saves.
-#include "cli_texts.h"
-#include "cli_verbs.h"
+#include "cli/cli_texts.h"
+#include "cli/cli_verbs.h"
 #include "model/model_texts.h"
 #include "numbers/format_text.h"
 

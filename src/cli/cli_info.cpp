@@ -1,6 +1,6 @@
 // info: the size and the date range of a project.
-#include "cli_texts.h"
-#include "cli_verbs.h"
+#include "cli/cli_texts.h"
+#include "cli/cli_verbs.h"
 #include "model/day_number.h"
 
 namespace kontaro::cli {

@@ -1,15 +1,15 @@
 // summary, groups, day, products: the grids of the views, computed headless.
-#include "cli_reports.h"
+#include "cli/cli_reports.h"
 
 #include "calc/calc_texts.h"
-#include "cli_report_texts.h"
-#include "cli_texts.h"
+#include "cli/cli_report_texts.h"
+#include "cli/cli_texts.h"
 #include "model/globals.h"
 #include "model/model_texts.h"
-#include "report_grid.h"
-#include "report_locale.h"
-#include "report_table.h"
-#include "report_xls.h"
+#include "cli/report_grid.h"
+#include "cli/report_locale.h"
+#include "cli/report_table.h"
+#include "cli/report_xls.h"
 #include "numbers/format_text.h"
 
 #include <cstdio>

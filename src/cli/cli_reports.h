@@ -3,7 +3,7 @@
 // overview, printed as an aligned text table or as CSV. Each returns the exit
 // status and throws Failure for an error; a summary period without stored days
 // prints the reset grid, warns on standard error and returns kExitNothingFound.
-#include "cli_args.h"
+#include "cli/cli_args.h"
 
 namespace kontaro::cli {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The verbs of the report tool; each returns the exit status and throws Failure
 // for an error. main.cpp lists them with their help texts.
-#include "cli_args.h"
+#include "cli/cli_args.h"
 
 namespace kontaro::cli {
 

@@ -1,9 +1,9 @@
 // kontaro-report VERB [ARGUMENTS]: the headless report tool. A verb is added with
 // a function in its group's file and one line in the table below.
-#include "cli_report_texts.h"
-#include "cli_reports.h"
-#include "cli_texts.h"
-#include "cli_verbs.h"
+#include "cli/cli_report_texts.h"
+#include "cli/cli_reports.h"
+#include "cli/cli_texts.h"
+#include "cli/cli_verbs.h"
 #include "model/model_texts.h"
 #include "numbers/format_text.h"
 

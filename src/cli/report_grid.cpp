@@ -1,4 +1,4 @@
-#include "report_grid.h"
+#include "cli/report_grid.h"
 
 #include "calc/day_grid.h"
 #include "calc/group_summary.h"

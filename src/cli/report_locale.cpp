@@ -1,4 +1,4 @@
-#include "report_locale.h"
+#include "cli/report_locale.h"
 
 #include <QLocale>
 #include <QString>

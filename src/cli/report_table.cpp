@@ -1,4 +1,4 @@
-#include "report_table.h"
+#include "cli/report_table.h"
 
 #include <algorithm>
 #include <string_view>

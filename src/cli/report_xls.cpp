@@ -1,6 +1,6 @@
-#include "report_xls.h"
+#include "cli/report_xls.h"
 
-#include "cli_report_texts.h"
+#include "cli/cli_report_texts.h"
 #include "grid/export_adapter.h"
 #include "model/model_texts.h"
 #include "xls/grid_xls_export.h"

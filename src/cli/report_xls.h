@@ -4,9 +4,9 @@
 // existing FILE keeps its other sheets (a sheet of the same name is written again in its
 // place); --replace writes a new file instead. The grid's texts are read back as numbers with
 // the report's own locale, so every figure arrives as a number.
-#include "cli_args.h"
+#include "cli/cli_args.h"
 #include "numbers/number_locale.h"
-#include "report_grid.h"
+#include "cli/report_grid.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "catalogue.h"
+#include "model/catalogue.h"
 
-#include "sorted_list.h"
+#include "model/sorted_list.h"
 
 namespace kontaro::model {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The catalogue: products with their five dated lists, and product groups. Both
 // collections keep ascending, unique IDs and own their elements.
-#include "dated_lists.h"
+#include "model/dated_lists.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "dated_lists.h"
+#include "model/dated_lists.h"
 
-#include "sorted_list.h"
+#include "model/sorted_list.h"
 
 #include <algorithm>
 

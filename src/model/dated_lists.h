@@ -3,8 +3,8 @@
 // next value's date; the first value also holds for every earlier day. Items are
 // kept in ascending date order with unique dates; the list owns them, and callers
 // use an item only until the list next changes.
-#include "day_number.h"
-#include "index_error.h"
+#include "model/day_number.h"
+#include "model/index_error.h"
 
 #include <memory>
 #include <string>

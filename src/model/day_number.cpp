@@ -1,4 +1,4 @@
-#include "day_number.h"
+#include "model/day_number.h"
 
 #include <cmath>
 #include <cstdio>

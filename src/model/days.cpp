@@ -1,6 +1,6 @@
-#include "days.h"
+#include "model/days.h"
 
-#include "sorted_list.h"
+#include "model/sorted_list.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // The sales: one tDay per calendar day with sales, one tDayEntry per product sold
 // on it. Days are in ascending, unique date order; entries in ascending, unique
 // product ID order. Containers own their elements.
-#include "day_number.h"
-#include "index_error.h"
+#include "model/day_number.h"
+#include "model/index_error.h"
 
 #include <memory>
 #include <vector>

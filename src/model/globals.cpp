@@ -1,4 +1,4 @@
-#include "globals.h"
+#include "model/globals.h"
 
 #include <ctime>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 // The program-wide helpers: today's day number (from a clock that tests can set)
 // and a path without its extension.
-#include "day_number.h"
+#include "model/day_number.h"
 
 #include <functional>
 #include <string>

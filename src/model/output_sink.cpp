@@ -1,4 +1,4 @@
-#include "output_sink.h"
+#include "model/output_sink.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,9 +1,9 @@
-#include "project_file.h"
+#include "model/project_file.h"
 
-#include "globals.h"
-#include "model_texts.h"
-#include "project_xml.h"
-#include "xml_stream.h"
+#include "model/globals.h"
+#include "model/model_texts.h"
+#include "model/project_xml.h"
+#include "model/xml_stream.h"
 #include "numbers/format_text.h"
 
 #include <atomic>

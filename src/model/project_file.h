@@ -3,9 +3,9 @@
 // content: what cannot be read is dropped and counted in the report. Saving writes
 // a ".bak" copy of the previous file, then the document to a temporary file in the
 // same folder, and replaces the target only with a complete file.
-#include "catalogue.h"
-#include "days.h"
-#include "output_sink.h"
+#include "model/catalogue.h"
+#include "model/days.h"
+#include "model/output_sink.h"
 
 #include <functional>
 #include <memory>

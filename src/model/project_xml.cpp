@@ -1,6 +1,6 @@
-#include "project_xml.h"
+#include "model/project_xml.h"
 
-#include "model_texts.h"
+#include "model/model_texts.h"
 #include "numbers/format_text.h"
 
 #include <string>

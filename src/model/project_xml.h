@@ -2,10 +2,10 @@
 // Each model class's element of the project file: the writers give the exact lines
 // of the document, the readers take what they can and drop the rest, counting and
 // describing every drop in the report (which may be null).
-#include "catalogue.h"
-#include "days.h"
-#include "project_file.h"
-#include "xml_stream.h"
+#include "model/catalogue.h"
+#include "model/days.h"
+#include "model/project_file.h"
+#include "model/xml_stream.h"
 
 #include <string_view>
 

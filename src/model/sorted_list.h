@@ -4,7 +4,7 @@
 // ascending order, so a binary search finds exactly what a scan from the front
 // that stops at the first greater key finds; inserting at the found position
 // leaves the list as appending and re-sorting would.
-#include "index_error.h"
+#include "model/index_error.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "win1252.h"
+#include "model/win1252.h"
 
 #include <array>
 

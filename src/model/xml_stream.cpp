@@ -1,4 +1,4 @@
-#include "xml_stream.h"
+#include "model/xml_stream.h"
 
 #include <algorithm>
 #include <charconv>

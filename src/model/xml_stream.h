@@ -5,7 +5,7 @@
 // found by plain substring search of "<tag>" and the next "</tag>" after it; its
 // content is returned with all leading and trailing bytes up to 32 removed. Nothing
 // here throws for malformed content; a failed read returns false.
-#include "output_sink.h"
+#include "model/output_sink.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "catalogue_hook.h"
+#include "ui/catalogue_hook.h"
 
-#include "main_window.h"
+#include "ui/main_window.h"
 #include "ui/groups_list_page.h"
 #include "ui/products_list_page.h"
 

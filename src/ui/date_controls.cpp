@@ -1,4 +1,4 @@
-#include "date_controls.h"
+#include "ui/date_controls.h"
 
 #include <QEvent>
 #include <QTableView>

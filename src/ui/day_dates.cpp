@@ -1,4 +1,4 @@
-#include "day_dates.h"
+#include "ui/day_dates.h"
 
 namespace kontaro::ui {
 

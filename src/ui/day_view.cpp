@@ -1,10 +1,10 @@
 // The day view's components and their wiring; the handlers are in
 // day_view_handlers.cpp.
-#include "day_view.h"
+#include "ui/day_view.h"
 
-#include "date_controls.h"
-#include "day_dates.h"
-#include "texts.h"
+#include "ui/date_controls.h"
+#include "ui/day_dates.h"
+#include "ui/texts.h"
 
 #include "controls/column_grid.h"
 #include "controls/html_label.h"

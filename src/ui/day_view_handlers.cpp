@@ -1,12 +1,12 @@
 // The day view's handlers: the day switch, showing entries, the checks of typed
 // values and the row figures. The page's widgets are built in day_view.cpp.
-#include "day_view.h"
+#include "ui/day_view.h"
 
-#include "date_controls.h"
-#include "day_dates.h"
-#include "model_text.h"
-#include "texts.h"
-#include "user_prompts.h"
+#include "ui/date_controls.h"
+#include "ui/day_dates.h"
+#include "ui/model_text.h"
+#include "ui/texts.h"
+#include "ui/user_prompts.h"
 
 #include "calc/day_grid.h"
 #include "calc/entry_figures.h"

@@ -1,12 +1,12 @@
-#include "main_window.h"
+#include "ui/main_window.h"
 
-#include "catalogue_hook.h"
-#include "date_controls.h"
-#include "day_dates.h"
-#include "day_view.h"
-#include "page_control.h"
-#include "texts.h"
-#include "user_prompts.h"
+#include "ui/catalogue_hook.h"
+#include "ui/date_controls.h"
+#include "ui/day_dates.h"
+#include "ui/day_view.h"
+#include "ui/page_control.h"
+#include "ui/texts.h"
+#include "ui/user_prompts.h"
 
 #include "controls/column_grid.h"
 

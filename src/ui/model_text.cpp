@@ -1,4 +1,4 @@
-#include "model_text.h"
+#include "ui/model_text.h"
 
 #include "model/win1252.h"
 

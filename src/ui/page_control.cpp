@@ -1,4 +1,4 @@
-#include "page_control.h"
+#include "ui/page_control.h"
 
 
 namespace kontaro::ui {

@@ -1,6 +1,6 @@
-#include "qt_prompts.h"
+#include "ui/qt_prompts.h"
 
-#include "texts.h"
+#include "ui/texts.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 // The program's own prompts: German message boxes and Qt file dialogs. Installed by
 // default behind Prompts(); tests replace it with a scripted double.
-#include "user_prompts.h"
+#include "ui/user_prompts.h"
 
 namespace kontaro::ui {
 

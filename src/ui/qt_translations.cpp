@@ -1,4 +1,4 @@
-#include "qt_translations.h"
+#include "ui/qt_translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,7 +1,7 @@
 #include "calc/day_grid.h"
 
 #include "columns/grid_columns.h"
-#include "worked_example.h"
+#include "calc/worked_example.h"
 
 #include <gtest/gtest.h>
 

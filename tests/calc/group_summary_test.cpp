@@ -2,7 +2,7 @@
 
 #include "calc/summary_totals.h"
 #include "columns/grid_columns.h"
-#include "worked_example.h"
+#include "calc/worked_example.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "calc/product_overview.h"
 
-#include "worked_example.h"
+#include "calc/worked_example.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "worked_example.h"
+#include "calc/worked_example.h"
 
 namespace kontaro::test {
 

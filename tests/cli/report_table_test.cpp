@@ -1,4 +1,4 @@
-#include "report_table.h"
+#include "cli/report_table.h"
 
 #include "grid/grid_setups.h"
 

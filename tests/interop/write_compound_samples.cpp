@@ -18,7 +18,7 @@
 #include "xls/empty_workbook.h"
 #include "xls/xls_error.h"
 
-#include "compound_file_fixtures.h"
+#include "xls/compound_file_fixtures.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "compound_file_fixtures.h"
+#include "xls/compound_file_fixtures.h"
 
 #include <stdexcept>
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <set>
 
-#include "compound_file_fixtures.h"
+#include "xls/compound_file_fixtures.h"
 #include "xls/compound_file_reader.h"
 #include "xls/compound_file_writer.h"
 #include "xls/xls_error.h"

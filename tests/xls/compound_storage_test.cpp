@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "compound_file_fixtures.h"
+#include "xls/compound_file_fixtures.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
 #include "xls/compound_file_writer.h"

@@ -5,7 +5,7 @@
 #include <map>
 #include <string_view>
 
-#include "compound_file_fixtures.h"
+#include "xls/compound_file_fixtures.h"
 #include "xls/compound_file_reader.h"
 #include "xls/compound_file_writer.h"
 #include "xls/empty_workbook.h"

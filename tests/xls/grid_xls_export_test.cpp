@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "support/temp_dir.h"
-#include "workbook_records.h"
+#include "xls/workbook_records.h"
 #include "xls/compound_file_reader.h"
 #include "xls/compound_file_writer.h"
 #include "xls/shared_string_table.h"

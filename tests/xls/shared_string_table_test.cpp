@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "workbook_records.h"
+#include "xls/workbook_records.h"
 
 namespace kontaro::xls {
 namespace {

@@ -1,4 +1,4 @@
-#include "workbook_records.h"
+#include "xls/workbook_records.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The components of the catalogue's dialogs that the tests work with, found by
 // their object names (the component names) below the dialog or page given.
-#include "catalogue_fixture.h"
+#include "ui/catalogue/catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 

@@ -1,4 +1,4 @@
-#include "catalogue_fixture.h"
+#include "ui/catalogue/catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 #include "model/globals.h"

@@ -1,7 +1,7 @@
 // The pages "Produkte" and "Gruppen": rows drawn from the collections, the
 // buttons' rules, the usage checks before deletion, the ID change of a product.
-#include "catalogue_components.h"
-#include "catalogue_fixture.h"
+#include "ui/catalogue/catalogue_components.h"
+#include "ui/catalogue/catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 #include "ui/groups_list_page.h"

@@ -1,7 +1,7 @@
 // The dated value dialogs: the proposed date, the date check, the value, the
 // group choices.
-#include "catalogue_components.h"
-#include "catalogue_fixture.h"
+#include "ui/catalogue/catalogue_components.h"
+#include "ui/catalogue/catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 #include "ui/day_dates.h"

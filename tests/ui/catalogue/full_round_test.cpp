@@ -1,7 +1,7 @@
 // A whole round through the window: two groups and three products made in the
 // dialogs, sales typed into the day view, saved, loaded again and compared.
-#include "catalogue_components.h"
-#include "catalogue_fixture.h"
+#include "ui/catalogue/catalogue_components.h"
+#include "ui/catalogue/catalogue_fixture.h"
 
 #include "ui/window/day_view_driver.h"
 

@@ -1,6 +1,6 @@
 // The group editor: ID check on leaving the ID field, the name, OK's state.
-#include "catalogue_components.h"
-#include "catalogue_fixture.h"
+#include "ui/catalogue/catalogue_components.h"
+#include "ui/catalogue/catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 #include "ui/group_dialog.h"

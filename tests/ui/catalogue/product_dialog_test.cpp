@@ -1,7 +1,7 @@
 // The product editor: start states, the ID checks, the flags, the dated rows
 // through their dialogs, and what OK writes.
-#include "catalogue_components.h"
-#include "catalogue_fixture.h"
+#include "ui/catalogue/catalogue_components.h"
+#include "ui/catalogue/catalogue_fixture.h"
 
 #include "controls/labeled_edit.h"
 #include "ui/day_dates.h"

@@ -1,4 +1,4 @@
-#include "day_view_driver.h"
+#include "ui/window/day_view_driver.h"
 
 #include <gtest/gtest.h>
 

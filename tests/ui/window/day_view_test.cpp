@@ -1,8 +1,8 @@
 // The day view driven with keys and clicks: typing products, quantities and
 // variable amounts, the refusals, Insert and Delete, the day switch and the
 // figures of a row and the footer in a German and an English locale.
-#include "day_view_driver.h"
-#include "window_fixture.h"
+#include "ui/window/day_view_driver.h"
+#include "ui/window/window_fixture.h"
 
 #include "ui/day_dates.h"
 #include "ui/day_view.h"

@@ -1,6 +1,6 @@
 // The main window's file commands with every answer to their questions, the
 // start-up argument, the caption and the enabling of the commands.
-#include "window_fixture.h"
+#include "ui/window/window_fixture.h"
 
 #include "controls/column_grid.h"
 #include "controls/qt_format_text.h"

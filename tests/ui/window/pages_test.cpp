@@ -1,8 +1,8 @@
 // Changing pages stores the day view before another page sees the data and
 // reloads it from the data on the way back; a day typed with the keys survives
 // Save and a new start on the file.
-#include "day_view_driver.h"
-#include "window_fixture.h"
+#include "ui/window/day_view_driver.h"
+#include "ui/window/window_fixture.h"
 
 #include "ui/day_view.h"
 #include "ui/page_control.h"

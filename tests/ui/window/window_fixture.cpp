@@ -1,4 +1,4 @@
-#include "window_fixture.h"
+#include "ui/window/window_fixture.h"
 
 #include "controls/column_grid.h"
 #include "model/globals.h"
