@@ -3,13 +3,11 @@
 // the footer), against the floor of a loop that only adds the entries' values from
 // a flat array.
 #include "bench/project_generator.h"
-
 #include "calc/day_grid.h"
 #include "calc/group_summary.h"
 #include "calc/period_summary.h"
 
 #include <benchmark/benchmark.h>
-
 #include <stdexcept>
 #include <vector>
 
@@ -42,10 +40,7 @@ std::vector<double> EntryValues()
     return values;
 }
 
-void CountEntries(benchmark::State& state)
-{
-    state.counters["entries"] = static_cast<double>(EntryValues().size());
-}
+void CountEntries(benchmark::State& state) { state.counters["entries"] = static_cast<double>(EntryValues().size()); }
 
 void BM_BaselineAddEntryValues(benchmark::State& state)
 {
@@ -64,8 +59,7 @@ void BM_PeriodSummaryTenYears(benchmark::State& state)
 {
     const model::Project& project = LargeProject();
     for (auto _ : state) {
-        const calc::SummaryResult result =
-            calc::PeriodSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
+        const calc::SummaryResult result = calc::PeriodSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
         benchmark::DoNotOptimize(result.grid.rows.data());
     }
     CountEntries(state);
@@ -76,8 +70,7 @@ void BM_GroupSummaryTenYears(benchmark::State& state)
 {
     const model::Project& project = LargeProject();
     for (auto _ : state) {
-        const calc::SummaryResult result =
-            calc::GroupSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
+        const calc::SummaryResult result = calc::GroupSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
         benchmark::DoNotOptimize(result.grid.rows.data());
     }
     CountEntries(state);

@@ -1,14 +1,12 @@
 // Loading and saving the large project, against two baselines on the same bytes:
 // expat's parse (with no-op handlers) and a plain memory copy.
 #include "bench/project_generator.h"
-
 #include "model/project_file.h"
 
 #include <benchmark/benchmark.h>
-#include <expat.h>
-
 #include <cstdio>
 #include <cstring>
+#include <expat.h>
 #include <filesystem>
 #include <map>
 #include <stdexcept>

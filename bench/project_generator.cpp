@@ -28,10 +28,7 @@ private:
     uint64_t state_;
 };
 
-model::DayNumber Date(int year, int month, int day)
-{
-    return model::DayFromCivil(model::CivilDate{year, month, day});
-}
+model::DayNumber Date(int year, int month, int day) { return model::DayFromCivil(model::CivilDate{year, month, day}); }
 
 // Model texts are Windows-1252; the sources are UTF-8.
 std::string Text(std::string_view utf8)
@@ -42,10 +39,7 @@ std::string Text(std::string_view utf8)
     return *text;
 }
 
-double Cents(double value)
-{
-    return std::round(value * 100.0) / 100.0;
-}
+double Cents(double value) { return std::round(value * 100.0) / 100.0; }
 
 void AddGroup(model::Project& project, int32_t id, std::string_view name)
 {
@@ -193,8 +187,8 @@ void MakeCafeProject(model::Project& project)
                 if (random.Between(0, 9) < 2)
                     continue; // not sold every day
                 const int most = std::max(1, static_cast<int>(c.dailyMax * busy));
-                const double value = c.price == 0 ? Cents(random.Between(most * 20, most * 100) / 100.0)
-                                                  : random.Between(1, most);
+                const double value =
+                    c.price == 0 ? Cents(random.Between(most * 20, most * 100) / 100.0) : random.Between(1, most);
                 auto entry = std::make_unique<model::tDayEntry>(model::tDayEntry{c.id, value});
                 day->AddEntry(entry);
             }

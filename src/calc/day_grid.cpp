@@ -27,8 +27,7 @@ TextRow EntryRow(const model::tProducts& products, model::DayNumber day, const m
     row[columns::day::Name] = ProductNameAt(product, day);
     row[product.VerkaufVariabel ? columns::day::VerkaufB : columns::day::Menge] = ShownText(entry.Value, locale);
     if (std::optional<RowFigures> figures = ComputeRowFigures(
-            products, day, row[columns::day::Produkt], row[columns::day::Menge], row[columns::day::VerkaufB],
-            locale)) {
+            products, day, row[columns::day::Produkt], row[columns::day::Menge], row[columns::day::VerkaufB], locale)) {
         row[columns::day::VerkaufB] = std::move(figures->verkaufB);
         row[columns::day::Einkauf] = std::move(figures->einkauf);
         row[columns::day::Steuer] = std::move(figures->steuer);
@@ -55,8 +54,7 @@ TextRow DayFooter(const std::vector<TextRow>& rows, model::DayNumber day, const 
             texts.emplace_back(row[static_cast<std::size_t>(column)]);
         footer[static_cast<std::size_t>(column)] = ShownText(SumOfShownValues(texts, locale), locale);
     }
-    footer[columns::day::DB1P] =
-        DayFooterPercent(footer[columns::day::VerkaufB], footer[columns::day::DB1], locale);
+    footer[columns::day::DB1P] = DayFooterPercent(footer[columns::day::VerkaufB], footer[columns::day::DB1], locale);
     return footer;
 }
 

@@ -23,8 +23,8 @@ Shown Show(long double figure, const numbers::NumberLocale& locale)
 } // namespace
 
 std::optional<RowFigures> ComputeRowFigures(const model::tProducts& products, model::DayNumber day,
-                                            std::string_view produkt, std::string_view menge,
-                                            std::string_view verkaufB, const numbers::NumberLocale& locale)
+                                            std::string_view produkt, std::string_view menge, std::string_view verkaufB,
+                                            const numbers::NumberLocale& locale)
 {
     const std::optional<int32_t> id = ReadCellInteger(produkt);
     if (!id)
@@ -46,8 +46,7 @@ std::optional<RowFigures> ComputeRowFigures(const model::tProducts& products, mo
         gross = *typed;
         row.verkaufB = std::string(verkaufB);
     } else {
-        const long double amount =
-            static_cast<long double>(product.Verkauf.ValueAt(day)) * *quantity;
+        const long double amount = static_cast<long double>(product.Verkauf.ValueAt(day)) * *quantity;
         Shown shown = Show(amount, locale);
         gross = shown.value;
         row.verkaufB = std::move(shown.text);
@@ -91,8 +90,7 @@ double SumOfShownValues(const std::vector<std::string_view>& texts, const number
     return sum;
 }
 
-std::string DayFooterPercent(std::string_view verkaufBSum, std::string_view db1Sum,
-                             const numbers::NumberLocale& locale)
+std::string DayFooterPercent(std::string_view verkaufBSum, std::string_view db1Sum, const numbers::NumberLocale& locale)
 {
     const double gross = ReadShownValue(verkaufBSum, locale).value_or(0.0);
     if (gross == 0)
@@ -106,8 +104,7 @@ DayValues LookUpDayValues(const model::tProduct& product, model::DayNumber day)
     DayValues values;
     if (!product.VerkaufVariabel)
         values.price = product.Verkauf.ValueAt(day);
-    values.cost = product.EinkaufProzent ? product.Einkauf.FractionAt(day)
-                                         : product.Einkauf.ValueAt(day);
+    values.cost = product.EinkaufProzent ? product.Einkauf.FractionAt(day) : product.Einkauf.ValueAt(day);
     values.factor = product.Steuer.FactorAt(day);
     return values;
 }

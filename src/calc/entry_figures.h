@@ -35,8 +35,8 @@ struct RowFigures {
 // no product, or when a text the row needs is not a number: the row keeps its
 // cells. Index error only for a product whose needed dated list is empty.
 std::optional<RowFigures> ComputeRowFigures(const model::tProducts& products, model::DayNumber day,
-                                            std::string_view produkt, std::string_view menge,
-                                            std::string_view verkaufB, const numbers::NumberLocale& locale);
+                                            std::string_view produkt, std::string_view menge, std::string_view verkaufB,
+                                            const numbers::NumberLocale& locale);
 
 // The sum of the numbers that a column's texts denote; texts that are empty or not
 // numbers add nothing. Added in extended precision, rounded to a double each time.
@@ -70,8 +70,7 @@ struct DayValues {
 DayValues LookUpDayValues(const model::tProduct& product, model::DayNumber day);
 
 // Inline: the summaries call it for every entry of their period.
-inline EntryContribution ContributionOf(const model::tProduct& product, const DayValues& values,
-                                        double value)
+inline EntryContribution ContributionOf(const model::tProduct& product, const DayValues& values, double value)
 {
     EntryContribution c;
     const long double amount = value;
@@ -81,8 +80,7 @@ inline EntryContribution ContributionOf(const model::tProduct& product, const Da
     c.gross = product.VerkaufVariabel ? amount : static_cast<long double>(values.price) * amount;
     if (c.taxed) {
         c.net = c.gross / values.factor;
-        c.purchase = product.EinkaufProzent ? values.cost * (amount / values.factor)
-                                            : values.cost * amount;
+        c.purchase = product.EinkaufProzent ? values.cost * (amount / values.factor) : values.cost * amount;
     }
     return c;
 }

@@ -56,16 +56,15 @@ SummaryResult GroupSummary(const model::Project& project, model::DayNumber from,
         grid.rows.emplace_back(columns::group::kColumnCount);
 
     const FooterSums sums = WriteSummaryFooterSums(grid.rows, grid.footer, locale);
-    grid.footer[columns::group::DB1P] =
-        sums.netto == 0 ? ShownText(0, locale) : SummaryFooterPercent(sums, locale);
+    grid.footer[columns::group::DB1P] = sums.netto == 0 ? ShownText(0, locale) : SummaryFooterPercent(sums, locale);
     grid.footer[columns::group::Name] = SummeText(fileName);
 
     // Shares of the shown net sales; with a shown net sum of 0 there is no share.
     if (anyRow && sums.netto != 0) {
         for (TextRow& row : grid.rows) {
             const double net = ReadShownValue(row[columns::group::VerkaufN], locale).value_or(0.0);
-            row[columns::group::Anteil] = ShownText(
-                static_cast<double>((static_cast<long double>(net) * 100) / sums.netto), locale);
+            row[columns::group::Anteil] =
+                ShownText(static_cast<double>((static_cast<long double>(net) * 100) / sums.netto), locale);
         }
     }
     return result;

@@ -49,8 +49,7 @@ int IdIndex::Search(int32_t id) const
 
 ProductDayValues::ProductDayValues(const model::tProducts& products)
     : products_(products), slots_(static_cast<std::size_t>(products.Count()))
-{
-}
+{}
 
 void ProductDayValues::Refresh(Slot& slot, int index, model::DayNumber day)
 {

@@ -36,8 +36,7 @@ std::string ProductNameAt(const model::tProduct& product, model::DayNumber day)
     return model::Win1252ToUtf8(name);
 }
 
-void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf,
-                        const numbers::NumberLocale& locale)
+void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf, const numbers::NumberLocale& locale)
 {
     row[columns::sum::VerkaufB] = ShownText(brutto, locale);
     row[columns::sum::VerkaufN] = ShownText(netto, locale);
@@ -73,8 +72,7 @@ std::string SummaryFooterPercent(const FooterSums& sums, const numbers::NumberLo
 {
     if (sums.netto == 0)
         return {};
-    return ShownText(static_cast<double>((static_cast<long double>(sums.db1) * 100) / sums.netto),
-                     locale);
+    return ShownText(static_cast<double>((static_cast<long double>(sums.db1) * 100) / sums.netto), locale);
 }
 
 } // namespace kontaro::calc

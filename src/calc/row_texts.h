@@ -23,8 +23,7 @@ std::string ProductNameAt(const model::tProduct& product, model::DayNumber day);
 // row from the unrounded totals. DB1 and its percentage are formed in extended
 // precision: the difference, times 100, divided by the net total; the percentage
 // is empty when the net total is 0.
-void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf,
-                        const numbers::NumberLocale& locale);
+void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf, const numbers::NumberLocale& locale);
 
 // The summaries' footer sums: columns "Verkauf (B)", "Verkauf (N)", "Einkauf" and
 // "DB1" hold the sums of the rows' shown values. Returns the shown net and DB1

@@ -9,10 +9,7 @@ std::string FixedText(double value, int decimals, const numbers::NumberLocale& l
     return numbers::FixedText(value, decimals, locale.decimalSeparator);
 }
 
-std::string ShownText(double value, const numbers::NumberLocale& locale)
-{
-    return FixedText(value, 2, locale);
-}
+std::string ShownText(double value, const numbers::NumberLocale& locale) { return FixedText(value, 2, locale); }
 
 std::optional<double> ReadShownValue(std::string_view text, const numbers::NumberLocale& locale)
 {
@@ -25,9 +22,6 @@ double Round2(double value)
     return ReadShownValue(ShownText(value, plain), plain).value_or(0.0);
 }
 
-std::optional<int32_t> ReadCellInteger(std::string_view text)
-{
-    return numbers::ParseInteger(text);
-}
+std::optional<int32_t> ReadCellInteger(std::string_view text) { return numbers::ParseInteger(text); }
 
 } // namespace kontaro::calc

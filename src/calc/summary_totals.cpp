@@ -67,8 +67,8 @@ std::vector<SummaryTotals> GroupTotals(const model::Project& project, model::Day
         const int groupIndex = groupIds.Find(values.GroupAt(index, date));
         if (groupIndex < 0)
             return;
-        const EntryContribution c = ContributionOf(*items[static_cast<std::size_t>(index)],
-                                                   values.ValuesAt(index, date), entry.Value);
+        const EntryContribution c =
+            ContributionOf(*items[static_cast<std::size_t>(index)], values.ValuesAt(index, date), entry.Value);
         SummaryTotals& total = totals[static_cast<std::size_t>(groupIndex)];
         AddToTotal(total.brutto, c.gross);
         if (c.taxed) {

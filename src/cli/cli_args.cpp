@@ -10,9 +10,9 @@ namespace kontaro::cli {
 
 using numbers::FormatText;
 
-Arguments::Arguments(std::string verb, std::vector<std::string> words) : verb_(std::move(verb)), words_(std::move(words))
-{
-}
+Arguments::Arguments(std::string verb, std::vector<std::string> words)
+    : verb_(std::move(verb)), words_(std::move(words))
+{}
 
 std::optional<std::string> Arguments::TakeOption(std::string_view name)
 {
@@ -22,7 +22,8 @@ std::optional<std::string> Arguments::TakeOption(std::string_view name)
             if (i + 1 >= words_.size())
                 throw Failure{FormatText(texts::kMissingValue, {name})};
             std::string value = words_[i + 1];
-            words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i), words_.begin() + static_cast<std::ptrdiff_t>(i + 2));
+            words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i),
+                         words_.begin() + static_cast<std::ptrdiff_t>(i + 2));
             return value;
         }
         if (word.size() > name.size() && word.compare(0, name.size(), name) == 0 && word[name.size()] == '=') {

@@ -19,7 +19,8 @@ int RunInfo(Arguments& args)
     PrintLine("days: " + std::to_string(project.Days.Count()));
     PrintLine("entries: " + std::to_string(entries));
     PrintLine("first day: " + (anyDay ? model::IsoDateText(project.Days.Item(0).Date) : std::string("-")));
-    PrintLine("last day: " + (anyDay ? model::IsoDateText(project.Days.Item(project.Days.Count() - 1).Date) : std::string("-")));
+    PrintLine("last day: " +
+              (anyDay ? model::IsoDateText(project.Days.Item(project.Days.Count() - 1).Date) : std::string("-")));
     return kExitOk;
 }
 

@@ -8,7 +8,8 @@ inline constexpr std::string_view kSummaryUsage =
     "summary DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
 inline constexpr std::string_view kGroupsUsage =
     "groups DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
-inline constexpr std::string_view kDayUsage = "day DATEI --date JJJJ-MM-TT [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
+inline constexpr std::string_view kDayUsage =
+    "day DATEI --date JJJJ-MM-TT [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
 inline constexpr std::string_view kProductsUsage =
     "products DATEI [--date JJJJ-MM-TT] [--csv] [--decimal ,|.] [--xls DATEI [--sheet NAME] [--replace]]";
 
@@ -16,8 +17,7 @@ inline constexpr std::string_view kSummaryHelp =
     "summary DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT: die Summenansicht des Zeitraums, je Produkt";
 inline constexpr std::string_view kGroupsHelp =
     "groups DATEI --from JJJJ-MM-TT --to JJJJ-MM-TT: die Gruppenansicht des Zeitraums, je Gruppe";
-inline constexpr std::string_view kDayHelp =
-    "day DATEI --date JJJJ-MM-TT: die Tagesansicht eines gespeicherten Tages";
+inline constexpr std::string_view kDayHelp = "day DATEI --date JJJJ-MM-TT: die Tagesansicht eines gespeicherten Tages";
 inline constexpr std::string_view kProductsHelp =
     "products DATEI [--date JJJJ-MM-TT]: die Produktübersicht (ohne --date: heute); "
     "alle Berichte: --csv für CSV, --decimal , oder . für das Dezimaltrennzeichen, "
@@ -25,8 +25,7 @@ inline constexpr std::string_view kProductsHelp =
 
 inline constexpr std::string_view kMissingOption = "Die Option %s fehlt. Aufruf: kontaro-report %s";
 inline constexpr std::string_view kBadDate = "Ungültiges Datum \"%s\" für %s (erwartet JJJJ-MM-TT).";
-inline constexpr std::string_view kBadDecimal =
-    "Ungültiges Dezimaltrennzeichen \"%s\" (erlaubt sind , und .).";
+inline constexpr std::string_view kBadDecimal = "Ungültiges Dezimaltrennzeichen \"%s\" (erlaubt sind , und .).";
 
 inline constexpr std::string_view kWorkbookOptionAlone = "--sheet und --replace gelten nur mit --xls DATEI.";
 inline constexpr std::string_view kWorkbookFailed = "Die Excel-Mappe \"%s\" wurde nicht geschrieben: %s";

@@ -4,12 +4,12 @@
 #include "calc/calc_texts.h"
 #include "cli/cli_report_texts.h"
 #include "cli/cli_texts.h"
-#include "model/globals.h"
-#include "model/model_texts.h"
 #include "cli/report_grid.h"
 #include "cli/report_locale.h"
 #include "cli/report_table.h"
 #include "cli/report_xls.h"
+#include "model/globals.h"
+#include "model/model_texts.h"
 #include "numbers/format_text.h"
 
 #include <cstdio>
@@ -76,9 +76,8 @@ int Print(const Report& report, const OutputOptions& options, std::string_view s
     if (options.workbook) {
         ExportReport(report, *options.workbook, sheet, options.locale);
     } else {
-        const std::string out = options.csv
-                                    ? CsvTable(report.grid, options.locale.decimalSeparator == ',' ? ';' : ',')
-                                    : TextTable(report.grid);
+        const std::string out = options.csv ? CsvTable(report.grid, options.locale.decimalSeparator == ',' ? ';' : ',')
+                                            : TextTable(report.grid);
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fflush(stdout);
     }
@@ -103,15 +102,9 @@ int RunPeriodReport(Arguments& args, std::string_view usage, SummaryBuilder buil
 
 } // namespace
 
-int RunSummary(Arguments& args)
-{
-    return RunPeriodReport(args, texts::kSummaryUsage, SummaryReport);
-}
+int RunSummary(Arguments& args) { return RunPeriodReport(args, texts::kSummaryUsage, SummaryReport); }
 
-int RunGroups(Arguments& args)
-{
-    return RunPeriodReport(args, texts::kGroupsUsage, GroupReport);
-}
+int RunGroups(Arguments& args) { return RunPeriodReport(args, texts::kGroupsUsage, GroupReport); }
 
 int RunDay(Arguments& args)
 {

@@ -45,10 +45,7 @@ int RunHelp(Arguments&)
     return kExitOk;
 }
 
-void PrintError(const std::string& message)
-{
-    std::fprintf(stderr, "%s\n", message.c_str());
-}
+void PrintError(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
 
 int Run(int argc, char** argv)
 {

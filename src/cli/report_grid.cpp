@@ -9,15 +9,15 @@
 
 namespace kontaro::cli {
 
-Report SummaryReport(const model::Project& project, model::DayNumber from, model::DayNumber to, const std::string& fileName,
-                     const numbers::NumberLocale& locale)
+Report SummaryReport(const model::Project& project, model::DayNumber from, model::DayNumber to,
+                     const std::string& fileName, const numbers::NumberLocale& locale)
 {
     const calc::SummaryResult result = calc::PeriodSummary(project, from, to, fileName, locale);
     return {views::FilledGrid(grid::SetupSumView, result.grid, locale), result.daysFound};
 }
 
-Report GroupReport(const model::Project& project, model::DayNumber from, model::DayNumber to, const std::string& fileName,
-                   const numbers::NumberLocale& locale)
+Report GroupReport(const model::Project& project, model::DayNumber from, model::DayNumber to,
+                   const std::string& fileName, const numbers::NumberLocale& locale)
 {
     const calc::SummaryResult result = calc::GroupSummary(project, from, to, fileName, locale);
     return {views::FilledGrid(grid::SetupGroupView, result.grid, locale), result.daysFound};

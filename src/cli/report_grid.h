@@ -18,10 +18,10 @@ struct Report {
 
 // `fileName` is the project file's path; its name without folder and extension
 // goes into the footer.
-Report SummaryReport(const model::Project& project, model::DayNumber from, model::DayNumber to, const std::string& fileName,
-                     const numbers::NumberLocale& locale);
-Report GroupReport(const model::Project& project, model::DayNumber from, model::DayNumber to, const std::string& fileName,
-                   const numbers::NumberLocale& locale);
+Report SummaryReport(const model::Project& project, model::DayNumber from, model::DayNumber to,
+                     const std::string& fileName, const numbers::NumberLocale& locale);
+Report GroupReport(const model::Project& project, model::DayNumber from, model::DayNumber to,
+                   const std::string& fileName, const numbers::NumberLocale& locale);
 Report DayReport(const model::Project& project, model::DayNumber day, const std::string& fileName,
                  const numbers::NumberLocale& locale);
 Report ProductsReport(const model::Project& project, model::DayNumber day, const std::string& fileName,

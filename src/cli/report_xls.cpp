@@ -3,9 +3,9 @@
 #include "cli/cli_report_texts.h"
 #include "grid/export_adapter.h"
 #include "model/model_texts.h"
+#include "numbers/format_text.h"
 #include "xls/grid_xls_export.h"
 #include "xls/xls_error.h"
-#include "numbers/format_text.h"
 
 namespace kontaro::cli {
 

@@ -5,8 +5,8 @@
 // place); --replace writes a new file instead. The grid's texts are read back as numbers with
 // the report's own locale, so every figure arrives as a number.
 #include "cli/cli_args.h"
-#include "numbers/number_locale.h"
 #include "cli/report_grid.h"
+#include "numbers/number_locale.h"
 
 #include <optional>
 #include <string>

@@ -1,13 +1,13 @@
 #include "controls/calc_edit.h"
 
+#include "controls/calc_panel.h"
+#include "numbers/number_text.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QScreen>
 #include <QToolButton>
-
-#include "controls/calc_panel.h"
-#include "numbers/number_text.h"
 
 namespace kontaro::controls {
 
@@ -102,10 +102,7 @@ void CalcEdit::Equals()
     pending_ = Operation::None;
 }
 
-void CalcEdit::Percent()
-{
-    setText(Formatted(accumulator_ * TextValue() / 100));
-}
+void CalcEdit::Percent() { setText(Formatted(accumulator_ * TextValue() / 100)); }
 
 void CalcEdit::ClearEntry()
 {
@@ -274,10 +271,7 @@ void CalcEdit::resizeEvent(QResizeEvent* event)
     PlaceButton();
 }
 
-void CalcEdit::PlaceButton()
-{
-    button_->move(width() - kButtonWidth, std::max(0, (height() - kButtonHeight) / 2));
-}
+void CalcEdit::PlaceButton() { button_->move(width() - kButtonWidth, std::max(0, (height() - kButtonHeight) / 2)); }
 
 void CalcEdit::OpenPanel()
 {

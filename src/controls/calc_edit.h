@@ -35,15 +35,15 @@ public:
     QToolButton* PanelButton() const { return button_; }
 
     // The actions the keys and the panel's buttons share.
-    void Calculate(Operation next);      // "+", "-", "*", "/"
-    void Equals();                       // "="
-    void Percent();                      // "%"
-    void ClearEntry();                   // the "C" key
-    void ClearAll();                     // the panel's "C "
-    void PanelDigit(QChar digit);        // a digit button
-    void PanelDecimal();                 // the ". " button and the separator key on the panel
+    void Calculate(Operation next); // "+", "-", "*", "/"
+    void Equals();                  // "="
+    void Percent();                 // "%"
+    void ClearEntry();              // the "C" key
+    void ClearAll();                // the panel's "C "
+    void PanelDigit(QChar digit);   // a digit button
+    void PanelDecimal();            // the ". " button and the separator key on the panel
     void PanelBackspace();
-    void ToggleSign();                   // the "+/- " button
+    void ToggleSign(); // the "+/- " button
 
     void OpenPanel();
     void ClosePanel();

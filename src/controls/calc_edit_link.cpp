@@ -13,9 +13,6 @@ void CalcEditLink::SetEditorValue(QWidget* editor, const QString& text)
     calc->selectAll();
 }
 
-QString CalcEditLink::EditorValue(const QWidget* editor) const
-{
-    return static_cast<const CalcEdit*>(editor)->text();
-}
+QString CalcEditLink::EditorValue(const QWidget* editor) const { return static_cast<const CalcEdit*>(editor)->text(); }
 
 } // namespace kontaro::controls

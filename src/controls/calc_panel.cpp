@@ -1,9 +1,9 @@
 #include "controls/calc_panel.h"
 
+#include "controls/calc_edit.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
-
-#include "controls/calc_edit.h"
 
 namespace kontaro::controls {
 
@@ -33,8 +33,8 @@ CalcPanel::CalcPanel(CalcEdit* editor)
             auto* button = new QPushButton(caption, this);
             button->setObjectName(caption);
             button->setFocusPolicy(Qt::NoFocus);
-            button->setGeometry(kSpacing + col * (kButtonWidth + kSpacing),
-                                kSpacing + row * (kButtonHeight + kSpacing), kButtonWidth, kButtonHeight);
+            button->setGeometry(kSpacing + col * (kButtonWidth + kSpacing), kSpacing + row * (kButtonHeight + kSpacing),
+                                kButtonWidth, kButtonHeight);
             connect(button, &QPushButton::clicked, this, [this, caption] { Pressed(caption); });
         }
     }

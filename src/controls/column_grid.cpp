@@ -1,5 +1,11 @@
 #include "controls/column_grid.h"
 
+#include "controls/calc_edit_link.h"
+#include "controls/controls_texts.h"
+#include "controls/edit_link.h"
+#include "controls/grid_printer.h"
+#include "controls/qt_number_locale.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -9,14 +15,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScrollBar>
+
 #include <algorithm>
 #include <exception>
-
-#include "controls/calc_edit_link.h"
-#include "controls/controls_texts.h"
-#include "controls/grid_printer.h"
-#include "controls/edit_link.h"
-#include "controls/qt_number_locale.h"
 
 namespace kontaro::controls {
 
@@ -178,8 +179,8 @@ bool ColumnGrid::CommitEditor()
     CloseEditorWidget();
     const auto result = grid_.CommitEdit(col, row, text.toStdString());
     committing_ = false;
-    if (result == grid::PlainGrid::CommitResult::Refused && col < grid_.ColumnCount() &&
-        grid_.IsDataRow(row) && grid_.CanEdit(col, row)) {
+    if (result == grid::PlainGrid::CommitResult::Refused && col < grid_.ColumnCount() && grid_.IsDataRow(row) &&
+        grid_.CanEdit(col, row)) {
         grid_.SetCursor(col, row);
         OpenEditor();
         return false;
@@ -557,8 +558,7 @@ int ColumnGrid::VisibleDataRows() const
 
 QRect ColumnGrid::CellRect(int col, int row) const
 {
-    if (col < 0 || col >= grid_.ColumnCount() || row < 0 || row >= grid_.RowCount() ||
-        grid_.ColumnAt(col).hidden)
+    if (col < 0 || col >= grid_.ColumnCount() || row < 0 || row >= grid_.RowCount() || grid_.ColumnAt(col).hidden)
         return {};
     const int fixedCols = grid_.Options().fixedCols;
     int x = ColumnLeft(col);
@@ -735,9 +735,9 @@ void ColumnGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect
     const QPalette& pal = palette();
     const bool fixed = grid_.IsFixedCell(col, row);
     const auto [firstSelected, lastSelected] = SelectedRows();
-    const bool cursorRow = grid_.IsDataRow(row) &&
-                           (row == grid_.CursorRow() ||
-                            (grid_.Options().rowSelect && row >= firstSelected && row <= lastSelected));
+    const bool cursorRow =
+        grid_.IsDataRow(row) &&
+        (row == grid_.CursorRow() || (grid_.Options().rowSelect && row >= firstSelected && row <= lastSelected));
     const bool selected = !fixed && cursorRow && (grid_.Options().rowSelect || col == grid_.CursorCol());
     QColor background = ToQColor(grid_.CellColour(col, row), pal);
     const grid::Font& font = grid_.CellFont(col, row);
@@ -759,8 +759,7 @@ void ColumnGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect
     painter.setFont(ToQFont(font));
     painter.setPen(foreground);
     const auto alignment = ToQtAlignment(grid_.CellAlignment(col, row), grid_.ColumnAt(col).verticalAlignment);
-    painter.drawText(rect.adjusted(3, 1, -4, -1), int(alignment),
-                     QString::fromStdString(grid_.DisplayText(col, row)));
+    painter.drawText(rect.adjusted(3, 1, -4, -1), int(alignment), QString::fromStdString(grid_.DisplayText(col, row)));
 }
 
 void ColumnGrid::paintEvent(QPaintEvent*)

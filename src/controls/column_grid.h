@@ -15,14 +15,15 @@
 // Up/Down/Page keys commit and then move. A refused commit puts the cursor back on
 // the cell and opens the editor again with the cell's previous text. Leaving the
 // grid with the focus (not for a pop-up or a dialog) commits the edit too.
+#include "grid/plain_grid.h"
+#include "grid/print_settings.h"
+
 #include <QAbstractScrollArea>
 #include <QPointer>
+
 #include <memory>
 #include <utility>
 #include <vector>
-
-#include "grid/plain_grid.h"
-#include "grid/print_settings.h"
 
 namespace kontaro::controls {
 
@@ -130,8 +131,8 @@ private:
     int editRow_ = -1;
     bool committing_ = false;
     bool forwarding_ = false;
-    int topRow_ = 1;      // first data row shown
-    int anchorRow_ = -1;  // where a range selection started; -1 for none
+    int topRow_ = 1;     // first data row shown
+    int anchorRow_ = -1; // where a range selection started; -1 for none
     int lastCursorCol_ = -1;
     int lastCursorRow_ = -1;
 };

@@ -54,20 +54,25 @@ inline QString LoadSettings() { return QStringLiteral("Laden..."); }
 inline QString SaveSettings() { return QStringLiteral("Speichern..."); }
 inline QStringList BorderKinds()
 {
-    return {QStringLiteral("Keine"), QStringLiteral("Einfach"), QStringLiteral("Doppelt"),
-            QStringLiteral("Senkrecht"), QStringLiteral("Waagerecht"), QStringLiteral("Au\u00dfen"),
-            QStringLiteral("Au\u00dfen und senkrecht"), QStringLiteral("Au\u00dfen und waagerecht"),
+    return {QStringLiteral("Keine"),
+            QStringLiteral("Einfach"),
+            QStringLiteral("Doppelt"),
+            QStringLiteral("Senkrecht"),
+            QStringLiteral("Waagerecht"),
+            QStringLiteral("Au\u00dfen"),
+            QStringLiteral("Au\u00dfen und senkrecht"),
+            QStringLiteral("Au\u00dfen und waagerecht"),
             QStringLiteral("Benutzerdefiniert")};
 }
 inline QStringList PenStyles()
 {
-    return {QStringLiteral("Durchgezogen"), QStringLiteral("Gestrichelt"), QStringLiteral("Gepunktet"),
+    return {QStringLiteral("Durchgezogen"), QStringLiteral("Gestrichelt"),        QStringLiteral("Gepunktet"),
             QStringLiteral("Strich-Punkt"), QStringLiteral("Strich-Punkt-Punkt"), QStringLiteral("Unsichtbar"),
             QStringLiteral("Innerhalb")};
 }
 inline QStringList Positions()
 {
-    return {QStringLiteral("Keine"), QStringLiteral("Oben links"), QStringLiteral("Oben rechts"),
+    return {QStringLiteral("Keine"),      QStringLiteral("Oben links"),  QStringLiteral("Oben rechts"),
             QStringLiteral("Oben Mitte"), QStringLiteral("Unten links"), QStringLiteral("Unten rechts"),
             QStringLiteral("Unten Mitte")};
 }

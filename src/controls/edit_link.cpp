@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-
 namespace kontaro::controls {
 
 QWidget* LineEditLink::CreateEditor(QWidget* parent)
@@ -11,8 +10,7 @@ QWidget* LineEditLink::CreateEditor(QWidget* parent)
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     if (numeric_) {
-        editor->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("-?[0-9]*")), editor));
+        editor->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), editor));
     }
     return editor;
 }
@@ -24,9 +22,6 @@ void LineEditLink::SetEditorValue(QWidget* editor, const QString& text)
     line->selectAll();
 }
 
-QString LineEditLink::EditorValue(const QWidget* editor) const
-{
-    return static_cast<const QLineEdit*>(editor)->text();
-}
+QString LineEditLink::EditorValue(const QWidget* editor) const { return static_cast<const QLineEdit*>(editor)->text(); }
 
 } // namespace kontaro::controls

@@ -1,5 +1,10 @@
 #include "controls/grid_print_settings_dialog.h"
 
+#include "controls/column_grid.h"
+#include "controls/controls_texts.h"
+#include "controls/grid_printer.h"
+#include "controls/qt_format_text.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,11 +21,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include "controls/column_grid.h"
-#include "controls/controls_texts.h"
-#include "controls/grid_printer.h"
-#include "controls/qt_format_text.h"
 
 namespace kontaro::controls {
 
@@ -139,8 +139,8 @@ void GridPrintSettingsDialog::Build()
     left->addWidget(general);
     left->addWidget(fonts);
     auto* middle = new QVBoxLayout;
-    for (QWidget* box : {static_cast<QWidget*>(dateTime), static_cast<QWidget*>(title),
-                         static_cast<QWidget*>(pages), static_cast<QWidget*>(orientation)})
+    for (QWidget* box : {static_cast<QWidget*>(dateTime), static_cast<QWidget*>(title), static_cast<QWidget*>(pages),
+                         static_cast<QWidget*>(orientation)})
         middle->addWidget(box);
     auto* right = new QVBoxLayout;
     right->addWidget(preview_, 1);

@@ -4,10 +4,11 @@
 // Every change goes into the grid's settings at once; Cancel puts back the
 // settings the grid had when the dialog opened. The file questions and the
 // warnings go through two replaceable functions, so tests answer them.
-#include <QDialog>
-#include <functional>
-
 #include "grid/print_settings.h"
+
+#include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;

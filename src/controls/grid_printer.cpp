@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
+
 #include <algorithm>
 #include <map>
 
@@ -115,9 +116,9 @@ public:
             rowHeight_.push_back(height + Tenths(s.RowSpacing));
         }
 
-        area_ = QRectF(Tenths(s.LeftSize), Tenths(s.HeaderSize),
-                       device.width() - Tenths(s.LeftSize) - Tenths(s.RightSize),
-                       device.height() - Tenths(s.HeaderSize) - Tenths(s.FooterSize));
+        area_ =
+            QRectF(Tenths(s.LeftSize), Tenths(s.HeaderSize), device.width() - Tenths(s.LeftSize) - Tenths(s.RightSize),
+                   device.height() - Tenths(s.HeaderSize) - Tenths(s.FooterSize));
         if (area_.width() < 1 || area_.height() < 1)
             area_ = QRectF(0, 0, device.width(), device.height());
 
@@ -157,8 +158,8 @@ public:
         double width = 0;
         for (const int col : cols)
             width += colWidth_.at(col);
-        const double left = area_.left() +
-                            (job_.settings.Centered ? std::max(0.0, (area_.width() - width * scale_) / 2) : 0);
+        const double left =
+            area_.left() + (job_.settings.Centered ? std::max(0.0, (area_.width() - width * scale_) / 2) : 0);
         painter.save();
         painter.translate(left, area_.top() + topHeight_);
         painter.scale(scale_, scale_);
@@ -294,8 +295,8 @@ private:
             painter.fillRect(rect, background);
         const QFont font = CellFont(col, row);
         painter.setFont(font);
-        painter.setPen(Resolved(job_.settings.UseDisplayFont ? job_.grid.CellFont(col, row).colour
-                                                             : job_.settings.Font.colour));
+        painter.setPen(
+            Resolved(job_.settings.UseDisplayFont ? job_.grid.CellFont(col, row).colour : job_.settings.Font.colour));
         const grid::HAlign align = job_.grid.CellAlignment(col, row);
         const Qt::Alignment flags = (align == grid::HAlign::Right    ? Qt::AlignRight
                                      : align == grid::HAlign::Centre ? Qt::AlignHCenter
@@ -385,10 +386,7 @@ void PaintGridPreview(const PrintJob& job, QImage& page)
     layout.PaintPage(painter, 0);
 }
 
-int CountGridPages(const PrintJob& job, QPagedPaintDevice& device)
-{
-    return PageLayout(job, device).PageCount();
-}
+int CountGridPages(const PrintJob& job, QPagedPaintDevice& device) { return PageLayout(job, device).PageCount(); }
 
 int PrintGridPages(const PrintJob& job, QPagedPaintDevice& device)
 {

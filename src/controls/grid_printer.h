@@ -4,10 +4,10 @@
 // borders, scaling to the page width, centring, repeated fixed rows and columns,
 // and the title, date, time and page number at their positions. Columns wider
 // than the page go on further pages, left to right, after all rows of the first.
-#include <QDateTime>
-
 #include "grid/plain_grid.h"
 #include "grid/print_settings.h"
+
+#include <QDateTime>
 
 class QImage;
 class QPagedPaintDevice;

@@ -19,8 +19,7 @@ public:
     // `shown` is the text as it was before the edit being checked.
     CharacterValidator(std::function<bool(char32_t)> accepts, const QString& shown, QObject* parent)
         : QValidator(parent), accepts_(std::move(accepts)), shown_(shown)
-    {
-    }
+    {}
 
     State validate(QString& input, int&) const override
     {
@@ -71,15 +70,14 @@ LabeledEdit::LabeledEdit(QWidget* parent)
 void LabeledEdit::SetKind(Kind kind)
 {
     kind_ = kind;
-    edit_->setInputMethodHints(kind == Kind::Text ? Qt::ImhNone
+    edit_->setInputMethodHints(kind == Kind::Text      ? Qt::ImhNone
                                : kind == Kind::Integer ? Qt::ImhDigitsOnly
                                                        : Qt::ImhFormattedNumbersOnly);
 }
 
 void LabeledEdit::SetLabelPosition(LabelPosition position)
 {
-    layout_->setDirection(position == LabelPosition::Above ? QBoxLayout::TopToBottom
-                                                           : QBoxLayout::LeftToRight);
+    layout_->setDirection(position == LabelPosition::Above ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     layout_->setSpacing(position == LabelPosition::Above ? 2 : 8);
 }
 
@@ -127,8 +125,8 @@ bool LabeledEdit::eventFilter(QObject* watched, QEvent* event)
     if (watched == edit_) {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-                && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
                 focusNextChild();
                 return true;
             }

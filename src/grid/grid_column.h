@@ -1,9 +1,9 @@
 #pragma once
 // One column of a plain grid: its caption, look, editor and footer kind.
+#include "grid/grid_types.h"
+
 #include <optional>
 #include <string>
-
-#include "grid/grid_types.h"
 
 namespace kontaro::grid {
 

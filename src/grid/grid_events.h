@@ -45,10 +45,10 @@
 // OnChanged is for views only: something visible changed (texts, flags, rows,
 // cursor, columns). While repainting is suspended it is held back and raised once
 // at the end.
+#include "grid/grid_types.h"
+
 #include <functional>
 #include <string>
-
-#include "grid/grid_types.h"
 
 namespace kontaro::grid {
 

@@ -1,9 +1,9 @@
 #include "grid/plain_grid.h"
 
+#include "numbers/number_text.h"
+
 #include <algorithm>
 #include <stdexcept>
-
-#include "numbers/number_text.h"
 
 namespace kontaro::grid {
 
@@ -63,8 +63,7 @@ void PlainGrid::SetColumnHidden(int col, bool hidden)
 
 int PlainGrid::HiddenColumnCount() const
 {
-    return int(std::count_if(columns_.begin(), columns_.end(),
-                             [](const Column& column) { return column.hidden; }));
+    return int(std::count_if(columns_.begin(), columns_.end(), [](const Column& column) { return column.hidden; }));
 }
 
 int PlainGrid::VisibleColumn(int visiblePosition) const

@@ -13,17 +13,17 @@
 // Options().footer is set before the rows are (the set-ups of grid_setups.h do).
 //
 // Indices outside the grid throw std::out_of_range.
+#include "grid/grid_column.h"
+#include "grid/grid_events.h"
+#include "grid/grid_types.h"
+#include "numbers/number_locale.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "grid/grid_column.h"
-#include "grid/grid_events.h"
-#include "grid/grid_types.h"
-#include "numbers/number_locale.h"
 
 namespace kontaro::grid {
 

@@ -1,5 +1,7 @@
 #include "grid/print_settings.h"
 
+#include "numbers/number_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -8,16 +10,13 @@
 #include <sstream>
 #include <system_error>
 
-#include "numbers/number_text.h"
-
 namespace kontaro::grid {
 
 namespace {
 
 std::string Lower(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return text;
 }
 
@@ -225,8 +224,7 @@ PrintSettings DayViewPrintSettings()
     return settings;
 }
 
-std::string WritePrintSettings(const PrintSettings& settings, const std::string& iniText,
-                               const std::string& section)
+std::string WritePrintSettings(const PrintSettings& settings, const std::string& iniText, const std::string& section)
 {
     std::vector<std::string> lines = Lines(iniText);
     auto [first, end] = SectionBody(lines, section);

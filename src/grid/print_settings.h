@@ -4,16 +4,24 @@
 // colours are the signed 32-bit colour values of grid_types.h (desktop colours
 // negative). No Qt: the printing widget reads these settings, the file commands
 // load and save them.
+#include "grid/grid_types.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "grid/grid_types.h"
-
 namespace kontaro::grid {
 
 enum class PrintBorderKind {
-    NoBorder, Single, Double, Vertical, Horizontal, Around, AroundVertical, AroundHorizontal, Custom,
+    NoBorder,
+    Single,
+    Double,
+    Vertical,
+    Horizontal,
+    Around,
+    AroundVertical,
+    AroundHorizontal,
+    Custom,
 };
 enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear, InsideFrame };
 enum class PrintPosition { None, TopLeft, TopRight, TopCenter, BottomLeft, BottomRight, BottomCenter };
@@ -89,8 +97,7 @@ std::string WritePrintSettings(const PrintSettings& settings, const std::string&
 // its range leaves the setting as it was, except the four positions, where any
 // value outside 1 to 6 gives None; only "Y" is true. A non-empty "TitleText" of
 // older files replaces the title lines.
-void ReadPrintSettings(PrintSettings& settings, const std::string& iniText,
-                       const std::string& section = kPrintSection);
+void ReadPrintSettings(PrintSettings& settings, const std::string& iniText, const std::string& section = kPrintSection);
 
 // The same on files. Saving writes a complete new file next to the target and then
 // replaces it, so a failure leaves the old file as it was; false on failure.

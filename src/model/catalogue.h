@@ -13,10 +13,10 @@ class tProduct {
 public:
     int32_t ID = 0;
     tTimeStringList Name;
-    tTimeProzentList Einkauf;  // net purchase price, or a percentage of the net sales
-    tTimeFloatList Verkauf;    // gross sales price per unit
-    tTimeProzentList Steuer;   // tax rate in percent
-    tTimeintegerList Gruppe;   // group ID
+    tTimeProzentList Einkauf; // net purchase price, or a percentage of the net sales
+    tTimeFloatList Verkauf;   // gross sales price per unit
+    tTimeProzentList Steuer;  // tax rate in percent
+    tTimeintegerList Gruppe;  // group ID
     bool EinkaufProzent = false;
     bool VerkaufVariabel = false;
 
@@ -30,7 +30,7 @@ public:
     int Count() const;
     const tProduct& Item(int index) const; // index error outside the list
     tProduct& Item(int index);
-    int IndexOfID(int32_t id) const;       // -1 when absent
+    int IndexOfID(int32_t id) const; // -1 when absent
     // Takes ownership and returns the sorted index; -1 when the ID exists, and then
     // `product` stays with the caller.
     int AddProduct(std::unique_ptr<tProduct>& product);

@@ -64,30 +64,15 @@ template class tDatedList<tStringItem>;
 template class tDatedList<tFloatItem>;
 template class tDatedList<tIntegerItem>;
 
-bool tTimeStringList::AddValue(DayNumber day, const std::string& text)
-{
-    return AddItem(tStringItem{day, text});
-}
+bool tTimeStringList::AddValue(DayNumber day, const std::string& text) { return AddItem(tStringItem{day, text}); }
 
-void tTimeStringList::ValueAt(DayNumber day, std::string& text) const
-{
-    text = ItemAt(day).Text;
-}
+void tTimeStringList::ValueAt(DayNumber day, std::string& text) const { text = ItemAt(day).Text; }
 
-bool tTimeFloatList::AddValue(DayNumber day, double value)
-{
-    return AddItem(tFloatItem{day, value});
-}
+bool tTimeFloatList::AddValue(DayNumber day, double value) { return AddItem(tFloatItem{day, value}); }
 
-double tTimeFloatList::ValueAt(DayNumber day) const
-{
-    return ItemAt(day).Value;
-}
+double tTimeFloatList::ValueAt(DayNumber day) const { return ItemAt(day).Value; }
 
-double tTimeProzentList::FractionAt(DayNumber day) const
-{
-    return ValueAt(day) / 100.0;
-}
+double tTimeProzentList::FractionAt(DayNumber day) const { return ValueAt(day) / 100.0; }
 
 double tTimeProzentList::FactorAt(DayNumber day) const
 {
@@ -96,14 +81,8 @@ double tTimeProzentList::FactorAt(DayNumber day) const
     return 1.0 + fraction;
 }
 
-bool tTimeintegerList::AddValue(DayNumber day, int32_t value)
-{
-    return AddItem(tIntegerItem{day, value});
-}
+bool tTimeintegerList::AddValue(DayNumber day, int32_t value) { return AddItem(tIntegerItem{day, value}); }
 
-int32_t tTimeintegerList::ValueAt(DayNumber day) const
-{
-    return ItemAt(day).Value;
-}
+int32_t tTimeintegerList::ValueAt(DayNumber day) const { return ItemAt(day).Value; }
 
 } // namespace kontaro::model

@@ -27,8 +27,8 @@ constexpr int64_t kEpochOffset = -25569;
 
 DayNumber DayFromCivil(const CivilDate& date)
 {
-    const int64_t days = DaysFromUnixEpoch(date.year, static_cast<unsigned>(date.month),
-                                           static_cast<unsigned>(date.day)) - kEpochOffset;
+    const int64_t days =
+        DaysFromUnixEpoch(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) - kEpochOffset;
     return static_cast<DayNumber>(days);
 }
 
@@ -64,8 +64,7 @@ std::string ShortDateText(DayNumber day)
 {
     const CivilDate date = CivilFromDay(day);
     char text[16];
-    std::snprintf(text, sizeof text, "%02d-%02d-%02d", ((date.year % 100) + 100) % 100, date.month,
-                  date.day);
+    std::snprintf(text, sizeof text, "%02d-%02d-%02d", ((date.year % 100) + 100) % 100, date.month, date.day);
     return text;
 }
 

@@ -22,7 +22,10 @@ public:
 
     // Inline: the summaries read every entry of their period through them.
     int Count() const { return static_cast<int>(entries_.size()); }
-    const tDayEntry& Entry(int index) const { return *entries_[CheckedEntryIndex(index)]; } // index error outside the list
+    const tDayEntry& Entry(int index) const
+    {
+        return *entries_[CheckedEntryIndex(index)];
+    } // index error outside the list
     tDayEntry& Entry(int index) { return *entries_[CheckedEntryIndex(index)]; }
     int IndexOfProduct(int32_t productId) const; // -1 when absent
     // Takes ownership and returns the sorted index; -1 when the product is present,

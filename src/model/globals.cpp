@@ -29,10 +29,7 @@ DayNumber TodayNumber()
     return today ? today() : SystemToday();
 }
 
-void SetTodayForTests(std::function<DayNumber()> today)
-{
-    TodayOverride() = std::move(today);
-}
+void SetTodayForTests(std::function<DayNumber()> today) { TodayOverride() = std::move(today); }
 
 std::string RemoveFileExt(const std::string& path)
 {

@@ -27,9 +27,6 @@ bool FileDescriptorSink::Write(std::string_view bytes)
     return true;
 }
 
-bool FileDescriptorSink::Finish()
-{
-    return ::fsync(fd_) == 0;
-}
+bool FileDescriptorSink::Finish() { return ::fsync(fd_) == 0; }
 
 } // namespace kontaro::model

@@ -8,8 +8,8 @@
 
 #include <atomic>
 #include <cerrno>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,8 +26,8 @@ void Project::Clear()
 
 bool LoadReport::Empty() const
 {
-    return droppedGroups == 0 && droppedProducts == 0 && droppedItems == 0 && droppedDays == 0 &&
-           droppedEntries == 0 && !productsEndedEarly;
+    return droppedGroups == 0 && droppedProducts == 0 && droppedItems == 0 && droppedDays == 0 && droppedEntries == 0 &&
+           !productsEndedEarly;
 }
 
 namespace {
@@ -157,10 +157,7 @@ bool WriteProject(OutputSink& sink, const Project& project)
     return stream.Finish();
 }
 
-std::string BackupFileName(const std::string& path)
-{
-    return RemoveFileExt(path) + ".bak";
-}
+std::string BackupFileName(const std::string& path) { return RemoveFileExt(path) + ".bak"; }
 
 SaveResult SaveProjectFile(const std::string& path, const Project& project)
 {

@@ -100,20 +100,17 @@ bool ReadGeneral(std::string_view gen, tProduct& product)
 
 void WriteXml(txmlStream& stream, const tTimeStringList& list, std::string_view tag, int indent)
 {
-    WriteList(stream, list, tag, indent,
-              [&](const tStringItem& item, int n) { stream.WriteText("v", item.Text, n); });
+    WriteList(stream, list, tag, indent, [&](const tStringItem& item, int n) { stream.WriteText("v", item.Text, n); });
 }
 
 void WriteXml(txmlStream& stream, const tTimeFloatList& list, std::string_view tag, int indent)
 {
-    WriteList(stream, list, tag, indent,
-              [&](const tFloatItem& item, int n) { stream.WriteFloat("v", item.Value, n); });
+    WriteList(stream, list, tag, indent, [&](const tFloatItem& item, int n) { stream.WriteFloat("v", item.Value, n); });
 }
 
 void WriteXml(txmlStream& stream, const tTimeintegerList& list, std::string_view tag, int indent)
 {
-    WriteList(stream, list, tag, indent,
-              [&](const tIntegerItem& item, int n) { stream.WriteInt("v", item.Value, n); });
+    WriteList(stream, list, tag, indent, [&](const tIntegerItem& item, int n) { stream.WriteInt("v", item.Value, n); });
 }
 
 void WriteXml(txmlStream& stream, const tGroup& group, std::string_view tag, int indent)

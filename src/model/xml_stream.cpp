@@ -206,8 +206,8 @@ bool ParseReal(std::string_view text, double& value)
         return false;
 
     double parsed = 0.0;
-    const auto result = std::from_chars(text.data() + numberStart, text.data() + text.size(), parsed,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(text.data() + numberStart, text.data() + text.size(), parsed, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // Too small for a double reads as zero; too large is refused.
         if (!negativeExponent)
@@ -260,10 +260,7 @@ std::string txmlStream::EndTag(std::string_view tag, int indent)
     return out;
 }
 
-void txmlStream::Indent(int indent)
-{
-    buffer_.append(static_cast<size_t>(std::max(indent, 0)), '\t');
-}
+void txmlStream::Indent(int indent) { buffer_.append(static_cast<size_t>(std::max(indent, 0)), '\t'); }
 
 void txmlStream::OpenValue(std::string_view tag, int indent)
 {
@@ -359,8 +356,8 @@ bool txmlStream::Finish()
     return ok_;
 }
 
-bool txmlStream::FindElement(std::string_view text, std::string_view tag, size_t start,
-                             std::string_view& content, size_t& next)
+bool txmlStream::FindElement(std::string_view text, std::string_view tag, size_t start, std::string_view& content,
+                             size_t& next)
 {
     content = {};
     next = start;
@@ -388,8 +385,8 @@ bool txmlStream::FindElement(std::string_view text, std::string_view tag, size_t
     return true;
 }
 
-bool txmlStream::FindElement(std::string_view text, std::string_view tag, size_t start,
-                             std::string& content, size_t& next)
+bool txmlStream::FindElement(std::string_view text, std::string_view tag, size_t start, std::string& content,
+                             size_t& next)
 {
     std::string_view view;
     const bool found = FindElement(text, tag, start, view, next);
@@ -397,8 +394,7 @@ bool txmlStream::FindElement(std::string_view text, std::string_view tag, size_t
     return found;
 }
 
-bool txmlStream::ReadInt(std::string_view text, std::string_view tag, size_t start, int32_t& value,
-                         size_t& next)
+bool txmlStream::ReadInt(std::string_view text, std::string_view tag, size_t start, int32_t& value, size_t& next)
 {
     std::string_view content;
     if (!FindElement(text, tag, start, content, next))
@@ -406,8 +402,7 @@ bool txmlStream::ReadInt(std::string_view text, std::string_view tag, size_t sta
     return ParseInteger(content, value);
 }
 
-bool txmlStream::ReadFloat(std::string_view text, std::string_view tag, size_t start, double& value,
-                           size_t& next)
+bool txmlStream::ReadFloat(std::string_view text, std::string_view tag, size_t start, double& value, size_t& next)
 {
     std::string_view content;
     if (!FindElement(text, tag, start, content, next))
@@ -415,8 +410,7 @@ bool txmlStream::ReadFloat(std::string_view text, std::string_view tag, size_t s
     return ParseReal(content, value);
 }
 
-bool txmlStream::ReadBool(std::string_view text, std::string_view tag, size_t start, bool& value,
-                          size_t& next)
+bool txmlStream::ReadBool(std::string_view text, std::string_view tag, size_t start, bool& value, size_t& next)
 {
     std::string_view content;
     if (!FindElement(text, tag, start, content, next))

@@ -56,18 +56,15 @@ public:
     bool Ok() const { return ok_; }
 
     // Content is a view into `text`. On failure: content empty, next = start.
-    static bool FindElement(std::string_view text, std::string_view tag, size_t start,
-                            std::string_view& content, size_t& next);
-    static bool FindElement(std::string_view text, std::string_view tag, size_t start,
-                            std::string& content, size_t& next);
+    static bool FindElement(std::string_view text, std::string_view tag, size_t start, std::string_view& content,
+                            size_t& next);
+    static bool FindElement(std::string_view text, std::string_view tag, size_t start, std::string& content,
+                            size_t& next);
     // A failed conversion sets the value to 0.
-    static bool ReadInt(std::string_view text, std::string_view tag, size_t start, int32_t& value,
-                        size_t& next);
+    static bool ReadInt(std::string_view text, std::string_view tag, size_t start, int32_t& value, size_t& next);
     // A failed conversion leaves the value unchanged.
-    static bool ReadFloat(std::string_view text, std::string_view tag, size_t start, double& value,
-                          size_t& next);
-    static bool ReadBool(std::string_view text, std::string_view tag, size_t start, bool& value,
-                         size_t& next);
+    static bool ReadFloat(std::string_view text, std::string_view tag, size_t start, double& value, size_t& next);
+    static bool ReadBool(std::string_view text, std::string_view tag, size_t start, bool& value, size_t& next);
 
 private:
     void Indent(int indent);

@@ -72,8 +72,8 @@ std::string FixedTextFromExactDigits(double value, int decimals, char decimalSep
         std::frexp(magnitude, &exponent);
         const int exactDecimals = std::max(0, 53 - exponent);
         std::array<char, 400> buffer{};
-        const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                                magnitude, std::chars_format::fixed, exactDecimals);
+        const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                                std::chars_format::fixed, exactDecimals);
         if (error != std::errc()) // the buffer holds every expansion asked for here
             return {};
         const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));

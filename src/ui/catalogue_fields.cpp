@@ -13,9 +13,6 @@ bool FitsModelText(char32_t codePoint)
 
 void RestrictToModelText(controls::LabeledEdit& field) { field.SetCharacterFilter(&FitsModelText); }
 
-bool NameHasMarkup(const QString& name)
-{
-    return name.contains(QLatin1Char('<')) || name.contains(QLatin1Char('>'));
-}
+bool NameHasMarkup(const QString& name) { return name.contains(QLatin1Char('<')) || name.contains(QLatin1Char('>')); }
 
 } // namespace kontaro::ui

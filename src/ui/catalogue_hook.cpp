@@ -1,7 +1,7 @@
 #include "ui/catalogue_hook.h"
 
-#include "ui/main_window.h"
 #include "ui/groups_list_page.h"
+#include "ui/main_window.h"
 #include "ui/products_list_page.h"
 
 #include <QVBoxLayout>
@@ -41,8 +41,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<CataloguePages> CreateCataloguePages(MainWindow& main, QWidget& tabProducts,
-                                                     QWidget& tabGroups)
+std::unique_ptr<CataloguePages> CreateCataloguePages(MainWindow& main, QWidget& tabProducts, QWidget& tabGroups)
 {
     return std::make_unique<CatalogueTabs>(main, tabProducts, tabGroups);
 }

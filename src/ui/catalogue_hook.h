@@ -21,7 +21,6 @@ public:
     virtual void ListsChanged() = 0;
 };
 
-std::unique_ptr<CataloguePages> CreateCataloguePages(MainWindow& main, QWidget& tabProducts,
-                                                     QWidget& tabGroups);
+std::unique_ptr<CataloguePages> CreateCataloguePages(MainWindow& main, QWidget& tabProducts, QWidget& tabGroups);
 
 } // namespace kontaro::ui

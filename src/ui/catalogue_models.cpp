@@ -27,13 +27,9 @@ QVariant Header(int section, Qt::Orientation orientation, int role, const QStrin
 
 ProductListModel::ProductListModel(const model::tProducts& products, QObject* parent)
     : QAbstractTableModel(parent), products_(products)
-{
-}
+{}
 
-int ProductListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : products_.Count();
-}
+int ProductListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : products_.Count(); }
 
 int ProductListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
 
@@ -64,8 +60,7 @@ void ProductListModel::Reset()
 
 GroupListModel::GroupListModel(const model::tGroups& groups, QObject* parent)
     : QAbstractTableModel(parent), groups_(groups)
-{
-}
+{}
 
 int GroupListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : groups_.Count(); }
 

@@ -75,7 +75,10 @@ inline QString GroupCaption() { return QStringLiteral("Gruppe"); }
 inline QString LabelID() { return QStringLiteral("ID:"); }
 inline QString IDInUse() { return QStringLiteral("Die ID wird schon verwendet!"); }
 // Names go into the project file unescaped, where "<" and ">" would cut the data.
-inline QString NameHasMarkup() { return QStringLiteral("Der Name darf kein \u201E<\u201C und kein \u201E>\u201C enthalten!"); }
+inline QString NameHasMarkup()
+{
+    return QStringLiteral("Der Name darf kein \u201E<\u201C und kein \u201E>\u201C enthalten!");
+}
 
 // Dated value dialogs.
 inline QString DetailCaption() { return QStringLiteral("Produkt Detail"); }

@@ -1,11 +1,11 @@
 #include "ui/dated_group_dialog.h"
 
+#include "controls/qt_format_text.h"
 #include "model/catalogue.h"
 #include "ui/catalogue_texts.h"
 #include "ui/day_dates.h"
 #include "ui/dialog_dates.h"
 #include "ui/model_text.h"
-#include "controls/qt_format_text.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -71,7 +71,8 @@ void DatedGroupDialog::FormCreate(const model::tGroups& groups)
     comGroup_->clear();
     for (int i = 0; i < groups.Count(); ++i) {
         const model::tGroup& group = groups.Item(i);
-        comGroup_->addItem(controls::FormatText(t::GroupChoice(), {QString::number(group.ID), FromModelText(group.Name)}), group.ID);
+        comGroup_->addItem(
+            controls::FormatText(t::GroupChoice(), {QString::number(group.ID), FromModelText(group.Name)}), group.ID);
     }
 }
 

@@ -25,8 +25,7 @@ constexpr int kValueLength = 40;
 } // namespace
 
 DatedValueDialog::DatedValueDialog(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::CustomizeWindowHint),
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
       TheDay_(new QCalendarWidget(this)),
       Value_(new LabeledEdit(this)),
       ErrText_(new QLabel(t::DateInUse(), this)),

@@ -2,15 +2,14 @@
 // day_view_handlers.cpp.
 #include "ui/day_view.h"
 
-#include "ui/date_controls.h"
-#include "ui/day_dates.h"
-#include "ui/texts.h"
-
 #include "controls/column_grid.h"
 #include "controls/html_label.h"
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
 #include "model/globals.h"
+#include "ui/date_controls.h"
+#include "ui/day_dates.h"
+#include "ui/texts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

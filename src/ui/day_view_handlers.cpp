@@ -1,13 +1,6 @@
 // The day view's handlers: the day switch, showing entries, the checks of typed
 // values and the row figures. The page's widgets are built in day_view.cpp.
-#include "ui/day_view.h"
-
-#include "ui/date_controls.h"
-#include "ui/day_dates.h"
-#include "ui/model_text.h"
-#include "ui/texts.h"
-#include "ui/user_prompts.h"
-
+#include "calc/calc_texts.h"
 #include "calc/day_grid.h"
 #include "calc/entry_figures.h"
 #include "calc/shown_value.h"
@@ -17,9 +10,14 @@
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
 #include "model/globals.h"
-#include "views/filled_grid.h"
-#include "calc/calc_texts.h"
 #include "numbers/format_text.h"
+#include "ui/date_controls.h"
+#include "ui/day_dates.h"
+#include "ui/day_view.h"
+#include "ui/model_text.h"
+#include "ui/texts.h"
+#include "ui/user_prompts.h"
+#include "views/filled_grid.h"
 
 #include <QFileInfo>
 
@@ -46,17 +44,11 @@ private:
     bool saved_;
 };
 
-std::string Utf8(const QString& text)
-{
-    return text.toStdString();
-}
+std::string Utf8(const QString& text) { return text.toStdString(); }
 
 } // namespace
 
-grid::PlainGrid& DayView::Grid()
-{
-    return gDayView_->Grid();
-}
+grid::PlainGrid& DayView::Grid() { return gDayView_->Grid(); }
 
 void DayView::SetCellReadOnly(int col, bool readOnly, int row)
 {
@@ -227,7 +219,8 @@ void DayView::gDayViewCellValidate(int col, int row, std::string& value, bool& v
         break;
     case Menge:
     case VerkaufB:
-        valid = Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, controls::SystemNumberLocale()).has_value();
+        valid =
+            Grid().IsCellReadOnly(col, row) || calc::ReadShownValue(value, controls::SystemNumberLocale()).has_value();
         break;
     default:
         break;
@@ -284,10 +277,7 @@ void DayView::gDayViewCanInsertRow(int row, bool& canInsert)
     canInsert = productValid && value && *value != 0.0;
 }
 
-void DayView::gDayViewAutoInsertRow(int)
-{
-    Grid().SetCursor(Produkt, Grid().CursorRow());
-}
+void DayView::gDayViewAutoInsertRow(int) { Grid().SetCursor(Produkt, Grid().CursorRow()); }
 
 void DayView::gDayViewCanDeleteRow(int row, bool& canDelete)
 {

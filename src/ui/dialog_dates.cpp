@@ -13,7 +13,8 @@ model::DayNumber FirstDayOfCurrentMonth()
     return model::DayFromCivil(today);
 }
 
-bool DateTaken(model::DayNumber day, std::optional<model::DayNumber> oldDate, const std::vector<model::DayNumber>& dates)
+bool DateTaken(model::DayNumber day, std::optional<model::DayNumber> oldDate,
+               const std::vector<model::DayNumber>& dates)
 {
     if (oldDate && *oldDate == day)
         return false;

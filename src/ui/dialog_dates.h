@@ -13,6 +13,7 @@ model::DayNumber FirstDayOfCurrentMonth();
 
 // True when another row of the list already has `day`: a row dated `oldDate` is the
 // row being changed and does not count.
-bool DateTaken(model::DayNumber day, std::optional<model::DayNumber> oldDate, const std::vector<model::DayNumber>& dates);
+bool DateTaken(model::DayNumber day, std::optional<model::DayNumber> oldDate,
+               const std::vector<model::DayNumber>& dates);
 
 } // namespace kontaro::ui

@@ -25,8 +25,7 @@ constexpr int kNameLength = 40;
 } // namespace
 
 GroupDialog::GroupDialog(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::CustomizeWindowHint),
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
       eID_(new LabeledEdit(this)),
       eName_(new LabeledEdit(this)),
       ErrText_(new QLabel(t::IDInUse(), this)),

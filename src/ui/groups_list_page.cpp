@@ -4,9 +4,9 @@
 #include "model/catalogue.h"
 #include "ui/catalogue_models.h"
 #include "ui/catalogue_texts.h"
+#include "ui/group_dialog.h"
 #include "ui/modal_runner.h"
 #include "ui/model_text.h"
-#include "ui/group_dialog.h"
 #include "ui/user_prompts.h"
 
 #include <QHBoxLayout>
@@ -41,8 +41,7 @@ GroupsPage::GroupsPage(model::tGroups& groups, const model::tProducts& products,
 
     ListGroups_->setModel(model_);
     SetupCatalogueList(*ListGroups_);
-    connect(ListGroups_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &GroupsPage::ListGroupsChange);
+    connect(ListGroups_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &GroupsPage::ListGroupsChange);
     connect(ListGroups_, &QTableView::activated, this, &GroupsPage::bEditGroupClick);
 
     bEditGroup_->setEnabled(false);

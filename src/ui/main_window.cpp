@@ -1,5 +1,8 @@
 #include "ui/main_window.h"
 
+#include "controls/column_grid.h"
+#include "controls/qt_format_text.h"
+#include "model/globals.h"
 #include "ui/catalogue_hook.h"
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
@@ -7,11 +10,6 @@
 #include "ui/page_control.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
-
-#include "controls/column_grid.h"
-
-#include "model/globals.h"
-#include "controls/qt_format_text.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -83,7 +81,8 @@ void MainWindow::CreatePages()
     myPages_->setObjectName(QStringLiteral("MyPages"));
     setCentralWidget(myPages_);
 
-    dayView_ = new DayView(project_, [this] { return fileName_; }, myPages_);
+    dayView_ = new DayView(
+        project_, [this] { return fileName_; }, myPages_);
     dayView_->setObjectName(QStringLiteral("tabDayView"));
     myPages_->addTab(dayView_, texts::PageDayView());
 
@@ -317,10 +316,7 @@ bool MainWindow::SaveProjectAs()
     return SaveProject();
 }
 
-void MainWindow::ExitProgram()
-{
-    close();
-}
+void MainWindow::ExitProgram() { close(); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

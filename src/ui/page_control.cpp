@@ -1,6 +1,5 @@
 #include "ui/page_control.h"
 
-
 namespace kontaro::ui {
 
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent)

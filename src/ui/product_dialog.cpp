@@ -4,8 +4,8 @@
 #include "model/catalogue.h"
 #include "model/days.h"
 #include "ui/catalogue_texts.h"
-#include "ui/dated_value_dialog.h"
 #include "ui/dated_group_dialog.h"
+#include "ui/dated_value_dialog.h"
 #include "ui/modal_runner.h"
 #include "ui/model_text.h"
 #include "ui/user_prompts.h"
@@ -97,9 +97,9 @@ std::vector<model::DayNumber> RowDays(const QTreeWidget& list)
 
 } // namespace
 
-ProductDialog::ProductDialog(QWidget* owner, model::tProducts& products, const model::tGroups& groups, const model::tDays* days)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::CustomizeWindowHint),
+ProductDialog::ProductDialog(QWidget* owner, model::tProducts& products, const model::tGroups& groups,
+                             const model::tDays* days)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
       grAllgemein_(new QGroupBox(t::BoxGeneral(), this)),
       ProdID_(new LabeledEdit(grAllgemein_)),
       ProdErr_(new QLabel(grAllgemein_)),
@@ -147,8 +147,7 @@ ProductDialog::ProductDialog(QWidget* owner, model::tProducts& products, const m
     general->addWidget(cVerkaufSpec_, 0, Qt::AlignRight);
     general->addWidget(cEinkaufSpec_, 0, Qt::AlignRight);
 
-    for (ListKind kind : {ListKind::Name, ListKind::Einkauf, ListKind::Verkauf, ListKind::Steuer,
-                          ListKind::Gruppe})
+    for (ListKind kind : {ListKind::Name, ListKind::Einkauf, ListKind::Verkauf, ListKind::Steuer, ListKind::Gruppe})
         lists_[Index(kind)] = MakeList(kind);
     lists_[Index(ListKind::Gruppe)].bEdit->setEnabled(false);
     lists_[Index(ListKind::Gruppe)].bDel->setEnabled(false);
@@ -266,8 +265,7 @@ void ProductDialog::FormShow()
         ProdID_->SetText(QString::number(product.ID));
         ProdIDChange();
     }
-    for (ListKind kind : {ListKind::Name, ListKind::Einkauf, ListKind::Verkauf, ListKind::Steuer,
-                          ListKind::Gruppe})
+    for (ListKind kind : {ListKind::Name, ListKind::Einkauf, ListKind::Verkauf, ListKind::Steuer, ListKind::Gruppe})
         ListChange(kind);
     ProdID_->setFocus();
 }
@@ -353,9 +351,9 @@ bool ProductDialog::IDTaken(int32_t id) const
 void ProductDialog::UpdateOK()
 {
     const auto hasRows = [this](ListKind kind) { return List(kind)->topLevelItemCount() > 0; };
-    bOK_->setEnabled(ProdErr_->isHidden() && hasRows(ListKind::Name) && hasRows(ListKind::Einkauf)
-                    && (hasRows(ListKind::Verkauf) || cVerkaufSpec_->isChecked())
-                    && hasRows(ListKind::Steuer) && hasRows(ListKind::Gruppe));
+    bOK_->setEnabled(ProdErr_->isHidden() && hasRows(ListKind::Name) && hasRows(ListKind::Einkauf) &&
+                     (hasRows(ListKind::Verkauf) || cVerkaufSpec_->isChecked()) && hasRows(ListKind::Steuer) &&
+                     hasRows(ListKind::Gruppe));
 }
 
 void ProductDialog::cEinkaufSpecClick()

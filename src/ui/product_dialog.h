@@ -49,7 +49,8 @@ public:
     // With `days`, changing the ID of a product to one that day entries still
     // carry (of a product no longer in the catalogue) is refused like a taken ID,
     // so that the change never gives a day two entries of one product.
-    ProductDialog(QWidget* owner, model::tProducts& products, const model::tGroups& groups, const model::tDays* days = nullptr);
+    ProductDialog(QWidget* owner, model::tProducts& products, const model::tGroups& groups,
+                  const model::tDays* days = nullptr);
 
     // Index in the products of the product to change, or kNewProduct; after OK
     // for a new product the index it was added at.

@@ -24,7 +24,8 @@ constexpr int kButtonWidth = 162;
 
 } // namespace
 
-ProductsPage::ProductsPage(model::tProducts& products, const model::tGroups& groups, model::tDays& days, QWidget* parent)
+ProductsPage::ProductsPage(model::tProducts& products, const model::tGroups& groups, model::tDays& days,
+                           QWidget* parent)
     : QWidget(parent),
       ListProducts_(new QTableView(this)),
       bAddProd_(new QPushButton(t::ButtonNew(), this)),

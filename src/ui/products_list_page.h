@@ -25,7 +25,8 @@ class ProductListModel;
 class ProductsPage : public QWidget {
     Q_OBJECT
 public:
-    ProductsPage(model::tProducts& products, const model::tGroups& groups, model::tDays& days, QWidget* parent = nullptr);
+    ProductsPage(model::tProducts& products, const model::tGroups& groups, model::tDays& days,
+                 QWidget* parent = nullptr);
 
     // The overview grid of the product export; hidden, laid out once.
     grid::PlainGrid& ExportGrid() { return gExportGrid; }

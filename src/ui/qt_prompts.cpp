@@ -59,15 +59,9 @@ void QtUserPrompts::Warning(QWidget* owner, const QString& text)
     box.exec();
 }
 
-Answer QtUserPrompts::ConfirmYesNo(QWidget* owner, const QString& text)
-{
-    return Ask(owner, text, false);
-}
+Answer QtUserPrompts::ConfirmYesNo(QWidget* owner, const QString& text) { return Ask(owner, text, false); }
 
-Answer QtUserPrompts::ConfirmYesNoCancel(QWidget* owner, const QString& text)
-{
-    return Ask(owner, text, true);
-}
+Answer QtUserPrompts::ConfirmYesNoCancel(QWidget* owner, const QString& text) { return Ask(owner, text, true); }
 
 std::optional<QString> QtUserPrompts::OpenFileName(QWidget* owner, const FileDialogOptions& options)
 {
@@ -85,9 +79,6 @@ UserPrompts& Prompts()
     return gInstalled ? *gInstalled : qtPrompts;
 }
 
-void SetPrompts(UserPrompts* prompts)
-{
-    gInstalled = prompts;
-}
+void SetPrompts(UserPrompts* prompts) { gInstalled = prompts; }
 
 } // namespace kontaro::ui

@@ -13,8 +13,8 @@ bool InstallQtTranslations(QCoreApplication& app)
 {
     auto translator = std::make_unique<QTranslator>();
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), folder))
+    if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          folder))
         return false;
     // The translator lives as long as the application that uses it.
     translator->setParent(&app);

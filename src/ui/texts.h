@@ -70,20 +70,13 @@ inline QString HintBoxTitle() { return QStringLiteral(" Bedienungshinweise "); }
 inline QString PleaseWait() { return QStringLiteral("Bitte warten: Berechnung wird durchgeführt..."); }
 inline QString DayHintHtml()
 {
-    return QStringLiteral(
-        "<ul><li><b>Einfüge Taste</b>: Zeile einfügen</li><li><b>Entfernen Taste</b>: Zeile "
-        "löschen</li><li><b>Berechnungen in einer Zelle</b> können mit +,-,*,/ durchgeführt "
-        "werden. Achtung: Eine Berechnung muß mit = oder einer Rechentaste abgeschlossen "
-        "werden, <b>bevor</b> die Eingabetaste gedrückt wird.</ul>");
+    return QStringLiteral("<ul><li><b>Einfüge Taste</b>: Zeile einfügen</li><li><b>Entfernen Taste</b>: Zeile "
+                          "löschen</li><li><b>Berechnungen in einer Zelle</b> können mit +,-,*,/ durchgeführt "
+                          "werden. Achtung: Eine Berechnung muß mit = oder einer Rechentaste abgeschlossen "
+                          "werden, <b>bevor</b> die Eingabetaste gedrückt wird.</ul>");
 }
-inline QString UnknownProductEntry()
-{
-    return QStringLiteral("Dieser Eintrag beinhaltet ein unbekanntes Produkt!");
-}
+inline QString UnknownProductEntry() { return QStringLiteral("Dieser Eintrag beinhaltet ein unbekanntes Produkt!"); }
 inline QString ProductMissing() { return QStringLiteral("Produkt existiert nicht!"); }
-inline QString ProductUsedOnDay()
-{
-    return QStringLiteral("Produkt wird an diesem Tag schon verwendet!");
-}
+inline QString ProductUsedOnDay() { return QStringLiteral("Produkt wird an diesem Tag schon verwendet!"); }
 
 } // namespace kontaro::ui::texts

@@ -16,8 +16,8 @@ struct FileDialogOptions {
     QString filter;           // "Kontaros-Daten (*.kdt)"
     QString defaultExtension; // without the dot: "kdt"
     QString initialFileName;
-    bool mustExist = false;       // open dialogs
-    bool askOverwrite = false;    // save dialogs
+    bool mustExist = false;    // open dialogs
+    bool askOverwrite = false; // save dialogs
 };
 
 class UserPrompts {

@@ -3,12 +3,12 @@
 // 16-bit characters) and the characters. Texts whose code units all fit in 8 bits are stored
 // with 8-bit characters.
 
+#include "xls/byte_io.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
-
-#include "xls/byte_io.h"
 
 namespace kontaro::xls {
 
@@ -20,7 +20,6 @@ void PutBiffString(Bytes& out, std::u16string_view text, int countBytes, bool fo
 // Reads a string with a count of countBytes at data[offset], advancing offset. Runs and
 // far-east data, where flagged, are skipped. Throws XlsError(kRecordsInvalid) when the
 // string runs past the data.
-std::u16string ReadBiffString(std::span<const std::uint8_t> data, std::size_t& offset,
-                              int countBytes);
+std::u16string ReadBiffString(std::span<const std::uint8_t> data, std::size_t& offset, int countBytes);
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

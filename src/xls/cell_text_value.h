@@ -3,12 +3,12 @@
 // the locale's separators), a boolean, a date or time in the short formats, or the
 // text itself. Also the markup rules for texts that carry HTML tags.
 
+#include "numbers/number_locale.h"
+#include "xls/date_conventions.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "numbers/number_locale.h"
-#include "xls/date_conventions.h"
 
 namespace kontaro::xls {
 
@@ -25,8 +25,8 @@ std::optional<double> ParseNumberText(std::string_view text, const numbers::Numb
 std::optional<bool> ParseBooleanText(std::string_view text);
 
 struct DateTimeValue {
-  double serial = 0;           // days since 1899-12-30, the fraction the time of day
-  std::string numberFormat;    // the date format, the time format or both
+    double serial = 0;        // days since 1899-12-30, the fraction the time of day
+    std::string numberFormat; // the date format, the time format or both
 };
 
 // A text in the date format, the time format, or the date format, a blank and the time
@@ -41,4 +41,4 @@ std::string BreakTagsToLineBreaks(std::string_view text);
 // "<" without a ">" after it stays with the rest of the text.
 std::string StripMarkup(std::string_view text);
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

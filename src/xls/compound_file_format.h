@@ -59,30 +59,34 @@ inline constexpr std::size_t kOffStart = 116;
 inline constexpr std::size_t kOffSize = 120;
 
 // The caller guarantees that the bytes exist.
-inline std::uint16_t Get16(std::span<const std::uint8_t> b, std::size_t at) {
+inline std::uint16_t Get16(std::span<const std::uint8_t> b, std::size_t at)
+{
     return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
 }
-inline std::uint32_t Get32(std::span<const std::uint8_t> b, std::size_t at) {
+inline std::uint32_t Get32(std::span<const std::uint8_t> b, std::size_t at)
+{
     return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(b[at + 2]) << 16) |
-           (static_cast<std::uint32_t>(b[at + 3]) << 24);
+           (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
-inline std::uint64_t Get64(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint64_t>(Get32(b, at)) |
-           (static_cast<std::uint64_t>(Get32(b, at + 4)) << 32);
+inline std::uint64_t Get64(std::span<const std::uint8_t> b, std::size_t at)
+{
+    return static_cast<std::uint64_t>(Get32(b, at)) | (static_cast<std::uint64_t>(Get32(b, at + 4)) << 32);
 }
-inline void Put16(std::span<std::uint8_t> b, std::size_t at, std::uint16_t v) {
+inline void Put16(std::span<std::uint8_t> b, std::size_t at, std::uint16_t v)
+{
     b[at] = static_cast<std::uint8_t>(v);
     b[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
-inline void Put32(std::span<std::uint8_t> b, std::size_t at, std::uint32_t v) {
+inline void Put32(std::span<std::uint8_t> b, std::size_t at, std::uint32_t v)
+{
     for (int i = 0; i < 4; ++i) {
         b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
     }
 }
-inline void Put64(std::span<std::uint8_t> b, std::size_t at, std::uint64_t v) {
+inline void Put64(std::span<std::uint8_t> b, std::size_t at, std::uint64_t v)
+{
     Put32(b, at, static_cast<std::uint32_t>(v));
     Put32(b, at + 4, static_cast<std::uint32_t>(v >> 32));
 }
 
-}  // namespace kontaro::xls::cfb
+} // namespace kontaro::xls::cfb

@@ -1,16 +1,16 @@
 #include "xls/compound_file_reader.h"
 
+#include "numbers/format_text.h"
+#include "xls/compound_file_format.h"
+#include "xls/xls_error.h"
+#include "xls/xls_texts.h"
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
-
-#include "numbers/format_text.h"
-#include "xls/compound_file_format.h"
-#include "xls/xls_error.h"
-#include "xls/xls_texts.h"
 
 namespace kontaro::xls {
 namespace {
@@ -50,8 +50,7 @@ private:
     void ClaimSector(std::uint32_t s, const char* what);
     void ReadFat();
     std::vector<std::uint32_t> FollowChain(std::uint32_t start, const char* what);
-    std::vector<std::uint8_t> ReadRegular(std::uint32_t start, std::uint64_t size,
-                                          const char* what);
+    std::vector<std::uint8_t> ReadRegular(std::uint32_t start, std::uint64_t size, const char* what);
     std::vector<std::uint8_t> ReadMini(std::uint32_t start, std::uint64_t size);
     void LoadMiniStream();
     void ReadDirectory();
@@ -61,9 +60,9 @@ private:
     std::span<const std::uint8_t> bytes_;
     int major_ = 3;
     std::uint32_t sectorSize_ = 512;
-    std::uint32_t sectorCount_ = 0;  // sectors that start inside the input
+    std::uint32_t sectorCount_ = 0; // sectors that start inside the input
     std::vector<std::uint32_t> fat_;
-    std::vector<bool> sectorUsed_;  // each sector belongs to at most one chain
+    std::vector<bool> sectorUsed_; // each sector belongs to at most one chain
     std::vector<Entry> entries_;
     std::vector<bool> entryVisited_;
     bool miniLoaded_ = false;
@@ -72,9 +71,9 @@ private:
     std::vector<bool> miniUsed_;
 };
 
-bool Reader::ReadHeader() {
-    if (bytes_.size() < kHeaderSize ||
-        !std::equal(std::begin(kSignature), std::end(kSignature), bytes_.begin())) {
+bool Reader::ReadHeader()
+{
+    if (bytes_.size() < kHeaderSize || !std::equal(std::begin(kSignature), std::end(kSignature), bytes_.begin())) {
         return false;
     }
     major_ = Get16(bytes_, kOffMajorVersion);
@@ -89,15 +88,15 @@ bool Reader::ReadHeader() {
     sectorSize_ = 1u << shift;
     if (bytes_.size() > sectorSize_) {
         const std::uint64_t count = (bytes_.size() - sectorSize_ + sectorSize_ - 1) / sectorSize_;
-        sectorCount_ =
-            static_cast<std::uint32_t>(std::min<std::uint64_t>(count, kMaxRegularSector));
+        sectorCount_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(count, kMaxRegularSector));
     }
     sectorUsed_.assign(sectorCount_, false);
     return true;
 }
 
 // The bytes of sector s that the input holds: a whole sector, or less for a cut-off last one.
-std::span<const std::uint8_t> Reader::Sector(std::uint32_t s) const {
+std::span<const std::uint8_t> Reader::Sector(std::uint32_t s) const
+{
     if (s >= sectorCount_) {
         throw Broken{"sector " + std::to_string(s) + " lies beyond the end of the file"};
     }
@@ -105,18 +104,19 @@ std::span<const std::uint8_t> Reader::Sector(std::uint32_t s) const {
     return bytes_.subspan(offset, std::min<std::size_t>(sectorSize_, bytes_.size() - offset));
 }
 
-void Reader::ClaimSector(std::uint32_t s, const char* what) {
+void Reader::ClaimSector(std::uint32_t s, const char* what)
+{
     if (s >= sectorCount_) {
         throw Broken{std::string(what) + ": sector " + std::to_string(s) + " out of range"};
     }
     if (sectorUsed_[s]) {
-        throw Broken{std::string(what) + ": sector " + std::to_string(s) +
-                     " is used twice (cyclic or shared chain)"};
+        throw Broken{std::string(what) + ": sector " + std::to_string(s) + " is used twice (cyclic or shared chain)"};
     }
     sectorUsed_[s] = true;
 }
 
-void Reader::ReadFat() {
+void Reader::ReadFat()
+{
     const std::uint32_t entriesPerSector = sectorSize_ / 4;
     std::vector<std::uint32_t> fatSectors;
     auto take = [&](std::uint32_t s) {
@@ -160,7 +160,8 @@ void Reader::ReadFat() {
 
 // A chain of unknown length (directory, mini FAT): up to ENDOFCHAIN, or FREESECT where a
 // writer left the end unmarked.
-std::vector<std::uint32_t> Reader::FollowChain(std::uint32_t start, const char* what) {
+std::vector<std::uint32_t> Reader::FollowChain(std::uint32_t start, const char* what)
+{
     std::vector<std::uint32_t> chain;
     for (std::uint32_t s = start; s != kEndOfChain && s != kFreeSector;) {
         if (s >= fat_.size()) {
@@ -173,8 +174,8 @@ std::vector<std::uint32_t> Reader::FollowChain(std::uint32_t start, const char* 
     return chain;
 }
 
-std::vector<std::uint8_t> Reader::ReadRegular(std::uint32_t start, std::uint64_t size,
-                                              const char* what) {
+std::vector<std::uint8_t> Reader::ReadRegular(std::uint32_t start, std::uint64_t size, const char* what)
+{
     // Rounded up without adding first: a size near 2^64 must not wrap to a small count.
     const std::uint64_t needed = size / sectorSize_ + (size % sectorSize_ != 0 ? 1 : 0);
     if (needed > sectorCount_) {
@@ -189,8 +190,7 @@ std::vector<std::uint8_t> Reader::ReadRegular(std::uint32_t start, std::uint64_t
         }
         ClaimSector(s, what);
         const auto sector = Sector(s);
-        const std::size_t want =
-            static_cast<std::size_t>(std::min<std::uint64_t>(sectorSize_, size - data.size()));
+        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(sectorSize_, size - data.size()));
         if (sector.size() < want) {
             throw Broken{std::string(what) + ": data cut off at the end of the file"};
         }
@@ -200,7 +200,8 @@ std::vector<std::uint8_t> Reader::ReadRegular(std::uint32_t start, std::uint64_t
     return data;
 }
 
-void Reader::LoadMiniStream() {
+void Reader::LoadMiniStream()
+{
     miniLoaded_ = true;
     const Entry& root = entries_[0];
     miniStream_ = ReadRegular(root.start, root.size, "mini stream");
@@ -217,7 +218,8 @@ void Reader::LoadMiniStream() {
     miniUsed_.assign(miniFat_.size(), false);
 }
 
-std::vector<std::uint8_t> Reader::ReadMini(std::uint32_t start, std::uint64_t size) {
+std::vector<std::uint8_t> Reader::ReadMini(std::uint32_t start, std::uint64_t size)
+{
     if (!miniLoaded_) {
         LoadMiniStream();
     }
@@ -234,8 +236,7 @@ std::vector<std::uint8_t> Reader::ReadMini(std::uint32_t start, std::uint64_t si
         }
         miniUsed_[s] = true;
         const std::size_t offset = static_cast<std::size_t>(s) * kMiniSectorSize;
-        const std::size_t want =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kMiniSectorSize, size - data.size()));
+        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(kMiniSectorSize, size - data.size()));
         if (offset + want > miniStream_.size()) {
             throw Broken{"mini stream chain leaves the mini stream"};
         }
@@ -246,18 +247,17 @@ std::vector<std::uint8_t> Reader::ReadMini(std::uint32_t start, std::uint64_t si
     return data;
 }
 
-void Reader::ReadDirectory() {
+void Reader::ReadDirectory()
+{
     std::vector<std::uint8_t> table;
-    for (const std::uint32_t s :
-         FollowChain(Get32(bytes_, kOffFirstDirectorySector), "directory")) {
+    for (const std::uint32_t s : FollowChain(Get32(bytes_, kOffFirstDirectorySector), "directory")) {
         const auto sector = Sector(s);
         table.insert(table.end(), sector.begin(), sector.end());
     }
     const std::size_t count = table.size() / kDirectoryEntrySize;
     entries_.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const auto e = std::span<const std::uint8_t>(table).subspan(i * kDirectoryEntrySize,
-                                                                    kDirectoryEntrySize);
+        const auto e = std::span<const std::uint8_t>(table).subspan(i * kDirectoryEntrySize, kDirectoryEntrySize);
         Entry entry;
         entry.type = e[kOffType];
         if (entry.type != kTypeUnused) {
@@ -291,7 +291,8 @@ void Reader::ReadDirectory() {
     entryVisited_[0] = true;
 }
 
-std::vector<std::uint8_t> Reader::ReadStream(const Entry& e) {
+std::vector<std::uint8_t> Reader::ReadStream(const Entry& e)
+{
     if (e.size < kMiniStreamCutoff) {
         return ReadMini(e.start, e.size);
     }
@@ -300,7 +301,8 @@ std::vector<std::uint8_t> Reader::ReadStream(const Entry& e) {
 
 // The elements of one level in the order of its tree (the format's name order), without
 // recursion over the tree itself: degenerate, list-shaped trees are common.
-StorageElementList Reader::ListLevel(std::uint32_t firstChild, std::size_t depth) {
+StorageElementList Reader::ListLevel(std::uint32_t firstChild, std::size_t depth)
+{
     if (depth > kMaxNesting) {
         throw Broken{"storages nested too deeply"};
     }
@@ -310,8 +312,7 @@ StorageElementList Reader::ListLevel(std::uint32_t firstChild, std::size_t depth
     while (node != kNoStream || !pending.empty()) {
         while (node != kNoStream) {
             if (node >= entries_.size() || entryVisited_[node]) {
-                throw Broken{"directory tree link " + std::to_string(node) +
-                             " is invalid or cyclic"};
+                throw Broken{"directory tree link " + std::to_string(node) + " is invalid or cyclic"};
             }
             entryVisited_[node] = true;
             pending.push_back(node);
@@ -338,7 +339,8 @@ StorageElementList Reader::ListLevel(std::uint32_t firstChild, std::size_t depth
     return level;
 }
 
-CompoundFileContents Reader::ReadContents() {
+CompoundFileContents Reader::ReadContents()
+{
     ReadFat();
     ReadDirectory();
     CompoundFileContents contents;
@@ -346,8 +348,7 @@ CompoundFileContents Reader::ReadContents() {
     auto& top = contents.carried;
     auto isWorkbook = [](std::u16string_view wanted) {
         return [wanted](const StorageElement& e) {
-            return e.kind == StorageElement::Kind::Stream &&
-                   CompareElementNames(e.name, wanted) == 0;
+            return e.kind == StorageElement::Kind::Stream && CompareElementNames(e.name, wanted) == 0;
         };
     };
     auto found = std::find_if(top.begin(), top.end(), isWorkbook(kWorkbookStreamName));
@@ -363,10 +364,10 @@ CompoundFileContents Reader::ReadContents() {
     return contents;
 }
 
-}  // namespace
+} // namespace
 
-CompoundFileContents ReadCompoundFile(std::span<const std::uint8_t> bytes,
-                                      std::string_view displayName) {
+CompoundFileContents ReadCompoundFile(std::span<const std::uint8_t> bytes, std::string_view displayName)
+{
     Reader reader(bytes);
     if (!reader.ReadHeader()) {
         throw XlsError(numbers::FormatText(texts::kFileInvalid, {displayName}));
@@ -380,7 +381,8 @@ CompoundFileContents ReadCompoundFile(std::span<const std::uint8_t> bytes,
     }
 }
 
-CompoundFileContents ReadCompoundFileAt(const std::string& path) {
+CompoundFileContents ReadCompoundFileAt(const std::string& path)
+{
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::path resolved(path);
@@ -407,4 +409,4 @@ CompoundFileContents ReadCompoundFileAt(const std::string& path) {
     return ReadCompoundFile(bytes, path);
 }
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

@@ -13,13 +13,13 @@
 //   - texts::kCantFindFile     (ReadCompoundFileAt) no file at the path, nor with ".xls".
 // The name in the message is the display name or the path passed in.
 
+#include "xls/storage_element.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "xls/storage_element.h"
 
 namespace kontaro::xls {
 
@@ -34,11 +34,10 @@ struct CompoundFileContents {
 };
 
 // Reads a compound file held in memory; displayName is used in error messages.
-CompoundFileContents ReadCompoundFile(std::span<const std::uint8_t> bytes,
-                                      std::string_view displayName);
+CompoundFileContents ReadCompoundFile(std::span<const std::uint8_t> bytes, std::string_view displayName);
 
 // Reads the compound file at path. When no file exists there and path has no extension,
 // path + ".xls" is tried.
 CompoundFileContents ReadCompoundFileAt(const std::string& path);
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

@@ -1,38 +1,37 @@
 #include "xls/compound_file_writer.h"
 
-#include <algorithm>
-#include <cstring>
-#include <tuple>
-#include <utility>
-
 #include "numbers/format_text.h"
 #include "xls/compound_file_format.h"
 #include "xls/exclusive_file.h"
 #include "xls/xls_error.h"
 #include "xls/xls_texts.h"
 
+#include <algorithm>
+#include <cstring>
+#include <tuple>
+#include <utility>
+
 namespace kontaro::xls {
 namespace {
 
 using namespace cfb;
 
-[[noreturn]] void Refuse(const std::string& why) {
+[[noreturn]] void Refuse(const std::string& why)
+{
     throw XlsError(numbers::FormatText(texts::kCantWriteFile, {""}), why);
 }
 
-std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) {
-    return (a + b - 1) / b;
-}
+std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) { return (a + b - 1) / b; }
 
 // The sectors of the FAT and of the DIFAT for a file of `sectors` other sectors. The FAT
 // covers itself and the DIFAT, so their counts grow together until they settle.
-std::pair<std::uint64_t, std::uint64_t> FatAndDifatSectors(std::uint64_t sectors, std::uint64_t perSector) {
+std::pair<std::uint64_t, std::uint64_t> FatAndDifatSectors(std::uint64_t sectors, std::uint64_t perSector)
+{
     std::uint64_t fatSectors = 0;
     std::uint64_t difatSectors = 0;
     for (;;) {
         const std::uint64_t fat = CeilDiv(sectors + fatSectors + difatSectors, perSector);
-        const std::uint64_t difat =
-            fat > kHeaderDifatEntries ? CeilDiv(fat - kHeaderDifatEntries, perSector - 1) : 0;
+        const std::uint64_t difat = fat > kHeaderDifatEntries ? CeilDiv(fat - kHeaderDifatEntries, perSector - 1) : 0;
         if (fat == fatSectors && difat == difatSectors) {
             return {fatSectors, difatSectors};
         }
@@ -81,8 +80,8 @@ private:
     std::uint32_t AddNode(std::uint32_t parent, Node node);
     void CheckNames(const Node& storage) const;
     void BuildTree(std::uint32_t storage);
-    std::uint32_t Balance(const std::vector<std::uint32_t>& sorted, std::size_t lo, std::size_t hi,
-                          int depth, std::vector<int>& depths);
+    std::uint32_t Balance(const std::vector<std::uint32_t>& sorted, std::size_t lo, std::size_t hi, int depth,
+                          std::vector<int>& depths);
     void PutChain(std::vector<std::uint32_t>& table, std::uint32_t first, std::uint64_t count);
 
     void PlaceSectors();
@@ -103,7 +102,8 @@ private:
 
 Writer::Writer(const StorageElementList& carried, std::span<const std::uint8_t> workbook,
                const CompoundFileOptions& options)
-    : options_(options), sectorSize_(options.majorVersion == 4 ? 4096 : 512) {
+    : options_(options), sectorSize_(options.majorVersion == 4 ? 4096 : 512)
+{
     if (options.majorVersion != 3 && options.majorVersion != 4) {
         Refuse("unknown compound file version");
     }
@@ -118,14 +118,16 @@ Writer::Writer(const StorageElementList& carried, std::span<const std::uint8_t> 
     AddNode(0, std::move(stream));
 }
 
-std::uint32_t Writer::AddNode(std::uint32_t parent, Node node) {
+std::uint32_t Writer::AddNode(std::uint32_t parent, Node node)
+{
     const auto index = static_cast<std::uint32_t>(nodes_.size());
     nodes_.push_back(std::move(node));
     nodes_[parent].children.push_back(index);
     return index;
 }
 
-void Writer::AddLevel(std::uint32_t parent, const StorageElementList& level, bool top) {
+void Writer::AddLevel(std::uint32_t parent, const StorageElementList& level, bool top)
+{
     for (const StorageElement& element : level) {
         if (element.kind == StorageElement::Kind::Stream) {
             // The new workbook stream replaces the old one under whatever name it had.
@@ -151,7 +153,8 @@ void Writer::AddLevel(std::uint32_t parent, const StorageElementList& level, boo
     }
 }
 
-void Writer::CheckNames(const Node& storage) const {
+void Writer::CheckNames(const Node& storage) const
+{
     std::vector<std::u16string_view> names;
     for (const std::uint32_t c : storage.children) {
         const auto& name = nodes_[c].name;
@@ -160,8 +163,7 @@ void Writer::CheckNames(const Node& storage) const {
         }
         names.push_back(name);
     }
-    std::sort(names.begin(), names.end(),
-              [](auto a, auto b) { return CompareElementNames(a, b) < 0; });
+    std::sort(names.begin(), names.end(), [](auto a, auto b) { return CompareElementNames(a, b) < 0; });
     for (std::size_t i = 1; i < names.size(); ++i) {
         if (CompareElementNames(names[i - 1], names[i]) == 0) {
             Refuse("two elements of one storage have the same name");
@@ -169,8 +171,9 @@ void Writer::CheckNames(const Node& storage) const {
     }
 }
 
-std::uint32_t Writer::Balance(const std::vector<std::uint32_t>& sorted, std::size_t lo,
-                              std::size_t hi, int depth, std::vector<int>& depths) {
+std::uint32_t Writer::Balance(const std::vector<std::uint32_t>& sorted, std::size_t lo, std::size_t hi, int depth,
+                              std::vector<int>& depths)
+{
     if (lo >= hi) {
         return kNoStream;
     }
@@ -185,7 +188,8 @@ std::uint32_t Writer::Balance(const std::vector<std::uint32_t>& sorted, std::siz
 // A tree split at the middle has all its empty links on the two lowest levels. Colouring the
 // nodes of the lowest level red (unless that level is full) gives every path the same number
 // of black nodes and never two reds in a row.
-void Writer::BuildTree(std::uint32_t storage) {
+void Writer::BuildTree(std::uint32_t storage)
+{
     CheckNames(nodes_[storage]);
     std::vector<std::uint32_t> sorted = nodes_[storage].children;
     std::sort(sorted.begin(), sorted.end(), [this](std::uint32_t a, std::uint32_t b) {
@@ -205,14 +209,15 @@ void Writer::BuildTree(std::uint32_t storage) {
     }
 }
 
-void Writer::PutChain(std::vector<std::uint32_t>& table, std::uint32_t first, std::uint64_t count) {
+void Writer::PutChain(std::vector<std::uint32_t>& table, std::uint32_t first, std::uint64_t count)
+{
     for (std::uint64_t i = 0; i < count; ++i) {
-        table[first + i] =
-            (i + 1 == count) ? kEndOfChain : static_cast<std::uint32_t>(first + i + 1);
+        table[first + i] = (i + 1 == count) ? kEndOfChain : static_cast<std::uint32_t>(first + i + 1);
     }
 }
 
-std::vector<std::uint8_t> Writer::Write() {
+std::vector<std::uint8_t> Writer::Write()
+{
     BuildTree(0);
     PlaceSectors();
     file_.assign(static_cast<std::size_t>((layout_.total + 1) * sectorSize_), 0);
@@ -224,7 +229,8 @@ std::vector<std::uint8_t> Writer::Write() {
 
 // Sector layout: regular streams, the mini stream, the mini FAT, the directory, the FAT, the
 // DIFAT.
-void Writer::PlaceSectors() {
+void Writer::PlaceSectors()
+{
     const std::uint64_t perSector = sectorSize_ / 4;
     std::uint64_t next = 0;
     std::uint64_t miniSectors = 0;
@@ -260,25 +266,24 @@ void Writer::PlaceSectors() {
     at.fatStart = next;
     at.difatStart = at.fatStart + at.fatSectors;
     at.total = at.difatStart + at.difatSectors;
-    if (at.total >= kMaxRegularSector ||
-        (options_.majorVersion == 3 && at.total * sectorSize_ > 0xFFFFFFFFu)) {
+    if (at.total >= kMaxRegularSector || (options_.majorVersion == 3 && at.total * sectorSize_ > 0xFFFFFFFFu)) {
         Refuse("the file would exceed the size of the file format");
     }
 }
 
-std::span<std::uint8_t> Writer::Sector(std::uint64_t s) {
-    return std::span<std::uint8_t>(file_).subspan(static_cast<std::size_t>((s + 1) * sectorSize_),
-                                                  sectorSize_);
+std::span<std::uint8_t> Writer::Sector(std::uint64_t s)
+{
+    return std::span<std::uint8_t>(file_).subspan(static_cast<std::size_t>((s + 1) * sectorSize_), sectorSize_);
 }
 
 // Copies every stream into its sectors and writes the chains of the FAT and the mini FAT.
-void Writer::WriteStreamsAndTables() {
+void Writer::WriteStreamsAndTables()
+{
     const std::uint64_t ss = sectorSize_;
     const std::uint64_t perSector = ss / 4;
     const SectorLayout& at = layout_;
     std::vector<std::uint32_t> fat(static_cast<std::size_t>(at.fatSectors * perSector), kFreeSector);
-    std::vector<std::uint32_t> miniFat(static_cast<std::size_t>(at.miniFatSectors * perSector),
-                                       kFreeSector);
+    std::vector<std::uint32_t> miniFat(static_cast<std::size_t>(at.miniFatSectors * perSector), kFreeSector);
     for (const Node& node : nodes_) {
         if (node.type != kTypeStream || node.data.empty()) {
             continue;
@@ -288,13 +293,11 @@ void Writer::WriteStreamsAndTables() {
             PutChain(miniFat, node.start, count);
             const std::size_t offset =
                 static_cast<std::size_t>((at.miniStreamStart + 1) * ss + node.start * kMiniSectorSize);
-            std::copy(node.data.begin(), node.data.end(),
-                      file_.begin() + static_cast<std::ptrdiff_t>(offset));
+            std::copy(node.data.begin(), node.data.end(), file_.begin() + static_cast<std::ptrdiff_t>(offset));
         } else {
             PutChain(fat, node.start, CeilDiv(node.data.size(), ss));
             const std::size_t offset = static_cast<std::size_t>((node.start + 1) * ss);
-            std::copy(node.data.begin(), node.data.end(),
-                      file_.begin() + static_cast<std::ptrdiff_t>(offset));
+            std::copy(node.data.begin(), node.data.end(), file_.begin() + static_cast<std::ptrdiff_t>(offset));
         }
     }
     PutChain(fat, static_cast<std::uint32_t>(at.miniStreamStart), at.miniStreamSectors);
@@ -310,7 +313,8 @@ void Writer::WriteStreamsAndTables() {
     WriteTable(fat, at.fatStart);
 }
 
-void Writer::WriteTable(const std::vector<std::uint32_t>& table, std::uint64_t firstSector) {
+void Writer::WriteTable(const std::vector<std::uint32_t>& table, std::uint64_t firstSector)
+{
     const std::uint64_t perSector = sectorSize_ / 4;
     for (std::uint64_t i = 0; i < table.size(); ++i) {
         Put32(Sector(firstSector + i / perSector), 4 * (i % perSector), table[i]);
@@ -318,15 +322,14 @@ void Writer::WriteTable(const std::vector<std::uint32_t>& table, std::uint64_t f
 }
 
 // The entries in the order they were added, then zeroed unused entries.
-void Writer::WriteDirectory() {
+void Writer::WriteDirectory()
+{
     const std::uint64_t ss = sectorSize_;
     const SectorLayout& at = layout_;
-    const std::size_t entrySlots =
-        static_cast<std::size_t>(at.directorySectors * ss / kDirectoryEntrySize);
+    const std::size_t entrySlots = static_cast<std::size_t>(at.directorySectors * ss / kDirectoryEntrySize);
     for (std::size_t i = 0; i < entrySlots; ++i) {
         auto e = std::span<std::uint8_t>(file_).subspan(
-            static_cast<std::size_t>((at.directoryStart + 1) * ss) + i * kDirectoryEntrySize,
-            kDirectoryEntrySize);
+            static_cast<std::size_t>((at.directoryStart + 1) * ss) + i * kDirectoryEntrySize, kDirectoryEntrySize);
         if (i >= nodes_.size()) {
             Put32(e, kOffLeft, kNoStream);
             Put32(e, kOffRight, kNoStream);
@@ -337,7 +340,8 @@ void Writer::WriteDirectory() {
     }
 }
 
-void Writer::WriteDirectoryEntry(std::span<std::uint8_t> e, const Node& node) const {
+void Writer::WriteDirectoryEntry(std::span<std::uint8_t> e, const Node& node) const
+{
     for (std::size_t k = 0; k < node.name.size(); ++k) {
         Put16(e, 2 * k, node.name[k]);
     }
@@ -349,12 +353,10 @@ void Writer::WriteDirectoryEntry(std::span<std::uint8_t> e, const Node& node) co
     Put32(e, kOffChild, node.child);
     if (node.type == kTypeRoot) {
         if (options_.rootClassId) {
-            std::copy(options_.rootClassId->begin(), options_.rootClassId->end(),
-                      e.begin() + kOffEntryClassId);
+            std::copy(options_.rootClassId->begin(), options_.rootClassId->end(), e.begin() + kOffEntryClassId);
         }
         const SectorLayout& at = layout_;
-        Put32(e, kOffStart,
-              at.miniStreamBytes ? static_cast<std::uint32_t>(at.miniStreamStart) : kEndOfChain);
+        Put32(e, kOffStart, at.miniStreamBytes ? static_cast<std::uint32_t>(at.miniStreamStart) : kEndOfChain);
         Put64(e, kOffSize, at.miniStreamBytes);
     } else if (node.type == kTypeStream) {
         Put32(e, kOffStart, node.data.empty() ? kEndOfChain : node.start);
@@ -364,12 +366,12 @@ void Writer::WriteDirectoryEntry(std::span<std::uint8_t> e, const Node& node) co
 
 // 109 entries in the header, then chained sectors of 127 entries and a link. Writes the
 // chained sectors and returns all entries, the header's first.
-std::vector<std::uint32_t> Writer::WriteDifat() {
+std::vector<std::uint32_t> Writer::WriteDifat()
+{
     const std::uint64_t perSector = sectorSize_ / 4;
     const SectorLayout& at = layout_;
-    std::vector<std::uint32_t> difat(
-        static_cast<std::size_t>(kHeaderDifatEntries + at.difatSectors * (perSector - 1)),
-        kFreeSector);
+    std::vector<std::uint32_t> difat(static_cast<std::size_t>(kHeaderDifatEntries + at.difatSectors * (perSector - 1)),
+                                     kFreeSector);
     for (std::uint64_t i = 0; i < at.fatSectors; ++i) {
         difat[i] = static_cast<std::uint32_t>(at.fatStart + i);
     }
@@ -379,13 +381,13 @@ std::vector<std::uint32_t> Writer::WriteDifat() {
             Put32(s, 4 * k, difat[kHeaderDifatEntries + d * (perSector - 1) + k]);
         }
         Put32(s, sectorSize_ - 4,
-              d + 1 < at.difatSectors ? static_cast<std::uint32_t>(at.difatStart + d + 1)
-                                      : kEndOfChain);
+              d + 1 < at.difatSectors ? static_cast<std::uint32_t>(at.difatStart + d + 1) : kEndOfChain);
     }
     return difat;
 }
 
-void Writer::WriteHeader(const std::vector<std::uint32_t>& difat) {
+void Writer::WriteHeader(const std::vector<std::uint32_t>& difat)
+{
     const SectorLayout& at = layout_;
     auto header = std::span<std::uint8_t>(file_).first(kHeaderSize);
     std::copy(std::begin(kSignature), std::end(kSignature), header.begin());
@@ -402,24 +404,24 @@ void Writer::WriteHeader(const std::vector<std::uint32_t>& difat) {
     Put32(header, kOffFirstMiniFatSector,
           at.miniFatSectors ? static_cast<std::uint32_t>(at.miniFatStart) : kEndOfChain);
     Put32(header, kOffMiniFatSectors, static_cast<std::uint32_t>(at.miniFatSectors));
-    Put32(header, kOffFirstDifatSector,
-          at.difatSectors ? static_cast<std::uint32_t>(at.difatStart) : kEndOfChain);
+    Put32(header, kOffFirstDifatSector, at.difatSectors ? static_cast<std::uint32_t>(at.difatStart) : kEndOfChain);
     Put32(header, kOffDifatSectors, static_cast<std::uint32_t>(at.difatSectors));
     for (std::size_t i = 0; i < kHeaderDifatEntries; ++i) {
         Put32(header, kOffDifat + 4 * i, difat[i]);
     }
 }
 
-}  // namespace
+} // namespace
 
-std::vector<std::uint8_t> WriteCompoundFile(const StorageElementList& carried,
-                                            std::span<const std::uint8_t> workbook,
-                                            const CompoundFileOptions& options) {
+std::vector<std::uint8_t> WriteCompoundFile(const StorageElementList& carried, std::span<const std::uint8_t> workbook,
+                                            const CompoundFileOptions& options)
+{
     return Writer(carried, workbook, options).Write();
 }
 
 void WriteCompoundFileAt(const std::string& path, const StorageElementList& carried,
-                         std::span<const std::uint8_t> workbook) {
+                         std::span<const std::uint8_t> workbook)
+{
     // The bytes are complete before the file is created: a refusal creates nothing.
     std::vector<std::uint8_t> bytes;
     try {
@@ -431,4 +433,4 @@ void WriteCompoundFileAt(const std::string& path, const StorageElementList& carr
     file.Finish(bytes);
 }
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

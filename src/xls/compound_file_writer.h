@@ -12,14 +12,14 @@
 //     format's name order, no class identifier, state bits or times.
 // The carried elements are never changed.
 
+#include "xls/storage_element.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
-
-#include "xls/storage_element.h"
 
 namespace kontaro::xls {
 
@@ -35,8 +35,7 @@ struct CompoundFileOptions {
 // The whole file as bytes. Throws XlsError (texts::kCantWriteFile with "") when the elements
 // cannot be stored: two names that the format treats as the same in one storage, an empty
 // name or one longer than 31 code units, or a file beyond the format's size.
-std::vector<std::uint8_t> WriteCompoundFile(const StorageElementList& carried,
-                                            std::span<const std::uint8_t> workbook,
+std::vector<std::uint8_t> WriteCompoundFile(const StorageElementList& carried, std::span<const std::uint8_t> workbook,
                                             const CompoundFileOptions& options = {});
 
 // Writes the file to path, which must not exist: the file is created exclusively, so an
@@ -46,4 +45,4 @@ std::vector<std::uint8_t> WriteCompoundFile(const StorageElementList& carried,
 void WriteCompoundFileAt(const std::string& path, const StorageElementList& carried,
                          std::span<const std::uint8_t> workbook);
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

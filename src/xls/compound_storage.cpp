@@ -1,29 +1,30 @@
 #include "xls/compound_storage.h"
 
-#include <algorithm>
-#include <stdexcept>
-#include <utility>
-
 #include "numbers/format_text.h"
 #include "xls/compound_file_writer.h"
 #include "xls/xls_error.h"
 #include "xls/xls_texts.h"
 
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
 namespace kontaro::xls {
 
-std::size_t CompoundStream::Read(std::span<std::uint8_t> out) {
+std::size_t CompoundStream::Read(std::span<std::uint8_t> out)
+{
     if (position_ >= bytes_.size()) {
         return 0;
     }
-    const std::size_t count =
-        std::min<std::size_t>(out.size(), bytes_.size() - static_cast<std::size_t>(position_));
+    const std::size_t count = std::min<std::size_t>(out.size(), bytes_.size() - static_cast<std::size_t>(position_));
     const auto from = bytes_.begin() + static_cast<std::ptrdiff_t>(position_);
     std::copy(from, from + static_cast<std::ptrdiff_t>(count), out.begin());
     position_ += count;
     return count;
 }
 
-void CompoundStream::Write(std::span<const std::uint8_t> data) {
+void CompoundStream::Write(std::span<const std::uint8_t> data)
+{
     const std::size_t at = static_cast<std::size_t>(position_);
     if (bytes_.size() < at + data.size()) {
         bytes_.resize(at + data.size());
@@ -32,7 +33,8 @@ void CompoundStream::Write(std::span<const std::uint8_t> data) {
     position_ += data.size();
 }
 
-std::uint64_t CompoundStream::Seek(std::int64_t offset, Origin origin) {
+std::uint64_t CompoundStream::Seek(std::int64_t offset, Origin origin)
+{
     std::int64_t base = 0;
     if (origin == Origin::Current) {
         base = static_cast<std::int64_t>(position_);
@@ -46,16 +48,15 @@ std::uint64_t CompoundStream::Seek(std::int64_t offset, Origin origin) {
     return position_;
 }
 
-CompoundStorage CompoundStorage::OpenFile(const std::string& path) {
-    return FromContents(ReadCompoundFileAt(path));
-}
+CompoundStorage CompoundStorage::OpenFile(const std::string& path) { return FromContents(ReadCompoundFileAt(path)); }
 
-CompoundStorage CompoundStorage::OpenMemory(std::span<const std::uint8_t> bytes,
-                                            const std::string& displayName) {
+CompoundStorage CompoundStorage::OpenMemory(std::span<const std::uint8_t> bytes, const std::string& displayName)
+{
     return FromContents(ReadCompoundFile(bytes, displayName));
 }
 
-CompoundStorage CompoundStorage::FromContents(CompoundFileContents contents) {
+CompoundStorage CompoundStorage::FromContents(CompoundFileContents contents)
+{
     CompoundStorage storage;
     storage.carried_ = std::move(contents.carried);
     storage.workbookName_ = std::move(contents.workbookName);
@@ -63,7 +64,8 @@ CompoundStorage CompoundStorage::FromContents(CompoundFileContents contents) {
     return storage;
 }
 
-CompoundStorage CompoundStorage::CreateFile(const std::string& path) {
+CompoundStorage CompoundStorage::CreateFile(const std::string& path)
+{
     CompoundStorage storage;
     storage.mode_ = Mode::Write;
     storage.workbookName_ = std::u16string(kWorkbookStreamName);
@@ -71,11 +73,10 @@ CompoundStorage CompoundStorage::CreateFile(const std::string& path) {
     return storage;
 }
 
-StorageElementList CompoundStorage::TakeCarried() {
-    return std::exchange(carried_, {});
-}
+StorageElementList CompoundStorage::TakeCarried() { return std::exchange(carried_, {}); }
 
-void CompoundStorage::Commit(const StorageElementList& carried) {
+void CompoundStorage::Commit(const StorageElementList& carried)
+{
     if (mode_ != Mode::Write || !file_) {
         throw std::logic_error("Commit on a storage that is not open for writing");
     }
@@ -89,4 +90,4 @@ void CompoundStorage::Commit(const StorageElementList& carried) {
     file->Finish(bytes);
 }
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

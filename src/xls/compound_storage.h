@@ -12,16 +12,16 @@
 // no half-written file. Errors are XlsError with the texts of compound_file_reader.h and
 // compound_file_writer.h.
 
+#include "xls/compound_file_reader.h"
+#include "xls/exclusive_file.h"
+#include "xls/storage_element.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "xls/compound_file_reader.h"
-#include "xls/exclusive_file.h"
-#include "xls/storage_element.h"
 
 namespace kontaro::xls {
 
@@ -54,8 +54,7 @@ public:
 
     static CompoundStorage OpenFile(const std::string& path);
     // Reads from a private copy of bytes; displayName appears in error messages.
-    static CompoundStorage OpenMemory(std::span<const std::uint8_t> bytes,
-                                      const std::string& displayName = {});
+    static CompoundStorage OpenMemory(std::span<const std::uint8_t> bytes, const std::string& displayName = {});
     // Creates the file at path exclusively (texts::kCantWriteFile when it exists or cannot be
     // created); it stays empty until Commit.
     static CompoundStorage CreateFile(const std::string& path);
@@ -82,10 +81,10 @@ private:
     static CompoundStorage FromContents(CompoundFileContents contents);
 
     Mode mode_ = Mode::Read;
-    std::unique_ptr<ExclusiveFile> file_;  // write mode until Commit
+    std::unique_ptr<ExclusiveFile> file_; // write mode until Commit
     StorageElementList carried_;
     std::u16string workbookName_;
     CompoundStream workbook_;
 };
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

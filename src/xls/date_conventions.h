@@ -8,8 +8,8 @@
 namespace kontaro::xls {
 
 struct DateConventions {
-  std::string shortDateFormat = "yy-mm-dd";
-  std::string shortTimeFormat = "hh:mm";
+    std::string shortDateFormat = "yy-mm-dd";
+    std::string shortTimeFormat = "hh:mm";
 };
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

@@ -18,4 +18,4 @@ namespace kontaro::xls {
 std::span<const std::uint8_t> EmptyWorkbook();
 std::span<const std::uint8_t> EmptyWorksheet();
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

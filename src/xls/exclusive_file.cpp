@@ -1,15 +1,16 @@
 #include "xls/exclusive_file.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "numbers/format_text.h"
 #include "xls/xls_error.h"
 #include "xls/xls_texts.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace kontaro::xls {
 
-ExclusiveFile::ExclusiveFile(std::string path) : path_(std::move(path)) {
+ExclusiveFile::ExclusiveFile(std::string path) : path_(std::move(path))
+{
     // "x": the creation fails when the name exists, also as a dangling link.
     file_.reset(std::fopen(path_.c_str(), "wbx"));
     if (!file_) {
@@ -17,14 +18,16 @@ ExclusiveFile::ExclusiveFile(std::string path) : path_(std::move(path)) {
     }
 }
 
-ExclusiveFile::~ExclusiveFile() {
+ExclusiveFile::~ExclusiveFile()
+{
     if (file_) {
         file_.reset();
         std::remove(path_.c_str());
     }
 }
 
-void ExclusiveFile::Finish(std::span<const std::uint8_t> bytes) {
+void ExclusiveFile::Finish(std::span<const std::uint8_t> bytes)
+{
     if (!file_) {
         Fail("the file is already finished");
     }
@@ -41,7 +44,8 @@ void ExclusiveFile::Finish(std::span<const std::uint8_t> bytes) {
     }
 }
 
-void ExclusiveFile::Fail(const char* why) {
+void ExclusiveFile::Fail(const char* why)
+{
     const std::string detail = why;
     if (file_) {
         file_.reset();
@@ -50,4 +54,4 @@ void ExclusiveFile::Fail(const char* why) {
     throw XlsError(numbers::FormatText(texts::kCantWriteFile, {path_}), detail);
 }
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

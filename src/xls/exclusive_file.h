@@ -34,4 +34,4 @@ private:
     std::unique_ptr<std::FILE, Closer> file_;
 };
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

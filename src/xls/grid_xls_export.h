@@ -7,67 +7,67 @@
 // complete: when any step fails, the target stays exactly as it was and the XlsError
 // carries the message. Nothing is kept between calls.
 
-#include <functional>
-#include <string>
-
 #include "numbers/number_locale.h"
 #include "xls/date_conventions.h"
 #include "xls/exportable_grid.h"
+
+#include <functional>
+#include <string>
 
 namespace kontaro::xls {
 
 enum class OverwriteMode { Never, Always, Warn };
 
 struct ExportOptions {
-  OverwriteMode ExportOverwrite = OverwriteMode::Never;
-  std::string ExportOverwriteMessage = "File %s already exists\rOk to overwrite ?";
-  bool ExportHTMLTags = true;
-  bool ExportFormulas = true;
-  bool ExportCellFormats = true;
-  bool ExportCellProperties = true;
-  bool ExportCellSizes = true;
-  bool ExportHiddenColumns = false;
-  bool ExportWordWrapped = false;
-  bool ExportHardBorders = false;
+    OverwriteMode ExportOverwrite = OverwriteMode::Never;
+    std::string ExportOverwriteMessage = "File %s already exists\rOk to overwrite ?";
+    bool ExportHTMLTags = true;
+    bool ExportFormulas = true;
+    bool ExportCellFormats = true;
+    bool ExportCellProperties = true;
+    bool ExportCellSizes = true;
+    bool ExportHiddenColumns = false;
+    bool ExportWordWrapped = false;
+    bool ExportHardBorders = false;
 };
 
 class GridXlsExport {
- public:
-  // Asked with OverwriteMode::Warn when the target exists; true means overwrite. Without it the
-  // answer is no.
-  using ConfirmOverwrite = std::function<bool(const std::string& question)>;
+public:
+    // Asked with OverwriteMode::Warn when the target exists; true means overwrite. Without it the
+    // answer is no.
+    using ConfirmOverwrite = std::function<bool(const std::string& question)>;
 
-  const ExportableGrid* Grid = nullptr;
-  ExportOptions Options;
-  // The separators with which the grid's texts are read back as numbers.
-  numbers::NumberLocale Locale;
-  DateConventions Dates;
-  // UTF-8 number formats for date and time cells; empty takes those of Dates.
-  std::string DateFormat;
-  std::string TimeFormat;
-  ConfirmOverwrite OnConfirmOverwrite;
+    const ExportableGrid* Grid = nullptr;
+    ExportOptions Options;
+    // The separators with which the grid's texts are read back as numbers.
+    numbers::NumberLocale Locale;
+    DateConventions Dates;
+    // UTF-8 number formats for date and time cells; empty takes those of Dates.
+    std::string DateFormat;
+    std::string TimeFormat;
+    ConfirmOverwrite OnConfirmOverwrite;
 
-  int GridStartRow() const { return gridStartRow_; }
-  int GridStartCol() const { return gridStartCol_; }
-  int XlsStartRow() const { return xlsStartRow_; }
-  int XlsStartCol() const { return xlsStartCol_; }
-  void SetGridStartRow(int row) { gridStartRow_ = row < 0 ? 1 : row; }
-  void SetGridStartCol(int column) { gridStartCol_ = column < 0 ? 1 : column; }
-  void SetXlsStartRow(int row) { xlsStartRow_ = row <= 0 ? 1 : row; }
-  void SetXlsStartCol(int column) { xlsStartCol_ = column <= 0 ? 1 : column; }
+    int GridStartRow() const { return gridStartRow_; }
+    int GridStartCol() const { return gridStartCol_; }
+    int XlsStartRow() const { return xlsStartRow_; }
+    int XlsStartCol() const { return xlsStartCol_; }
+    void SetGridStartRow(int row) { gridStartRow_ = row < 0 ? 1 : row; }
+    void SetGridStartCol(int column) { gridStartCol_ = column < 0 ? 1 : column; }
+    void SetXlsStartRow(int row) { xlsStartRow_ = row <= 0 ? 1 : row; }
+    void SetXlsStartCol(int column) { xlsStartCol_ = column <= 0 ? 1 : column; }
 
-  // Writes the grid as the sheet `sheetName` (UTF-8; empty keeps the sheet's own name)
-  // of `fileName`. sheetPosition -1 puts a new sheet behind the last one; activeSheet is
-  // the 1-based sheet selected in the saved file. Throws XlsError; returns normally also
-  // when the user declined to overwrite.
-  void ExportGrid(const std::string& fileName, const std::string& sheetName, int sheetPosition = -1,
-                  int activeSheet = 1);
+    // Writes the grid as the sheet `sheetName` (UTF-8; empty keeps the sheet's own name)
+    // of `fileName`. sheetPosition -1 puts a new sheet behind the last one; activeSheet is
+    // the 1-based sheet selected in the saved file. Throws XlsError; returns normally also
+    // when the user declined to overwrite.
+    void ExportGrid(const std::string& fileName, const std::string& sheetName, int sheetPosition = -1,
+                    int activeSheet = 1);
 
- private:
-  int gridStartRow_ = 1;
-  int gridStartCol_ = 1;
-  int xlsStartRow_ = 1;
-  int xlsStartCol_ = 1;
+private:
+    int gridStartRow_ = 1;
+    int gridStartCol_ = 1;
+    int xlsStartRow_ = 1;
+    int xlsStartCol_ = 1;
 };
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

@@ -11,4 +11,4 @@ namespace kontaro::xls {
 std::optional<std::uint32_t> EncodeRk(double x);
 double DecodeRk(std::uint32_t rk);
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

@@ -5,7 +5,8 @@ namespace {
 
 // Upper case as the format compares names: the letters of ASCII and Latin-1, which covers every
 // name the program meets; other code units compare as they are.
-char16_t UpperCodeUnit(char16_t c) {
+char16_t UpperCodeUnit(char16_t c)
+{
     if (c >= u'a' && c <= u'z') {
         return static_cast<char16_t>(c - 0x20);
     }
@@ -18,13 +19,12 @@ char16_t UpperCodeUnit(char16_t c) {
     return c;
 }
 
-bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    return CompareElementNames(a, b) == 0;
-}
+bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) { return CompareElementNames(a, b) == 0; }
 
-}  // namespace
+} // namespace
 
-int CompareElementNames(std::u16string_view a, std::u16string_view b) {
+int CompareElementNames(std::u16string_view a, std::u16string_view b)
+{
     if (a.size() != b.size()) {
         return a.size() < b.size() ? -1 : 1;
     }
@@ -38,8 +38,9 @@ int CompareElementNames(std::u16string_view a, std::u16string_view b) {
     return 0;
 }
 
-bool IsWorkbookStreamName(std::u16string_view name) {
+bool IsWorkbookStreamName(std::u16string_view name)
+{
     return EqualIgnoringCase(name, kWorkbookStreamName) || EqualIgnoringCase(name, u"Book");
 }
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

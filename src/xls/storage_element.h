@@ -41,4 +41,4 @@ bool IsWorkbookStreamName(std::u16string_view name);
 // The name the writer gives the workbook stream.
 inline constexpr std::u16string_view kWorkbookStreamName = u"Workbook";
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

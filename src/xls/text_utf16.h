@@ -14,4 +14,4 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // True when every code unit is 255 or less, so that the text is stored with 8-bit characters.
 bool FitsEightBit(std::u16string_view text);
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

@@ -1,7 +1,5 @@
 #include "xls/workbook_file.h"
 
-#include <algorithm>
-
 #include "numbers/format_text.h"
 #include "xls/compound_file_reader.h"
 #include "xls/compound_file_writer.h"
@@ -10,230 +8,268 @@
 #include "xls/xls_error.h"
 #include "xls/xls_texts.h"
 
+#include <algorithm>
+
 namespace kontaro::xls {
 namespace {
 
 constexpr std::uint16_t kBiff8 = 0x0600;
 constexpr std::uint16_t kGlobalsType = 0x0005;
-constexpr std::uint16_t kWindow2Shown = 0x0600;  // selected and shown in the window
+constexpr std::uint16_t kWindow2Shown = 0x0600; // selected and shown in the window
 constexpr std::size_t kMaxSheetName = 31;
 
-[[noreturn]] void Invalid(const char* why) {
-  throw XlsError(std::string(texts::kRecordsInvalid), why);
-}
+[[noreturn]] void Invalid(const char* why) { throw XlsError(std::string(texts::kRecordsInvalid), why); }
 
-char16_t UpperLatin(char16_t c) {
-  if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<char16_t>(c - 32);
-  return c;
+char16_t UpperLatin(char16_t c)
+{
+    if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return static_cast<char16_t>(c - 32);
+    return c;
 }
 
 // Readers treat sheet names alike when they differ only in case, so a file must not hold
 // two such names.
-bool SameSheetName(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return UpperLatin(x) == UpperLatin(y); });
+bool SameSheetName(std::u16string_view a, std::u16string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char16_t x, char16_t y) { return UpperLatin(x) == UpperLatin(y); });
 }
 
-}  // namespace
+} // namespace
 
-void WorkbookFile::ReadWorkbookStream(std::span<const std::uint8_t> stream) {
-  globals_ = WorkbookGlobals{};
-  sheets_.clear();
-  RecordReader reader(stream);
-  BiffRecord record;
-  std::vector<SstEntry*> stringList;
-  bool haveGlobals = false;
-  while (reader.Next(record)) {
-    if (record.id == rec::EOF_) continue;
-    if (record.id == rec::FILEPASS) throw XlsError(std::string(texts::kPasswordProtected));
-    if (record.id != rec::BOF) Invalid("record outside any section");
-    if (record.data.size() < 4 || GetU16(record.data.data()) != kBiff8) {
-      throw XlsError(std::string(texts::kInvalidExcelVersion));
+void WorkbookFile::ReadWorkbookStream(std::span<const std::uint8_t> stream)
+{
+    globals_ = WorkbookGlobals{};
+    sheets_.clear();
+    RecordReader reader(stream);
+    BiffRecord record;
+    std::vector<SstEntry*> stringList;
+    bool haveGlobals = false;
+    while (reader.Next(record)) {
+        if (record.id == rec::EOF_)
+            continue;
+        if (record.id == rec::FILEPASS)
+            throw XlsError(std::string(texts::kPasswordProtected));
+        if (record.id != rec::BOF)
+            Invalid("record outside any section");
+        if (record.data.size() < 4 || GetU16(record.data.data()) != kBiff8) {
+            throw XlsError(std::string(texts::kInvalidExcelVersion));
+        }
+        if (GetU16(record.data.data() + 2) == kGlobalsType) {
+            if (haveGlobals)
+                Invalid("second globals section");
+            haveGlobals = true;
+            stringList = globals_.Read(record, reader);
+        } else {
+            if (!haveGlobals)
+                Invalid("sheet before the globals");
+            sheets_.push_back(Sheet::Read(record, reader, globals_.strings, stringList));
+        }
     }
-    if (GetU16(record.data.data() + 2) == kGlobalsType) {
-      if (haveGlobals) Invalid("second globals section");
-      haveGlobals = true;
-      stringList = globals_.Read(record, reader);
-    } else {
-      if (!haveGlobals) Invalid("sheet before the globals");
-      sheets_.push_back(Sheet::Read(record, reader, globals_.strings, stringList));
+    if (!haveGlobals)
+        Invalid("no globals section");
+    current_ = std::clamp(globals_.ActiveSheet() + 1, 1, std::max(1, SheetTotal()));
+}
+
+void WorkbookFile::ReadWorkbookBytes(std::span<const std::uint8_t> file, const std::string& displayName)
+{
+    CompoundFileContents contents = ReadCompoundFile(file, displayName);
+    ReadWorkbookStream(contents.workbook);
+    carried_ = std::move(contents.carried);
+}
+
+void WorkbookFile::ReadWorkbookFile(const std::string& path)
+{
+    CompoundFileContents contents = ReadCompoundFileAt(path);
+    ReadWorkbookStream(contents.workbook);
+    carried_ = std::move(contents.carried);
+}
+
+void WorkbookFile::CreateFromTemplate(int sheets)
+{
+    ReadWorkbookBytes(EmptyWorkbook(), {});
+    if (sheets > 1)
+        InsertBlankSheets(2, sheets - 1);
+}
+
+Bytes WorkbookFile::WriteWorkbookStream()
+{
+    globals_.strings.RemoveUnreferenced();
+    if (sheets_.size() != globals_.sheets.size())
+        Invalid("sheet count differs from BOUNDSHEET count");
+    int firstVisible = -1;
+    for (int i = SheetTotal() - 1; i >= 0; --i) {
+        const BoundSheet& bound = globals_.sheets[static_cast<std::size_t>(i)];
+        const BiffRecord* window = sheets_[static_cast<std::size_t>(i)].Window2();
+        if (!bound.IsVisible() && window && (GetU16(window->data.data()) & 0x0200)) {
+            throw XlsError(std::string(texts::kSelectVisibleSheet));
+        }
+        if (bound.IsVisible())
+            firstVisible = i;
     }
-  }
-  if (!haveGlobals) Invalid("no globals section");
-  current_ = std::clamp(globals_.ActiveSheet() + 1, 1, std::max(1, SheetTotal()));
-}
+    if (firstVisible < 0)
+        throw XlsError(std::string(texts::kNoVisibleSheets));
+    globals_.SetSelection(-1, firstVisible);
 
-void WorkbookFile::ReadWorkbookBytes(std::span<const std::uint8_t> file, const std::string& displayName) {
-  CompoundFileContents contents = ReadCompoundFile(file, displayName);
-  ReadWorkbookStream(contents.workbook);
-  carried_ = std::move(contents.carried);
-}
-
-void WorkbookFile::ReadWorkbookFile(const std::string& path) {
-  CompoundFileContents contents = ReadCompoundFileAt(path);
-  ReadWorkbookStream(contents.workbook);
-  carried_ = std::move(contents.carried);
-}
-
-void WorkbookFile::CreateFromTemplate(int sheets) {
-  ReadWorkbookBytes(EmptyWorkbook(), {});
-  if (sheets > 1) InsertBlankSheets(2, sheets - 1);
-}
-
-Bytes WorkbookFile::WriteWorkbookStream() {
-  globals_.strings.RemoveUnreferenced();
-  if (sheets_.size() != globals_.sheets.size()) Invalid("sheet count differs from BOUNDSHEET count");
-  int firstVisible = -1;
-  for (int i = SheetTotal() - 1; i >= 0; --i) {
-    const BoundSheet& bound = globals_.sheets[static_cast<std::size_t>(i)];
-    const BiffRecord* window = sheets_[static_cast<std::size_t>(i)].Window2();
-    if (!bound.IsVisible() && window && (GetU16(window->data.data()) & 0x0200)) {
-      throw XlsError(std::string(texts::kSelectVisibleSheet));
+    Bytes out;
+    const std::vector<std::size_t> positions = globals_.Write(out);
+    for (std::size_t i = 0; i < sheets_.size(); ++i) {
+        const auto position = static_cast<std::uint32_t>(out.size());
+        globals_.sheets[i].position = position;
+        SetU32(out.data() + positions[i], position);
+        sheets_[i].Write(out);
     }
-    if (bound.IsVisible()) firstVisible = i;
-  }
-  if (firstVisible < 0) throw XlsError(std::string(texts::kNoVisibleSheets));
-  globals_.SetSelection(-1, firstVisible);
-
-  Bytes out;
-  const std::vector<std::size_t> positions = globals_.Write(out);
-  for (std::size_t i = 0; i < sheets_.size(); ++i) {
-    const auto position = static_cast<std::uint32_t>(out.size());
-    globals_.sheets[i].position = position;
-    SetU32(out.data() + positions[i], position);
-    sheets_[i].Write(out);
-  }
-  return out;
+    return out;
 }
 
-Bytes WorkbookFile::WriteWorkbookBytes() {
-  const Bytes stream = WriteWorkbookStream();
-  return WriteCompoundFile(carried_, stream);
+Bytes WorkbookFile::WriteWorkbookBytes()
+{
+    const Bytes stream = WriteWorkbookStream();
+    return WriteCompoundFile(carried_, stream);
 }
 
-void WorkbookFile::WriteWorkbookFile(const std::string& path) {
-  const Bytes stream = WriteWorkbookStream();
-  WriteCompoundFileAt(path, carried_, stream);
+void WorkbookFile::WriteWorkbookFile(const std::string& path)
+{
+    const Bytes stream = WriteWorkbookStream();
+    WriteCompoundFileAt(path, carried_, stream);
 }
 
-Sheet* WorkbookFile::Current() {
-  if (current_ < 1 || current_ > static_cast<int>(sheets_.size())) return nullptr;
-  return &sheets_[static_cast<std::size_t>(current_ - 1)];
+Sheet* WorkbookFile::Current()
+{
+    if (current_ < 1 || current_ > static_cast<int>(sheets_.size()))
+        return nullptr;
+    return &sheets_[static_cast<std::size_t>(current_ - 1)];
 }
 
-const Sheet* WorkbookFile::Current() const {
-  return const_cast<WorkbookFile*>(this)->Current();
+const Sheet* WorkbookFile::Current() const { return const_cast<WorkbookFile*>(this)->Current(); }
+
+std::string WorkbookFile::CurrentSheetTitle() const
+{
+    if (current_ < 1 || current_ > SheetTotal())
+        return {};
+    return Utf16ToUtf8(globals_.sheets[static_cast<std::size_t>(current_ - 1)].name);
 }
 
-std::string WorkbookFile::CurrentSheetTitle() const {
-  if (current_ < 1 || current_ > SheetTotal()) return {};
-  return Utf16ToUtf8(globals_.sheets[static_cast<std::size_t>(current_ - 1)].name);
-}
-
-void WorkbookFile::SetCurrentSheetTitle(const std::string& title) {
-  if (current_ < 1 || current_ > SheetTotal()) {
-    throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
-                                     {std::to_string(current_), "1", std::to_string(SheetTotal())}));
-  }
-  const std::u16string name = Utf8ToUtf16(title);
-  BoundSheet& sheet = globals_.sheets[static_cast<std::size_t>(current_ - 1)];
-  if (name == sheet.name) return;
-  if (name.size() >= 256) throw XlsError(std::string(texts::kInvalidString));
-  for (std::size_t i = 0; i < globals_.sheets.size(); ++i) {
-    if (i != static_cast<std::size_t>(current_ - 1) && SameSheetName(globals_.sheets[i].name, name)) {
-      throw XlsError(numbers::FormatText(texts::kSheetNameExists, {title}));
+void WorkbookFile::SetCurrentSheetTitle(const std::string& title)
+{
+    if (current_ < 1 || current_ > SheetTotal()) {
+        throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
+                                           {std::to_string(current_), "1", std::to_string(SheetTotal())}));
     }
-  }
-  // Readers refuse or repair a file with such a name, so it is never written.
-  if (name.empty() || name.size() > kMaxSheetName ||
-      name.find_first_of(u"[]:\\?/*") != std::u16string::npos || name.front() == u'\'' ||
-      name.back() == u'\'') {
-    throw XlsError(numbers::FormatText(texts::kInvalidSheetName, {title}));
-  }
-  globals_.sheetNames.erase(sheet.name);
-  sheet.name = name;
-  globals_.sheetNames.insert(name);
-}
-
-void WorkbookFile::InsertBlankSheets(int position, int count) {
-  const int total = SheetTotal();
-  if (position < 1 || position > total + 1) {
-    throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
-                                     {std::to_string(position), "1", std::to_string(total + 1)}));
-  }
-  for (int k = 0; k < count; ++k) {
-    std::u16string name = u"Sheet";
-    const auto taken = [&](const std::u16string& candidate) {
-      return std::any_of(globals_.sheets.begin(), globals_.sheets.end(),
-                         [&](const BoundSheet& s) { return SameSheetName(s.name, candidate); });
-    };
-    for (int number = 1; taken(name); ++number) name = u"Sheet" + Utf8ToUtf16(std::to_string(number));
-    BoundSheet bound;
-    bound.name = name;
+    const std::u16string name = Utf8ToUtf16(title);
+    BoundSheet& sheet = globals_.sheets[static_cast<std::size_t>(current_ - 1)];
+    if (name == sheet.name)
+        return;
+    if (name.size() >= 256)
+        throw XlsError(std::string(texts::kInvalidString));
+    for (std::size_t i = 0; i < globals_.sheets.size(); ++i) {
+        if (i != static_cast<std::size_t>(current_ - 1) && SameSheetName(globals_.sheets[i].name, name)) {
+            throw XlsError(numbers::FormatText(texts::kSheetNameExists, {title}));
+        }
+    }
+    // Readers refuse or repair a file with such a name, so it is never written.
+    if (name.empty() || name.size() > kMaxSheetName || name.find_first_of(u"[]:\\?/*") != std::u16string::npos ||
+        name.front() == u'\'' || name.back() == u'\'') {
+        throw XlsError(numbers::FormatText(texts::kInvalidSheetName, {title}));
+    }
+    globals_.sheetNames.erase(sheet.name);
+    sheet.name = name;
     globals_.sheetNames.insert(name);
-    globals_.sheets.insert(globals_.sheets.begin() + (position - 1 + k), bound);
-  }
-  globals_.ShiftSheetNumbers(position - 1, count);
-  for (int k = 0; k < count; ++k) {
-    sheets_.insert(sheets_.begin() + (position - 1 + k), Sheet::Empty(globals_.strings));
-  }
 }
 
-void WorkbookFile::ResetCurrentSheet() {
-  Sheet* sheet = Current();
-  if (!sheet || !sheet->IsWorksheet()) return;
-  sheet->ReleaseStrings(globals_.strings);
-  *sheet = Sheet::Empty(globals_.strings);
-  MakeSheetSelected(current_);
-}
-
-void WorkbookFile::MakeSheetSelected(int sheet) {
-  for (Sheet& each : sheets_) {
-    if (BiffRecord* window = each.Window2()) {
-      SetU16(window->data.data(), GetU16(window->data.data()) & static_cast<std::uint16_t>(~kWindow2Shown));
+void WorkbookFile::InsertBlankSheets(int position, int count)
+{
+    const int total = SheetTotal();
+    if (position < 1 || position > total + 1) {
+        throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
+                                           {std::to_string(position), "1", std::to_string(total + 1)}));
     }
-  }
-  globals_.SetSelection(sheet - 1, 0);
-  if (sheet >= 1 && sheet <= static_cast<int>(sheets_.size())) {
-    if (BiffRecord* window = sheets_[static_cast<std::size_t>(sheet - 1)].Window2()) {
-      SetU16(window->data.data(), GetU16(window->data.data()) | kWindow2Shown);
+    for (int k = 0; k < count; ++k) {
+        std::u16string name = u"Sheet";
+        const auto taken = [&](const std::u16string& candidate) {
+            return std::any_of(globals_.sheets.begin(), globals_.sheets.end(),
+                               [&](const BoundSheet& s) { return SameSheetName(s.name, candidate); });
+        };
+        for (int number = 1; taken(name); ++number)
+            name = u"Sheet" + Utf8ToUtf16(std::to_string(number));
+        BoundSheet bound;
+        bound.name = name;
+        globals_.sheetNames.insert(name);
+        globals_.sheets.insert(globals_.sheets.begin() + (position - 1 + k), bound);
     }
-  }
+    globals_.ShiftSheetNumbers(position - 1, count);
+    for (int k = 0; k < count; ++k) {
+        sheets_.insert(sheets_.begin() + (position - 1 + k), Sheet::Empty(globals_.strings));
+    }
 }
 
-void WorkbookFile::StoreCell(int row, int column, const CellValue& value) {
-  StoreCellWithXf(row, column, value, -1);
+void WorkbookFile::ResetCurrentSheet()
+{
+    Sheet* sheet = Current();
+    if (!sheet || !sheet->IsWorksheet())
+        return;
+    sheet->ReleaseStrings(globals_.strings);
+    *sheet = Sheet::Empty(globals_.strings);
+    MakeSheetSelected(current_);
 }
 
-void WorkbookFile::StoreCellWithXf(int row, int column, const CellValue& value, int xf) {
-  if (Sheet* sheet = Current()) sheet->StoreCell(row - 1, column - 1, value, xf, globals_.strings);
+void WorkbookFile::MakeSheetSelected(int sheet)
+{
+    for (Sheet& each : sheets_) {
+        if (BiffRecord* window = each.Window2()) {
+            SetU16(window->data.data(), GetU16(window->data.data()) & static_cast<std::uint16_t>(~kWindow2Shown));
+        }
+    }
+    globals_.SetSelection(sheet - 1, 0);
+    if (sheet >= 1 && sheet <= static_cast<int>(sheets_.size())) {
+        if (BiffRecord* window = sheets_[static_cast<std::size_t>(sheet - 1)].Window2()) {
+            SetU16(window->data.data(), GetU16(window->data.data()) | kWindow2Shown);
+        }
+    }
 }
 
-int WorkbookFile::CellXf(int row, int column) const {
-  const Sheet* sheet = Current();
-  return sheet ? sheet->CellXf(row - 1, column - 1) : -1;
+void WorkbookFile::StoreCell(int row, int column, const CellValue& value) { StoreCellWithXf(row, column, value, -1); }
+
+void WorkbookFile::StoreCellWithXf(int row, int column, const CellValue& value, int xf)
+{
+    if (Sheet* sheet = Current())
+        sheet->StoreCell(row - 1, column - 1, value, xf, globals_.strings);
 }
 
-int WorkbookFile::RowXf(int row) const {
-  const Sheet* sheet = Current();
-  return sheet ? sheet->RowXf(row - 1) : -1;
+int WorkbookFile::CellXf(int row, int column) const
+{
+    const Sheet* sheet = Current();
+    return sheet ? sheet->CellXf(row - 1, column - 1) : -1;
 }
 
-int WorkbookFile::ColumnXf(int column) const {
-  const Sheet* sheet = Current();
-  return sheet ? sheet->ColumnXf(column - 1) : -1;
+int WorkbookFile::RowXf(int row) const
+{
+    const Sheet* sheet = Current();
+    return sheet ? sheet->RowXf(row - 1) : -1;
 }
 
-void WorkbookFile::SetColumnWidthUnits(int column, int width) {
-  if (Sheet* sheet = Current()) sheet->SetColumnWidthUnits(column - 1, width);
+int WorkbookFile::ColumnXf(int column) const
+{
+    const Sheet* sheet = Current();
+    return sheet ? sheet->ColumnXf(column - 1) : -1;
 }
 
-void WorkbookFile::SetRowHeightTwips(int row, int height) {
-  if (Sheet* sheet = Current()) sheet->SetRowHeightTwips(row - 1, height);
+void WorkbookFile::SetColumnWidthUnits(int column, int width)
+{
+    if (Sheet* sheet = Current())
+        sheet->SetColumnWidthUnits(column - 1, width);
 }
 
-void WorkbookFile::MergeCellRange(int firstRow, int firstColumn, int lastRow, int lastColumn) {
-  if (Sheet* sheet = Current()) sheet->MergeCellRange(firstRow - 1, firstColumn - 1, lastRow - 1, lastColumn - 1);
+void WorkbookFile::SetRowHeightTwips(int row, int height)
+{
+    if (Sheet* sheet = Current())
+        sheet->SetRowHeightTwips(row - 1, height);
 }
 
-}  // namespace kontaro::xls
+void WorkbookFile::MergeCellRange(int firstRow, int firstColumn, int lastRow, int lastColumn)
+{
+    if (Sheet* sheet = Current())
+        sheet->MergeCellRange(firstRow - 1, firstColumn - 1, lastRow - 1, lastColumn - 1);
+}
+
+} // namespace kontaro::xls

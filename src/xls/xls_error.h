@@ -12,7 +12,8 @@ namespace kontaro::xls {
 class XlsError : public std::runtime_error {
 public:
     explicit XlsError(const std::string& message, std::string detail = {})
-        : std::runtime_error(message), detail_(std::move(detail)) {}
+        : std::runtime_error(message), detail_(std::move(detail))
+    {}
 
     // Why the operation failed, in developer terms ("FAT chain of stream 3 is cyclic"); may be
     // empty.
@@ -22,4 +23,4 @@ private:
     std::string detail_;
 };
 
-}  // namespace kontaro::xls
+} // namespace kontaro::xls

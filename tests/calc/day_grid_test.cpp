@@ -1,7 +1,6 @@
 #include "calc/day_grid.h"
-
-#include "columns/grid_columns.h"
 #include "calc/worked_example.h"
+#include "columns/grid_columns.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +18,11 @@ TEST(StoredDayGrid, WorkedExampleDay)
     const model::Project project = test::WorkedExample();
     const TextGrid grid = StoredDayGrid(project, March(6), "/data/Laden.kdt", kPoint);
     ASSERT_EQ(grid.rows.size(), 2u);
-    EXPECT_EQ(grid.rows[0],
-              (TextRow{"Cola", "1", "3.00", "7.50", "6.30", "3.60", "19.00", "2.70", "42.84"}));
-    EXPECT_EQ(grid.rows[1],
-              (TextRow{"Tagesessen", "2", "", "100.00", "93.46", "28.04", "7.00", "65.42", "70.00"}));
+    EXPECT_EQ(grid.rows[0], (TextRow{"Cola", "1", "3.00", "7.50", "6.30", "3.60", "19.00", "2.70", "42.84"}));
+    EXPECT_EQ(grid.rows[1], (TextRow{"Tagesessen", "2", "", "100.00", "93.46", "28.04", "7.00", "65.42", "70.00"}));
     // The footer's percentage relates to the gross sum, not the net sum (68.28).
-    EXPECT_EQ(grid.footer, (TextRow{"Summe (Laden)", "05-03-06", "", "107.50", "99.76", "31.64", "",
-                                    "68.12", "63.37"}));
+    EXPECT_EQ(grid.footer,
+              (TextRow{"Summe (Laden)", "05-03-06", "", "107.50", "99.76", "31.64", "", "68.12", "63.37"}));
 }
 
 TEST(StoredDayGrid, FooterRelatesTheMarginToTheGrossSum)
@@ -45,8 +42,7 @@ TEST(StoredDayGrid, DayWithoutEntriesShowsOneEmptyRow)
     const TextGrid grid = StoredDayGrid(project, March(7), "Laden.kdt", kPoint);
     ASSERT_EQ(grid.rows.size(), 1u);
     EXPECT_EQ(grid.rows[0], TextRow(columns::day::kColumnCount));
-    EXPECT_EQ(grid.footer, (TextRow{"Summe (Laden)", "05-03-07", "", "0.00", "0.00", "0.00", "",
-                                    "0.00", ""}));
+    EXPECT_EQ(grid.footer, (TextRow{"Summe (Laden)", "05-03-07", "", "0.00", "0.00", "0.00", "", "0.00", ""}));
 }
 
 TEST(StoredDayGrid, UnknownProductRowHasNoFiguresAndAddsNothing)
@@ -55,8 +51,7 @@ TEST(StoredDayGrid, UnknownProductRowHasNoFiguresAndAddsNothing)
     AddEntry(project, March(6), 7, 2);
     const TextGrid grid = StoredDayGrid(project, March(6), "Laden.kdt", kPoint);
     ASSERT_EQ(grid.rows.size(), 3u);
-    EXPECT_EQ(grid.rows[2],
-              (TextRow{"unbekanntes Produkt!", "7", "2.00", "", "", "", "", "", ""}));
+    EXPECT_EQ(grid.rows[2], (TextRow{"unbekanntes Produkt!", "7", "2.00", "", "", "", "", "", ""}));
     EXPECT_EQ(grid.footer[columns::day::VerkaufB], "107.50");
     EXPECT_EQ(grid.footer[columns::day::DB1P], "63.37");
 }

@@ -1,10 +1,8 @@
 #include "calc/entry_figures.h"
-
 #include "support/project_builder.h"
 
-#include <gtest/gtest.h>
-
 #include <cctype>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace kontaro::calc {
@@ -49,8 +47,8 @@ TEST_P(RowFiguresTest, ChainsTheShownValues)
     const RowCase& c = GetParam();
     model::Project project;
     AddProduct(project, c.product);
-    const std::optional<RowFigures> row = ComputeRowFigures(
-        project.Products, March(6), std::to_string(c.product.id), c.menge, c.verkaufB, kPoint);
+    const std::optional<RowFigures> row =
+        ComputeRowFigures(project.Products, March(6), std::to_string(c.product.id), c.menge, c.verkaufB, kPoint);
     ASSERT_TRUE(row.has_value());
     EXPECT_EQ(row->verkaufB, c.expected[0]);
     EXPECT_EQ(row->verkaufN, c.expected[1]);
@@ -60,16 +58,21 @@ TEST_P(RowFiguresTest, ChainsTheShownValues)
     EXPECT_EQ(row->db1Prozent, c.expected[5]);
 }
 
-const ProductSpec kVariable30{.id = 2, .einkauf = 30, .verkauf = std::nullopt, .steuer = 7,
-                              .einkaufProzent = true};
+const ProductSpec kVariable30{.id = 2, .einkauf = 30, .verkauf = std::nullopt, .steuer = 7, .einkaufProzent = true};
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RowFiguresTest,
     ::testing::Values(
         RowCase{"worked example", {}, "3", "", {"7.50", "6.30", "3.60", "19.00", "2.70", "42.84"}},
-        RowCase{"variable price with purchase share", kVariable30, "", "100.00",
+        RowCase{"variable price with purchase share",
+                kVariable30,
+                "",
+                "100.00",
                 {"100.00", "93.46", "28.04", "7.00", "65.42", "70.00"}},
-        RowCase{"halving the typed amount halves the purchase", kVariable30, "", "50.00",
+        RowCase{"halving the typed amount halves the purchase",
+                kVariable30,
+                "",
+                "50.00",
                 {"50.00", "46.73", "14.02", "7.00", "32.71", "70.00"}},
         RowCase{"margin percent from the rounded margin",
                 {.einkauf = 5, .verkauf = 10},
@@ -83,15 +86,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "50.00",
                 {"50.00", "50.00", "0.00", "0.00", "50.00", "100.00"}},
-        RowCase{"tax 0: net equals gross", {.steuer = 0}, "3", "",
-                {"7.50", "7.50", "3.60", "0.00", "3.90", "52.00"}},
-        RowCase{"the shown quantity is used", {.verkauf = 3}, "1.33", "",
+        RowCase{"tax 0: net equals gross", {.steuer = 0}, "3", "", {"7.50", "7.50", "3.60", "0.00", "3.90", "52.00"}},
+        RowCase{"the shown quantity is used",
+                {.verkauf = 3},
+                "1.33",
+                "",
                 {"3.99", "3.35", "1.60", "19.00", "1.75", "52.19"}},
-        RowCase{"negative quantity", {}, "-3", "",
-                {"-7.50", "-6.30", "-3.60", "19.00", "-2.70", "42.84"}},
-        RowCase{"a typed amount keeps its text", kVariable30, "", "33.333",
+        RowCase{"negative quantity", {}, "-3", "", {"-7.50", "-6.30", "-3.60", "19.00", "-2.70", "42.84"}},
+        RowCase{"a typed amount keeps its text",
+                kVariable30,
+                "",
+                "33.333",
                 {"33.333", "31.15", "9.35", "7.00", "21.80", "69.98"}},
-        RowCase{"tax -100: nothing divided by the factor 0", {.steuer = -100}, "3", "",
+        RowCase{"tax -100: nothing divided by the factor 0",
+                {.steuer = -100},
+                "3",
+                "",
                 {"7.50", "", "3.60", "-100.00", "", ""}},
         RowCase{"tax -100 with a purchase share",
                 {.id = 2, .einkauf = 30, .verkauf = std::nullopt, .steuer = -100, .einkaufProzent = true},
@@ -109,11 +119,10 @@ TEST(RowFigures, RowsWithoutAProductOrNumberChangeNothing)
         const char* produkt;
         const char* menge;
         const char* verkaufB;
-    } const cases[] = {{"", "3", ""},   {"abc", "3", ""}, {"1.0", "3", ""}, {"99", "3", ""},
-                       {"1", "x", ""},  {"2", "", "x"}};
+    } const cases[] = {{"", "3", ""},   {"abc", "3", ""}, {"1.0", "3", ""},
+                       {"99", "3", ""}, {"1", "x", ""},   {"2", "", "x"}};
     for (const auto& c : cases)
-        EXPECT_FALSE(ComputeRowFigures(project.Products, March(6), c.produkt, c.menge, c.verkaufB,
-                                       kPoint))
+        EXPECT_FALSE(ComputeRowFigures(project.Products, March(6), c.produkt, c.menge, c.verkaufB, kPoint))
             << c.produkt << " / " << c.menge << " / " << c.verkaufB;
 }
 
@@ -159,11 +168,9 @@ TEST(EntryContribution, IsUnrounded)
 {
     model::Project project;
     const model::tProduct& fixed = AddProduct(project, {});
-    const model::tProduct& variable = AddProduct(project, test::ProductSpec{.id = 2,
-                                                                     .einkauf = 30,
-                                                                     .verkauf = std::nullopt,
-                                                                     .steuer = 7,
-                                                                     .einkaufProzent = true});
+    const model::tProduct& variable = AddProduct(
+        project,
+        test::ProductSpec{.id = 2, .einkauf = 30, .verkauf = std::nullopt, .steuer = 7, .einkaufProzent = true});
     const EntryContribution a = ContributionOf(fixed, LookUpDayValues(fixed, March(6)), 3);
     EXPECT_TRUE(a.counted);
     EXPECT_EQ(a.quantity, 3);

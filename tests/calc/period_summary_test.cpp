@@ -1,12 +1,10 @@
 #include "calc/period_summary.h"
-
 #include "calc/summary_totals.h"
-#include "columns/grid_columns.h"
 #include "calc/worked_example.h"
-
-#include <gtest/gtest.h>
+#include "columns/grid_columns.h"
 
 #include <cctype>
+#include <gtest/gtest.h>
 
 namespace kontaro::calc {
 namespace {
@@ -28,12 +26,11 @@ TEST(PeriodSummary, WorkedExampleDoesNotRoundPerLine)
     const SummaryResult result = Summarise(project, March(1), March(31));
     EXPECT_TRUE(result.daysFound);
     ASSERT_EQ(result.grid.rows.size(), 2u);
-    EXPECT_EQ(result.grid.rows[0],
-              (TextRow{"Cola", "1", "3.00", "7.50", "6.30", "3.60", "19.00", "2.70", "42.88"}));
+    EXPECT_EQ(result.grid.rows[0], (TextRow{"Cola", "1", "3.00", "7.50", "6.30", "3.60", "19.00", "2.70", "42.88"}));
     EXPECT_EQ(result.grid.rows[1],
               (TextRow{"Tagesessen", "2", "", "100.00", "93.46", "28.04", "7.00", "65.42", "70.00"}));
-    EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-01", "05-03-31", "107.50",
-                                           "99.76", "31.64", "", "68.12", "68.28"}));
+    EXPECT_EQ(result.grid.footer,
+              (TextRow{"Summe (Laden)", "05-03-01", "05-03-31", "107.50", "99.76", "31.64", "", "68.12", "68.28"}));
     const std::vector<SummaryTotals> totals = ProductTotals(project, March(1), March(31));
     EXPECT_EQ(totals[0].menge, 3);
     EXPECT_EQ(totals[1].brutto, 100);
@@ -64,14 +61,14 @@ TEST(PeriodSummary, PeriodWithoutStoredDaysGivesTheResetGrid)
 {
     model::Project project = test::WorkedExample();
     AddEntry(project, March(9), 1, 1);
-    for (const auto& [from, to] : {std::pair{March(7), March(8)}, std::pair{March(10), March(20)},
-                                   std::pair{March(1), March(5)}}) {
+    for (const auto& [from, to] :
+         {std::pair{March(7), March(8)}, std::pair{March(10), March(20)}, std::pair{March(1), March(5)}}) {
         const SummaryResult result = Summarise(project, from, to);
         EXPECT_FALSE(result.daysFound);
         ASSERT_EQ(result.grid.rows.size(), 1u);
         EXPECT_EQ(result.grid.rows[0], TextRow(columns::sum::kColumnCount));
-        EXPECT_EQ(result.grid.footer, (TextRow{"Summen", model::ShortDateText(from), model::ShortDateText(to),
-                                               "0.00", "0.00", "0.00", "", "0.00", "0.00"}));
+        EXPECT_EQ(result.grid.footer, (TextRow{"Summen", model::ShortDateText(from), model::ShortDateText(to), "0.00",
+                                               "0.00", "0.00", "", "0.00", "0.00"}));
     }
 }
 
@@ -83,8 +80,8 @@ TEST(PeriodSummary, DaysWithOnlyUnknownProductsGiveAnEmptyResultWithoutWarning)
     EXPECT_TRUE(result.daysFound);
     ASSERT_EQ(result.grid.rows.size(), 1u);
     EXPECT_EQ(result.grid.rows[0], TextRow(columns::sum::kColumnCount));
-    EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-20", "05-03-20", "0.00", "0.00",
-                                           "0.00", "", "0.00", ""}));
+    EXPECT_EQ(result.grid.footer,
+              (TextRow{"Summe (Laden)", "05-03-20", "05-03-20", "0.00", "0.00", "0.00", "", "0.00", ""}));
 }
 
 TEST(PeriodSummary, NameAndTaxRateAreThoseOfThePeriodsLastDay)
@@ -170,10 +167,9 @@ TEST(PeriodSummary, TaxFactorZeroAddsTheGrossAmountOnly)
     AddEntry(project, March(6), 3, 2);
     const SummaryResult result = Summarise(project, March(1), March(31));
     ASSERT_EQ(result.grid.rows.size(), 3u);
-    EXPECT_EQ(result.grid.rows[2],
-              (TextRow{"Cola", "3", "0.00", "20.00", "0.00", "0.00", "-100.00", "0.00", ""}));
-    EXPECT_EQ(result.grid.footer, (TextRow{"Summe (Laden)", "05-03-01", "05-03-31", "127.50",
-                                           "99.76", "31.64", "", "68.12", "68.28"}));
+    EXPECT_EQ(result.grid.rows[2], (TextRow{"Cola", "3", "0.00", "20.00", "0.00", "0.00", "-100.00", "0.00", ""}));
+    EXPECT_EQ(result.grid.footer,
+              (TextRow{"Summe (Laden)", "05-03-01", "05-03-31", "127.50", "99.76", "31.64", "", "68.12", "68.28"}));
 }
 
 TEST(PeriodSummary, RunsAgainWithTheSameResult)

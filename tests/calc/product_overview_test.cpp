@@ -1,5 +1,4 @@
 #include "calc/product_overview.h"
-
 #include "calc/worked_example.h"
 
 #include <gtest/gtest.h>

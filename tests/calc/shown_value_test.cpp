@@ -1,7 +1,6 @@
 #include "calc/shown_value.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace kontaro::calc {
@@ -33,18 +32,17 @@ TEST_P(ReadShownValueTest, ReadsWhatTheTextDenotes)
     EXPECT_EQ(ReadShownValue(c.text, kComma), c.value) << '"' << c.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadShownValueTest,
-    ::testing::Values(ReadCase{"", 0.0}, ReadCase{"-", 0.0}, ReadCase{"  -  ", 0.0},
-                      ReadCase{"12,34", 12.34}, ReadCase{" -0,13 ", -0.13}, ReadCase{"+2", 2.0},
-                      ReadCase{"12,", 12.0}, ReadCase{",5", 0.5}, ReadCase{"1,333", 1.333},
-                      ReadCase{"1e3", 1000.0}, ReadCase{"2,5E-1", 0.25},
-                      // not numbers
-                      ReadCase{"12.34", std::nullopt}, ReadCase{"1,2,3", std::nullopt},
-                      ReadCase{"--1", std::nullopt}, ReadCase{"1e", std::nullopt},
-                      ReadCase{"abc", std::nullopt}, ReadCase{",", std::nullopt},
-                      ReadCase{"inf", std::nullopt}, ReadCase{"nan", std::nullopt},
-                      ReadCase{"1 000", std::nullopt}, ReadCase{"1e999", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Texts, ReadShownValueTest,
+                         ::testing::Values(ReadCase{"", 0.0}, ReadCase{"-", 0.0}, ReadCase{"  -  ", 0.0},
+                                           ReadCase{"12,34", 12.34}, ReadCase{" -0,13 ", -0.13}, ReadCase{"+2", 2.0},
+                                           ReadCase{"12,", 12.0}, ReadCase{",5", 0.5}, ReadCase{"1,333", 1.333},
+                                           ReadCase{"1e3", 1000.0}, ReadCase{"2,5E-1", 0.25},
+                                           // not numbers
+                                           ReadCase{"12.34", std::nullopt}, ReadCase{"1,2,3", std::nullopt},
+                                           ReadCase{"--1", std::nullopt}, ReadCase{"1e", std::nullopt},
+                                           ReadCase{"abc", std::nullopt}, ReadCase{",", std::nullopt},
+                                           ReadCase{"inf", std::nullopt}, ReadCase{"nan", std::nullopt},
+                                           ReadCase{"1 000", std::nullopt}, ReadCase{"1e999", std::nullopt}));
 
 TEST(Round2, IsTheNumberOfTheShownText)
 {

@@ -5,9 +5,8 @@
 #include "calc/summary_totals.h"
 #include "support/project_builder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace kontaro::calc {
@@ -41,14 +40,14 @@ model::Project BusyProject(int32_t idStep)
         AddGroup(project, g * idStep, "Gruppe");
     for (int32_t p = 1; p <= 24; ++p) {
         const bool variable = p % 5 == 0;
-        model::tProduct& product = AddProduct(project, {.id = p * idStep,
-                                                 .einkauf = variable ? 35.0 : 0.5 + p * 0.11,
-                                                 .verkauf = variable ? std::nullopt
-                                                                     : std::optional<double>(1.0 + p * 0.37),
-                                                 .steuer = p % 3 == 0 ? 7.0 : 19.0,
-                                                 .gruppe = (p % 4 + 1) * idStep,
-                                                 .einkaufProzent = variable && p % 2 == 0,
-                                                 .from = March(1) + static_cast<int>(random.Next(40))});
+        model::tProduct& product =
+            AddProduct(project, {.id = p * idStep,
+                                 .einkauf = variable ? 35.0 : 0.5 + p * 0.11,
+                                 .verkauf = variable ? std::nullopt : std::optional<double>(1.0 + p * 0.37),
+                                 .steuer = p % 3 == 0 ? 7.0 : 19.0,
+                                 .gruppe = (p % 4 + 1) * idStep,
+                                 .einkaufProzent = variable && p % 2 == 0,
+                                 .from = March(1) + static_cast<int>(random.Next(40))});
         for (int change = 0; change < 6; ++change) {
             const model::DayNumber day = March(1) + static_cast<int>(random.Next(200)) - 20;
             product.Einkauf.AddValue(day, 0.3 + random.Next(300) / 100.0);
@@ -89,8 +88,7 @@ Totals LookedUpPerEntry(const model::Project& project, model::DayNumber from, mo
             const int i = byGroup ? project.Groups.IndexOfID(product.Gruppe.ValueAt(day.Date)) : p;
             if (i < 0)
                 continue;
-            const EntryContribution c =
-                ContributionOf(product, LookUpDayValues(product, day.Date), day.Entry(e).Value);
+            const EntryContribution c = ContributionOf(product, LookUpDayValues(product, day.Date), day.Entry(e).Value);
             if (c.counted && !byGroup)
                 AddToTotal(totals.menge[static_cast<std::size_t>(i)], c.quantity);
             AddToTotal(totals.brutto[static_cast<std::size_t>(i)], c.gross);

@@ -1,5 +1,4 @@
 #include "cli/report_table.h"
-
 #include "grid/grid_setups.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,8 @@
 #include "support/process.h"
 #include "support/temp_dir.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace kontaro::test {
 namespace {

@@ -1,18 +1,16 @@
 // The report verbs run as a user runs them, on the fixture project, in a German
 // and an English environment; their output is compared with the golden files of
 // tests/data/reports. With KONTARO_UPDATE_GOLDENS set, the goldens are rewritten.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,8 +39,8 @@ Outcome RunReport(const std::string& locale, const std::string& arguments)
     const std::string stem = "kontaro-report-test-" + std::to_string(::getpid());
     const std::filesystem::path out = dir / (stem + ".out");
     const std::filesystem::path err = dir / (stem + ".err");
-    const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + locale + " '" + KONTARO_REPORT +
-                                "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
+    const std::string command = "env -u LC_ALL -u LC_NUMERIC -u LANG " + locale + " '" + KONTARO_REPORT + "' " +
+                                arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
     const int raw = std::system(command.c_str());
     Outcome outcome;
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -99,8 +97,8 @@ TEST_P(ReportGoldenTest, PrintsTheGoldenGrid)
     const GoldenCase& c = GetParam();
     const std::string arguments = std::string(c.arguments);
     const std::size_t verbEnd = arguments.find(' ');
-    const Outcome outcome = RunReport(c.locale, arguments.substr(0, verbEnd) + " '" + kFixture + "'" +
-                                                    arguments.substr(verbEnd));
+    const Outcome outcome =
+        RunReport(c.locale, arguments.substr(0, verbEnd) + " '" + kFixture + "'" + arguments.substr(verbEnd));
     EXPECT_EQ(outcome.status, c.status) << outcome.err;
     const std::filesystem::path golden = std::filesystem::path(kReports) / c.name;
     if (std::getenv("KONTARO_UPDATE_GOLDENS")) {
@@ -126,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         // LC_ALL before LC_NUMERIC before LANG
         GoldenCase{"summary_de.csv", "LANG=en_US.UTF-8 LC_ALL=de_DE.UTF-8",
                    "summary --csv --from 2005-03-01 --to 2005-03-31", 0},
-        GoldenCase{"summary_en.csv", "LANG=de_DE.UTF-8 LC_NUMERIC=C",
-                   "summary --from=2005-03-01 --to=2005-03-31 --csv", 0},
+        GoldenCase{"summary_en.csv", "LANG=de_DE.UTF-8 LC_NUMERIC=C", "summary --from=2005-03-01 --to=2005-03-31 --csv",
+                   0},
         GoldenCase{"summary_none_de.txt", "LANG=de_DE.UTF-8", "summary --from 2005-03-07 --to 2005-03-08", 1},
         GoldenCase{"groups_de.txt", "LANG=de_DE.UTF-8", "groups --from 2005-03-01 --to 2005-03-31", 0},
         GoldenCase{"groups_en.csv", "LANG=en_GB.UTF-8", "groups --csv --from 2005-03-01 --to 2005-03-31", 0},

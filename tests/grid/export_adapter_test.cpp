@@ -1,8 +1,7 @@
 #include "grid/export_adapter.h"
+#include "grid/grid_setups.h"
 
 #include <gtest/gtest.h>
-
-#include "grid/grid_setups.h"
 
 namespace kontaro::grid {
 namespace {

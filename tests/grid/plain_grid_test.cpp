@@ -1,14 +1,12 @@
+#include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
-
-#include <gtest/gtest.h>
+#include "numbers/number_text.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "grid/grid_setups.h"
-#include "numbers/number_text.h"
 
 namespace kontaro::grid {
 namespace {
@@ -27,16 +25,15 @@ protected:
                 value = "fixed";
         };
         e.OnCellsChanged = [this](const CellRect& r) {
-            log.push_back("changed " + std::to_string(r.top) + "-" + std::to_string(r.bottom) +
-                          " footer " + grid.Cell(columns::day::VerkaufB, grid.FooterRow()));
+            log.push_back("changed " + std::to_string(r.top) + "-" + std::to_string(r.bottom) + " footer " +
+                          grid.Cell(columns::day::VerkaufB, grid.FooterRow()));
         };
         e.OnRowChanging = [this](int from, int to, bool& allow) {
             log.push_back("row " + std::to_string(from) + ">" + std::to_string(to));
             allow = allowRow;
         };
         e.OnColChanging = [this](int from, int to, bool& allow) {
-            log.push_back("col " + std::to_string(from) + ">" + std::to_string(to) +
-                          (allow ? " allowed" : " refused"));
+            log.push_back("col " + std::to_string(from) + ">" + std::to_string(to) + (allow ? " allowed" : " refused"));
             if (forceCol)
                 allow = true;
         };
@@ -59,10 +56,7 @@ protected:
         };
     }
 
-    void AddRows(int dataRows)
-    {
-        grid.SetRowCount(dataRows + 2);
-    }
+    void AddRows(int dataRows) { grid.SetRowCount(dataRows + 2); }
 
     PlainGrid grid;
     std::vector<std::string> log;
@@ -148,8 +142,7 @@ TEST_F(GridEventsTest, InsertKeyInsertsAfterTheCursorRowAndMovesDown)
     grid.SetCursor(columns::day::VerkaufB, 2); // the last data row
     grid.SetCell(columns::day::VerkaufB, 2, "5");
     ASSERT_TRUE(grid.InsertKey());
-    EXPECT_EQ(log, (std::vector<std::string>{"caninsert 2", "autoinsert 3", "changed 3-3 footer 0.00",
-                                              "footer 8"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"caninsert 2", "autoinsert 3", "changed 3-3 footer 0.00", "footer 8"}));
     EXPECT_EQ(grid.RowCount(), 5);
     EXPECT_EQ(grid.CursorRow(), 3);
     EXPECT_EQ(grid.CursorCol(), columns::day::Produkt);
@@ -173,8 +166,7 @@ TEST_F(GridEventsTest, DeleteKeyRemovesTheCursorRowAndKeepsTheCursorOffTheFooter
         grid.SetCell(columns::day::VerkaufB, row, std::to_string(row));
     grid.SetCursor(columns::day::Menge, 3);
     ASSERT_TRUE(grid.DeleteKey());
-    EXPECT_EQ(log, (std::vector<std::string>{"candelete 3", "autodelete 3", "changed 2-2 footer 0.00",
-                                              "footer 8"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"candelete 3", "autodelete 3", "changed 2-2 footer 0.00", "footer 8"}));
     EXPECT_EQ(grid.DataRowCount(), 2);
     EXPECT_EQ(grid.CursorRow(), 2);
     EXPECT_EQ(grid.Cell(columns::day::VerkaufB, grid.FooterRow()), "3.00");

@@ -1,9 +1,8 @@
 #include "grid/print_settings.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace kontaro::grid {
@@ -94,18 +93,17 @@ TEST(PrintSettings, ReadingRules)
     PrintSettings s;
     s.Borders = PrintBorderKind::Double;
     s.BorderStyle = PenStyle::Dash;
-    ReadPrintSettings(s,
-                      "[printsettings]\n"
-                      "Borders=9\nBorderStyle=-1\nFitToPage=x\nDate=7\nTime=0\nPageNr=3\n"
-                      "Centered=y\nRepeatFixedRows=Y\nRowSpacing=abc\n"
-                      "TitleLines=Erste\\nZweite\n");
-    EXPECT_EQ(s.Borders, PrintBorderKind::Double);   // out of range: kept
-    EXPECT_EQ(s.BorderStyle, PenStyle::Dash);        // kept
-    EXPECT_EQ(s.FitToPage, FitToPageMode::Never);    // not a number: the default
+    ReadPrintSettings(s, "[printsettings]\n"
+                         "Borders=9\nBorderStyle=-1\nFitToPage=x\nDate=7\nTime=0\nPageNr=3\n"
+                         "Centered=y\nRepeatFixedRows=Y\nRowSpacing=abc\n"
+                         "TitleLines=Erste\\nZweite\n");
+    EXPECT_EQ(s.Borders, PrintBorderKind::Double); // out of range: kept
+    EXPECT_EQ(s.BorderStyle, PenStyle::Dash);      // kept
+    EXPECT_EQ(s.FitToPage, FitToPageMode::Never);  // not a number: the default
     EXPECT_EQ(s.Date, PrintPosition::None);
     EXPECT_EQ(s.Time, PrintPosition::None);
     EXPECT_EQ(s.PageNr, PrintPosition::TopCenter);
-    EXPECT_FALSE(s.Centered);                          // only "Y" is true
+    EXPECT_FALSE(s.Centered); // only "Y" is true
     EXPECT_TRUE(s.RepeatFixedRows);
     EXPECT_EQ(s.RowSpacing, 20);
     EXPECT_EQ(s.TitleLines, (std::vector<std::string>{"Erste", "Zweite"}));

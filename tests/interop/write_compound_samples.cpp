@@ -6,19 +6,18 @@
 //   OUTDIR/corpus/NAME       a corpus file read and written back with the same workbook stream
 //   OUTDIR/corpus/NAME.refused  the message when the corpus file is refused
 
+#include "xls/compound_file_fixtures.h"
+#include "xls/compound_file_reader.h"
+#include "xls/compound_file_writer.h"
+#include "xls/empty_workbook.h"
+#include "xls/xls_error.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include "xls/compound_file_reader.h"
-#include "xls/compound_file_writer.h"
-#include "xls/empty_workbook.h"
-#include "xls/xls_error.h"
-
-#include "xls/compound_file_fixtures.h"
 
 namespace {
 
@@ -31,7 +30,8 @@ using kontaro::xls::test::Pattern;
 using kontaro::xls::test::Storage;
 using kontaro::xls::test::Stream;
 
-std::uint32_t Fnv1a(const Bytes& bytes) {
+std::uint32_t Fnv1a(const Bytes& bytes)
+{
     std::uint32_t h = 2166136261u;
     for (const std::uint8_t b : bytes) {
         h = (h ^ b) * 16777619u;
@@ -41,7 +41,8 @@ std::uint32_t Fnv1a(const Bytes& bytes) {
 
 // The manifest names streams as olefile does: path parts joined by "/", control characters
 // written as \xNN.
-std::string PathText(const std::u16string& name) {
+std::string PathText(const std::u16string& name)
+{
     std::string text;
     for (const char16_t c : name) {
         if (c < 0x20 || c > 0x7E || c == '\\') {
@@ -55,32 +56,31 @@ std::string PathText(const std::u16string& name) {
     return text;
 }
 
-void List(std::ostream& manifest, const std::string& file, const std::string& prefix,
-          const StorageElementList& list) {
+void List(std::ostream& manifest, const std::string& file, const std::string& prefix, const StorageElementList& list)
+{
     for (const StorageElement& e : list) {
         const std::string path = prefix + PathText(e.name);
         if (e.kind == StorageElement::Kind::Storage) {
             List(manifest, file, path + "/", e.children);
         } else if (!e.content.empty()) {
-            manifest << file << '\t' << path << '\t' << e.content.size() << '\t' << Fnv1a(e.content)
-                     << '\n';
+            manifest << file << '\t' << path << '\t' << e.content.size() << '\t' << Fnv1a(e.content) << '\n';
         }
     }
 }
 
-void WriteFile(const fs::path& path, const Bytes& bytes) {
+void WriteFile(const fs::path& path, const Bytes& bytes)
+{
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-void Sample(std::ostream& manifest, const fs::path& dir, const std::string& name,
-            const StorageElementList& carried, const Bytes& workbook) {
+void Sample(std::ostream& manifest, const fs::path& dir, const std::string& name, const StorageElementList& carried,
+            const Bytes& workbook)
+{
     WriteFile(dir / name, kontaro::xls::WriteCompoundFile(carried, workbook));
     StorageElementList listed;
     for (const StorageElement& e : carried) {
-        if (!kontaro::xls::IsWorkbookStreamName(e.name) ||
-            e.kind == StorageElement::Kind::Storage) {
+        if (!kontaro::xls::IsWorkbookStreamName(e.name) || e.kind == StorageElement::Kind::Storage) {
             listed.push_back(e);
         }
     }
@@ -88,14 +88,14 @@ void Sample(std::ostream& manifest, const fs::path& dir, const std::string& name
     List(manifest, name, "", listed);
 }
 
-void WriteSamples(const fs::path& dir) {
+void WriteSamples(const fs::path& dir)
+{
     fs::create_directories(dir);
     std::ofstream manifest(dir / "manifest.txt");
 
-    const auto empty =
-        kontaro::xls::ReadCompoundFile(kontaro::xls::EmptyWorkbook(), "EMPTY_WORKBOOK");
+    const auto empty = kontaro::xls::ReadCompoundFile(kontaro::xls::EmptyWorkbook(), "EMPTY_WORKBOOK");
     Bytes records = empty.workbook;
-    records.resize(1704);  // the records alone, as the record writer saves them
+    records.resize(1704); // the records alone, as the record writer saves them
     Sample(manifest, dir, "empty_workbook.xls", empty.carried, records);
 
     for (const std::size_t size : {4095u, 4096u, 4097u}) {
@@ -107,12 +107,11 @@ void WriteSamples(const fs::path& dir) {
 
     StorageElementList nested;
     nested.push_back(Stream(u"\u0001CompObj", Pattern(90, 6)));
-    nested.push_back(Storage(
-        u"_VBA_PROJECT_CUR",
-        {Stream(u"PROJECT", Pattern(300, 7)),
-         Storage(u"VBA", {Stream(u"dir", Pattern(4500, 8)), Stream(u"Workbook", Pattern(50, 9)),
-                          Storage(u"Deeper", {Stream(u"leaf", Pattern(1, 1))})})}));
-    nested.push_back(Stream(u"BOOK", Pattern(77, 2)));  // an old workbook stream: replaced
+    nested.push_back(Storage(u"_VBA_PROJECT_CUR",
+                             {Stream(u"PROJECT", Pattern(300, 7)),
+                              Storage(u"VBA", {Stream(u"dir", Pattern(4500, 8)), Stream(u"Workbook", Pattern(50, 9)),
+                                               Storage(u"Deeper", {Stream(u"leaf", Pattern(1, 1))})})}));
+    nested.push_back(Stream(u"BOOK", Pattern(77, 2))); // an old workbook stream: replaced
     nested.push_back(Stream(u"empty", {}));
     Sample(manifest, dir, "nested_storages.xls", nested, Pattern(20000, 10));
 
@@ -121,8 +120,7 @@ void WriteSamples(const fs::path& dir) {
         std::u16string name = u"s";
         name.append(static_cast<std::size_t>(i % 9), u'x');
         name += static_cast<char16_t>(u'a' + i / 9);
-        siblings.push_back(
-            Stream(name, Pattern(static_cast<std::size_t>(10 + i * 150), static_cast<std::uint8_t>(i))));
+        siblings.push_back(Stream(name, Pattern(static_cast<std::size_t>(10 + i * 150), static_cast<std::uint8_t>(i))));
     }
     Sample(manifest, dir, "many_siblings.xls", siblings, Pattern(3000, 11));
 
@@ -130,7 +128,8 @@ void WriteSamples(const fs::path& dir) {
     Sample(manifest, dir, "fat_110_sectors.xls", {}, Pattern((128u * 109 - 109 - 1 + 1) * 512, 12));
 }
 
-void WriteCorpus(const fs::path& corpus, const fs::path& dir) {
+void WriteCorpus(const fs::path& corpus, const fs::path& dir)
+{
     fs::create_directories(dir);
     if (!fs::is_directory(corpus)) {
         return;
@@ -149,9 +148,10 @@ void WriteCorpus(const fs::path& corpus, const fs::path& dir) {
     }
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3) {
         std::cerr << "usage: write_compound_samples OUTDIR CORPUSDIR\n";
         return 2;

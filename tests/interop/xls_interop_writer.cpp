@@ -5,6 +5,11 @@
 //
 // usage: xls_interop_writer OUTPUT_FOLDER CORPUS_FOLDER
 
+#include "xls/exportable_grid.h"
+#include "xls/grid_xls_export.h"
+#include "xls/workbook_file.h"
+#include "xls/xls_error.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -12,139 +17,150 @@
 #include <string>
 #include <vector>
 
-#include "xls/exportable_grid.h"
-#include "xls/grid_xls_export.h"
-#include "xls/workbook_file.h"
-#include "xls/xls_error.h"
-
 namespace {
 
 namespace fs = std::filesystem;
 using namespace kontaro::xls;
 
 class TextGrid : public ExportableGrid {
- public:
-  explicit TextGrid(std::vector<std::vector<std::string>> rows) : rows_(std::move(rows)) {}
-  int RowCount() const override { return static_cast<int>(rows_.size()); }
-  int ColumnCount() const override { return static_cast<int>(rows_.at(0).size()); }
-  int ColumnWidthPixels(int column) const override { return column == 0 ? 150 : 64; }
-  int RowHeightPixels(int) const override { return 22; }
-  std::string CellText(int column, int row) const override { return rows_.at(row).at(column); }
-  GridFont CellFont(int, int row) const override {
-    GridFont font;
-    font.name = "Tahoma";
-    font.heightPixels = 11;
-    font.bold = row == 0;
-    return font;
-  }
-  Colour CellBackground(int column, int row) const override {
-    return row > 0 && column == 1 ? MakeColour(255, 255, 204) : MakeColour(255, 255, 255);
-  }
-  GridHorizontalAlignment CellHorizontalAlignment(int column, int) const override {
-    return column == 0 ? GridHorizontalAlignment::Left : GridHorizontalAlignment::Right;
-  }
-  GridVerticalAlignment CellVerticalAlignment(int, int) const override { return GridVerticalAlignment::Centre; }
-  GridCellSpan CellSpan(int column, int row) const override {
-    if (spanRow < 0 || row != spanRow) return {};
-    return column == 0 ? GridCellSpan{1, 0, true} : column == 1 ? GridCellSpan{0, 0, false} : GridCellSpan{};
-  }
-  int spanRow = -1;
+public:
+    explicit TextGrid(std::vector<std::vector<std::string>> rows) : rows_(std::move(rows)) {}
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
+    int ColumnCount() const override { return static_cast<int>(rows_.at(0).size()); }
+    int ColumnWidthPixels(int column) const override { return column == 0 ? 150 : 64; }
+    int RowHeightPixels(int) const override { return 22; }
+    std::string CellText(int column, int row) const override { return rows_.at(row).at(column); }
+    GridFont CellFont(int, int row) const override
+    {
+        GridFont font;
+        font.name = "Tahoma";
+        font.heightPixels = 11;
+        font.bold = row == 0;
+        return font;
+    }
+    Colour CellBackground(int column, int row) const override
+    {
+        return row > 0 && column == 1 ? MakeColour(255, 255, 204) : MakeColour(255, 255, 255);
+    }
+    GridHorizontalAlignment CellHorizontalAlignment(int column, int) const override
+    {
+        return column == 0 ? GridHorizontalAlignment::Left : GridHorizontalAlignment::Right;
+    }
+    GridVerticalAlignment CellVerticalAlignment(int, int) const override { return GridVerticalAlignment::Centre; }
+    GridCellSpan CellSpan(int column, int row) const override
+    {
+        if (spanRow < 0 || row != spanRow)
+            return {};
+        return column == 0 ? GridCellSpan{1, 0, true} : column == 1 ? GridCellSpan{0, 0, false} : GridCellSpan{};
+    }
+    int spanRow = -1;
 
- private:
-  std::vector<std::vector<std::string>> rows_;
+private:
+    std::vector<std::vector<std::string>> rows_;
 };
 
 void Export(const ExportableGrid& grid, const fs::path& file, const std::string& sheet,
-            OverwriteMode mode = OverwriteMode::Never) {
-  GridXlsExport exporter;
-  exporter.Grid = &grid;
-  exporter.SetGridStartRow(0);
-  exporter.SetGridStartCol(0);
-  exporter.Locale = {',', '.'};
-  exporter.Options.ExportOverwrite = mode;
-  exporter.ExportGrid(file.string(), sheet, -1, 1);
+            OverwriteMode mode = OverwriteMode::Never)
+{
+    GridXlsExport exporter;
+    exporter.Grid = &grid;
+    exporter.SetGridStartRow(0);
+    exporter.SetGridStartCol(0);
+    exporter.Locale = {',', '.'};
+    exporter.Options.ExportOverwrite = mode;
+    exporter.ExportGrid(file.string(), sheet, -1, 1);
 }
 
-TextGrid Day(const std::string& date, const std::string& amount) {
-  return TextGrid{{{"Datum", date, ""}, {"Apfel", amount, "3"}, {"Summe", amount, "3"}}};
+TextGrid Day(const std::string& date, const std::string& amount)
+{
+    return TextGrid{{{"Datum", date, ""}, {"Apfel", amount, "3"}, {"Summe", amount, "3"}}};
 }
 
-void WriteOwnWorkbooks(const fs::path& out) {
-  Export(TextGrid{{{"Name", "Menge"}, {"Apfel", "12,00"}, {"", "12,00"}}}, out / "example.xls", "Summe");
+void WriteOwnWorkbooks(const fs::path& out)
+{
+    Export(TextGrid{{{"Name", "Menge"}, {"Apfel", "12,00"}, {"", "12,00"}}}, out / "example.xls", "Summe");
 
-  const fs::path series = out / "series.xls";
-  Export(Day("05-03-29", "1,50"), series, "05-03-29");
-  Export(Day("05-03-30", "2,50"), series, "05-03-30");
-  Export(Day("05-03-31", "3,50"), series, "05-03-31");
-  Export(Day("05-03-30", "1.234,75"), series, "05-03-30");
+    const fs::path series = out / "series.xls";
+    Export(Day("05-03-29", "1,50"), series, "05-03-29");
+    Export(Day("05-03-30", "2,50"), series, "05-03-30");
+    Export(Day("05-03-31", "3,50"), series, "05-03-31");
+    Export(Day("05-03-30", "1.234,75"), series, "05-03-30");
 
-  const fs::path kinds = out / "kinds.xls";
-  Export(TextGrid{{{"Text", "12,50", "1.234,50", "TRUE", "05-03-31", "12:30", "", "\u20ACuro \u03A9", "-0,1", "1e300"}}},
-         kinds, "Werte");
-  std::vector<std::vector<std::string>> rows;
-  rows.push_back({std::string(9000, 'x'), "1"});
-  for (int row = 1; row < 40; ++row) rows.push_back({"Zeile " + std::to_string(row), std::to_string(row) + ",25"});
-  TextGrid longGrid(rows);
-  longGrid.spanRow = 5;
-  Export(longGrid, kinds, "Lang");
-  rows.clear();
-  for (int row = 0; row < 1500; ++row) {
-    rows.push_back({"Produkt Nummer " + std::to_string(row) + (row % 3 ? "" : " \u00E4\u0416"), std::to_string(row)});
-  }
-  Export(TextGrid(rows), kinds, "Viele");
-  Export(TextGrid{{{"neu"}}}, out / "replaced.xls", "Alt");
-  Export(TextGrid{{{"neu"}}}, out / "replaced.xls", "Neu", OverwriteMode::Always);
-}
-
-void WriteCorpusWorkbooks(const fs::path& out, const fs::path& corpus) {
-  fs::create_directories(out / "corpus");
-  std::ofstream list(out / "corpus.txt");
-  std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(corpus)) {
-    if (entry.path().extension() == ".xls") files.push_back(entry.path());
-  }
-  std::sort(files.begin(), files.end());
-  const TextGrid grid{{{"Kontaro", "Wert"}, {"Apfel", "12,50"}}};
-  for (const fs::path& source : files) {
-    const fs::path copy = out / "corpus" / source.filename();
-    fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
-    std::string replaced;
-    try {
-      WorkbookFile book;
-      book.ReadWorkbookFile(copy.string());
-      for (int sheet = book.SheetTotal(); sheet >= 1 && replaced.empty(); --sheet) {
-        book.SetCurrentSheet(sheet);
-        if (book.SheetAt(sheet).IsWorksheet()) replaced = book.CurrentSheetTitle();
-      }
-    } catch (const XlsError&) {
-      // The export below reports why the file cannot be read.
+    const fs::path kinds = out / "kinds.xls";
+    Export(
+        TextGrid{{{"Text", "12,50", "1.234,50", "TRUE", "05-03-31", "12:30", "", "\u20ACuro \u03A9", "-0,1", "1e300"}}},
+        kinds, "Werte");
+    std::vector<std::vector<std::string>> rows;
+    rows.push_back({std::string(9000, 'x'), "1"});
+    for (int row = 1; row < 40; ++row)
+        rows.push_back({"Zeile " + std::to_string(row), std::to_string(row) + ",25"});
+    TextGrid longGrid(rows);
+    longGrid.spanRow = 5;
+    Export(longGrid, kinds, "Lang");
+    rows.clear();
+    for (int row = 0; row < 1500; ++row) {
+        rows.push_back(
+            {"Produkt Nummer " + std::to_string(row) + (row % 3 ? "" : " \u00E4\u0416"), std::to_string(row)});
     }
-    try {
-      Export(grid, copy, "Kontaro");
-      if (!replaced.empty()) Export(grid, copy, replaced);
-      list << source.filename().string() << "\tcarried\t" << replaced << "\n";
-    } catch (const XlsError& error) {
-      list << source.filename().string() << "\trefused\t" << error.what() << "\n";
-    }
-  }
+    Export(TextGrid(rows), kinds, "Viele");
+    Export(TextGrid{{{"neu"}}}, out / "replaced.xls", "Alt");
+    Export(TextGrid{{{"neu"}}}, out / "replaced.xls", "Neu", OverwriteMode::Always);
 }
 
-}  // namespace
+void WriteCorpusWorkbooks(const fs::path& out, const fs::path& corpus)
+{
+    fs::create_directories(out / "corpus");
+    std::ofstream list(out / "corpus.txt");
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(corpus)) {
+        if (entry.path().extension() == ".xls")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    const TextGrid grid{{{"Kontaro", "Wert"}, {"Apfel", "12,50"}}};
+    for (const fs::path& source : files) {
+        const fs::path copy = out / "corpus" / source.filename();
+        fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
+        std::string replaced;
+        try {
+            WorkbookFile book;
+            book.ReadWorkbookFile(copy.string());
+            for (int sheet = book.SheetTotal(); sheet >= 1 && replaced.empty(); --sheet) {
+                book.SetCurrentSheet(sheet);
+                if (book.SheetAt(sheet).IsWorksheet())
+                    replaced = book.CurrentSheetTitle();
+            }
+        } catch (const XlsError&) {
+            // The export below reports why the file cannot be read.
+        }
+        try {
+            Export(grid, copy, "Kontaro");
+            if (!replaced.empty())
+                Export(grid, copy, replaced);
+            list << source.filename().string() << "\tcarried\t" << replaced << "\n";
+        } catch (const XlsError& error) {
+            list << source.filename().string() << "\trefused\t" << error.what() << "\n";
+        }
+    }
+}
 
-int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: xls_interop_writer OUTPUT_FOLDER CORPUS_FOLDER\n";
-    return 2;
-  }
-  const fs::path out = fs::absolute(argv[1]);
-  fs::remove_all(out);
-  fs::create_directories(out);
-  try {
-    WriteOwnWorkbooks(out);
-    WriteCorpusWorkbooks(out, argv[2]);
-  } catch (const std::exception& error) {
-    std::cerr << "xls_interop_writer: " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: xls_interop_writer OUTPUT_FOLDER CORPUS_FOLDER\n";
+        return 2;
+    }
+    const fs::path out = fs::absolute(argv[1]);
+    fs::remove_all(out);
+    fs::create_directories(out);
+    try {
+        WriteOwnWorkbooks(out);
+        WriteCorpusWorkbooks(out, argv[2]);
+    } catch (const std::exception& error) {
+        std::cerr << "xls_interop_writer: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
 }

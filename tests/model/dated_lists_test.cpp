@@ -1,7 +1,6 @@
 #include "model/dated_lists.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace kontaro::model {

@@ -12,9 +12,9 @@ TEST(DayNumber, CivilDatesBothWays)
         DayNumber day;
         CivilDate date;
     } cases[] = {
-        {0, {1899, 12, 30}},       {1, {1899, 12, 31}},      {-1, {1899, 12, 29}}, {60, {1900, 2, 28}},
-        {61, {1900, 3, 1}},        {36526, {2000, 1, 1}},    {36585, {2000, 2, 29}}, {38353, {2005, 1, 1}},
-        {38417, {2005, 3, 6}},     {44013, {2020, 7, 1}},    {-693593, {1, 1, 1}},  {2958465, {9999, 12, 31}},
+        {0, {1899, 12, 30}},   {1, {1899, 12, 31}},   {-1, {1899, 12, 29}},   {60, {1900, 2, 28}},
+        {61, {1900, 3, 1}},    {36526, {2000, 1, 1}}, {36585, {2000, 2, 29}}, {38353, {2005, 1, 1}},
+        {38417, {2005, 3, 6}}, {44013, {2020, 7, 1}}, {-693593, {1, 1, 1}},   {2958465, {9999, 12, 31}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DayFromCivil(c.date), c.day) << c.day;
@@ -64,9 +64,14 @@ TEST(Globals, RemoveFileExtCutsTheLastExtensionOfTheName)
         const char* path;
         const char* expected;
     } cases[] = {
-        {"/data/laden.kdt", "/data/laden"},   {"laden.2005.kdt", "laden.2005"}, {"/data/laden", "/data/laden"},
-        {"/data.old/laden", "/data.old/laden"}, {"C:\\a\\Cafe.kdt", "C:\\a\\Cafe"}, {"a.b\\c", "a.b\\c"},
-        {"laden.", "laden"},                  {"", ""},
+        {"/data/laden.kdt", "/data/laden"},
+        {"laden.2005.kdt", "laden.2005"},
+        {"/data/laden", "/data/laden"},
+        {"/data.old/laden", "/data.old/laden"},
+        {"C:\\a\\Cafe.kdt", "C:\\a\\Cafe"},
+        {"a.b\\c", "a.b\\c"},
+        {"laden.", "laden"},
+        {"", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RemoveFileExt(c.path), c.expected) << c.path;

@@ -1,12 +1,10 @@
 #include "model/project_file.h"
-
 #include "support/bytes.h"
 #include "support/project_builder.h"
 #include "support/temp_dir.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,13 +26,9 @@ const std::string kExample = std::string(KONTARO_TEST_DATA) + "/example-2005.kdt
 void FillExample(Project& project)
 {
     AddGroup(project, 1, "Getr\xE4nke");
-    tProduct& cola = AddProduct(project, {.id = 1,
-                                          .name = "Cola 0,3",
-                                          .einkauf = 0.45,
-                                          .verkauf = 1.80,
-                                          .steuer = 16,
-                                          .gruppe = 1,
-                                          .from = 38353});
+    tProduct& cola = AddProduct(
+        project,
+        {.id = 1, .name = "Cola 0,3", .einkauf = 0.45, .verkauf = 1.80, .steuer = 16, .gruppe = 1, .from = 38353});
     cola.Verkauf.AddValue(38534, 2.00);
     AddProduct(project, {.id = 2,
                          .name = "Tagesessen",
@@ -168,8 +162,10 @@ TEST(ProjectFile, BackupNames)
     const struct {
         const char* path;
         const char* backup;
-    } cases[] = {{"/d/laden.kdt", "/d/laden.bak"}, {"/d/laden", "/d/laden.bak"},
-                 {"/d/laden.2005.kdt", "/d/laden.2005.bak"}, {"/d.x/laden", "/d.x/laden.bak"}};
+    } cases[] = {{"/d/laden.kdt", "/d/laden.bak"},
+                 {"/d/laden", "/d/laden.bak"},
+                 {"/d/laden.2005.kdt", "/d/laden.2005.bak"},
+                 {"/d.x/laden", "/d.x/laden.bak"}};
     for (const auto& c : cases)
         EXPECT_EQ(BackupFileName(c.path), c.backup) << c.path;
 }

@@ -37,7 +37,9 @@ TEST(Win1252, NamesTheCharactersWithoutAByte)
 {
     EXPECT_EQ(CharactersWithoutWin1252Byte("Käse €"), "");
     EXPECT_EQ(CharactersWithoutWin1252Byte("Tee 🍵 ₽ und 🍵 ł"), "🍵₽ł");
-    EXPECT_EQ(CharactersWithoutWin1252Byte("a\xFF" "b"), "\uFFFD");
+    EXPECT_EQ(CharactersWithoutWin1252Byte("a\xFF"
+                                           "b"),
+              "\uFFFD");
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "numbers/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <limits>
 
@@ -28,35 +27,36 @@ TEST_P(FixedTextTest, RoundsEighteenDigitsThenHalvesAwayFromZero)
     EXPECT_EQ(detail::FixedTextFromExactDigits(c.value, c.decimals, kEnglish), c.text) << "value " << c.value;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rounding, FixedTextTest,
-    ::testing::Values(
-        // plain values
-        FixedCase{10, 2, "10.00"}, FixedCase{1234567.891, 2, "1234567.89"}, FixedCase{40.4599, 2, "40.46"},
-        // exact halves round away from zero
-        FixedCase{0.125, 2, "0.13"}, FixedCase{-0.125, 2, "-0.13"}, FixedCase{123456789.125, 2, "123456789.13"},
-        FixedCase{-123456789.125, 2, "-123456789.13"},
-        // doubles just below a half stay below it
-        FixedCase{2.675, 2, "2.67"}, FixedCase{-2.675, 2, "-2.67"}, FixedCase{1.005, 2, "1.00"},
-        FixedCase{1.045, 2, "1.04"}, FixedCase{0.285, 2, "0.28"}, FixedCase{0.015, 2, "0.01"},
-        FixedCase{9.995, 2, "9.99"},
-        // doubles just above a half round up
-        FixedCase{0.005, 2, "0.01"}, FixedCase{8.345, 2, "8.35"}, FixedCase{999.995, 2, "1000.00"},
-        FixedCase{99.995000001, 2, "100.00"},
-        // below the half by less than the 18th digit: the first rounding makes the half
-        FixedCase{1000.005, 2, "1000.01"}, FixedCase{1000.255, 2, "1000.26"},
-        // zero and values that round to it carry no sign
-        FixedCase{0.0, 2, "0.00"}, FixedCase{-0.0, 2, "0.00"}, FixedCase{-0.004, 2, "0.00"},
-        FixedCase{-0.001, 2, "0.00"}, FixedCase{0.004999999999999999, 2, "0.00"}, FixedCase{1e-20, 2, "0.00"},
-        FixedCase{1e-300, 2, "0.00"},
-        // large values: the 18 digits reach the decimals, or end before them
-        FixedCase{1e15, 2, "1000000000000000.00"}, FixedCase{1e15 + 0.125, 2, "1000000000000000.13"},
-        FixedCase{1e20, 2, "100000000000000000000.00"},
-        FixedCase{123456789012345678901.0, 2, "123456789012345684000.00"},
-        // other numbers of decimals
-        FixedCase{19.0, 1, "19.0"}, FixedCase{7.25, 1, "7.3"}, FixedCase{2.5, 0, "3"}, FixedCase{0.5, 0, "1"},
-        FixedCase{-0.5, 0, "-1"}, FixedCase{0.4, 0, "0"}, FixedCase{9.9999995, 6, "9.999999"},
-        FixedCase{-9.999, 2, "-10.00"}));
+INSTANTIATE_TEST_SUITE_P(Rounding, FixedTextTest,
+                         ::testing::Values(
+                             // plain values
+                             FixedCase{10, 2, "10.00"}, FixedCase{1234567.891, 2, "1234567.89"},
+                             FixedCase{40.4599, 2, "40.46"},
+                             // exact halves round away from zero
+                             FixedCase{0.125, 2, "0.13"}, FixedCase{-0.125, 2, "-0.13"},
+                             FixedCase{123456789.125, 2, "123456789.13"}, FixedCase{-123456789.125, 2, "-123456789.13"},
+                             // doubles just below a half stay below it
+                             FixedCase{2.675, 2, "2.67"}, FixedCase{-2.675, 2, "-2.67"}, FixedCase{1.005, 2, "1.00"},
+                             FixedCase{1.045, 2, "1.04"}, FixedCase{0.285, 2, "0.28"}, FixedCase{0.015, 2, "0.01"},
+                             FixedCase{9.995, 2, "9.99"},
+                             // doubles just above a half round up
+                             FixedCase{0.005, 2, "0.01"}, FixedCase{8.345, 2, "8.35"}, FixedCase{999.995, 2, "1000.00"},
+                             FixedCase{99.995000001, 2, "100.00"},
+                             // below the half by less than the 18th digit: the first rounding makes the half
+                             FixedCase{1000.005, 2, "1000.01"}, FixedCase{1000.255, 2, "1000.26"},
+                             // zero and values that round to it carry no sign
+                             FixedCase{0.0, 2, "0.00"}, FixedCase{-0.0, 2, "0.00"}, FixedCase{-0.004, 2, "0.00"},
+                             FixedCase{-0.001, 2, "0.00"}, FixedCase{0.004999999999999999, 2, "0.00"},
+                             FixedCase{1e-20, 2, "0.00"}, FixedCase{1e-300, 2, "0.00"},
+                             // large values: the 18 digits reach the decimals, or end before them
+                             FixedCase{1e15, 2, "1000000000000000.00"},
+                             FixedCase{1e15 + 0.125, 2, "1000000000000000.13"},
+                             FixedCase{1e20, 2, "100000000000000000000.00"},
+                             FixedCase{123456789012345678901.0, 2, "123456789012345684000.00"},
+                             // other numbers of decimals
+                             FixedCase{19.0, 1, "19.0"}, FixedCase{7.25, 1, "7.3"}, FixedCase{2.5, 0, "3"},
+                             FixedCase{0.5, 0, "1"}, FixedCase{-0.5, 0, "-1"}, FixedCase{0.4, 0, "0"},
+                             FixedCase{9.9999995, 6, "9.999999"}, FixedCase{-9.999, 2, "-10.00"}));
 
 TEST(FixedText, GreatestDoubleKeepsEighteenDigits)
 {
@@ -86,10 +86,21 @@ TEST(ParseNumber, AcceptsOnlyCompleteNumbersWithTheLocaleSeparator)
         std::optional<double> expected;
     };
     const Case german[] = {
-        {"12,5", 12.5}, {" -3 ", -3.0}, {"+7", 7.0}, {"1e3", 1000.0}, {"2,5E-1", 0.25},
-        {",5", 0.5},    {"5,", 5.0},    {"12.5", std::nullopt},       {"1,2,3", std::nullopt},
-        {"", std::nullopt}, {"-", std::nullopt}, {"abc", std::nullopt}, {"1e", std::nullopt},
-        {"1.000,00", std::nullopt}, {"1e999", std::nullopt},
+        {"12,5", 12.5},
+        {" -3 ", -3.0},
+        {"+7", 7.0},
+        {"1e3", 1000.0},
+        {"2,5E-1", 0.25},
+        {",5", 0.5},
+        {"5,", 5.0},
+        {"12.5", std::nullopt},
+        {"1,2,3", std::nullopt},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"abc", std::nullopt},
+        {"1e", std::nullopt},
+        {"1.000,00", std::nullopt},
+        {"1e999", std::nullopt},
     };
     for (const Case& c : german)
         EXPECT_EQ(ParseNumber(c.text, kGerman), c.expected) << c.text;
@@ -104,9 +115,17 @@ TEST(ParseInteger, AcceptsThirtyTwoBitIntegersOnly)
         std::optional<std::int32_t> expected;
     };
     const Case cases[] = {
-        {"42", 42}, {" -7 ", -7}, {"+3", 3}, {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1}, {"2147483648", std::nullopt}, {"99999999999999999999", std::nullopt},
-        {"", std::nullopt}, {"-", std::nullopt}, {"1.5", std::nullopt}, {"12a", std::nullopt},
+        {"42", 42},
+        {" -7 ", -7},
+        {"+3", 3},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"1.5", std::nullopt},
+        {"12a", std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ParseInteger(c.text), c.expected) << c.text;
@@ -135,8 +154,8 @@ TEST(FixedText, FastPathMatchesTheExactDigits)
     for (int i = 0; i < 20000; ++i) {
         const int decimals = static_cast<int>(next() % 7);
         // magnitudes from 1e-6 to 1e19, signs mixed, and neighbours of halves
-        double value = std::ldexp(static_cast<double>(next()), -53) *
-                       std::pow(10.0, static_cast<double>(next() % 26) - 6);
+        double value =
+            std::ldexp(static_cast<double>(next()), -53) * std::pow(10.0, static_cast<double>(next() % 26) - 6);
         if (i % 4 == 0) {
             value = halves[next() % std::size(halves)];
             for (int step = static_cast<int>(next() % 5); step > 0; --step)
@@ -144,8 +163,7 @@ TEST(FixedText, FastPathMatchesTheExactDigits)
         }
         if (next() % 2)
             value = -value;
-        ASSERT_EQ(FixedText(value, decimals, '.'),
-                  detail::FixedTextFromExactDigits(value, decimals, '.'))
+        ASSERT_EQ(FixedText(value, decimals, '.'), detail::FixedTextFromExactDigits(value, decimals, '.'))
             << std::hexfloat << value << " with " << decimals << " decimals";
     }
 }

@@ -2,7 +2,6 @@
 // Whole-file reading and writing, and a byte comparison for golden files that
 // names the first differing byte and its line.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <string_view>
 

@@ -22,8 +22,8 @@ bool SetProcessLocale(const std::string& name)
     if (!std::filesystem::exists(folder / name)) {
         // Tests run in parallel: each builds beside the target and renames into place.
         const std::filesystem::path own = folder / (name + ".part" + std::to_string(::getpid()));
-        const ProcessResult built = RunProcess(
-            {"/usr/bin/localedef", "-i", name.substr(0, dot), "-f", name.substr(dot + 1), own.string()});
+        const ProcessResult built =
+            RunProcess({"/usr/bin/localedef", "-i", name.substr(0, dot), "-f", name.substr(dot + 1), own.string()});
         std::error_code error;
         if (built.exitCode == 0)
             std::filesystem::rename(own, folder / name, error);

@@ -25,7 +25,10 @@ model::tProduct& AddProduct(model::tProducts& products, const ProductSpec& spec)
     return products.Item(index);
 }
 
-model::tProduct& AddProduct(model::Project& project, const ProductSpec& spec) { return AddProduct(project.Products, spec); }
+model::tProduct& AddProduct(model::Project& project, const ProductSpec& spec)
+{
+    return AddProduct(project.Products, spec);
+}
 
 void AddGroup(model::tGroups& groups, int32_t id, const std::string& name)
 {

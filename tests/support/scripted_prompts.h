@@ -6,12 +6,11 @@
 // Installs itself for its lifetime.
 #include "ui/user_prompts.h"
 
-#include <gtest/gtest.h>
-
 #include <QString>
 #include <QStringList>
 
 #include <deque>
+#include <gtest/gtest.h>
 #include <optional>
 
 namespace kontaro::test {

@@ -19,9 +19,6 @@ TempDir::~TempDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(const std::string& name) const
-{
-    return (path_ / name).string();
-}
+std::string TempDir::File(const std::string& name) const { return (path_ / name).string(); }
 
 } // namespace kontaro::test

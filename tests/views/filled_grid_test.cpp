@@ -1,10 +1,8 @@
-#include "views/filled_grid.h"
-
 #include "columns/grid_columns.h"
 #include "grid/grid_setups.h"
+#include "views/filled_grid.h"
 
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 
 namespace kontaro::views {

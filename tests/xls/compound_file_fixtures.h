@@ -2,11 +2,11 @@
 // Building element lists and inspecting or damaging the bytes of written compound files, for
 // the tests of the compound file layer.
 
+#include "xls/storage_element.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "xls/storage_element.h"
 
 namespace kontaro::xls::test {
 
@@ -30,4 +30,4 @@ std::size_t FatEntryOffset(const Bytes& file, std::uint32_t s);
 // chain of a version 3 file); throws when there is none.
 std::size_t DirectoryEntryOffset(const Bytes& file, std::u16string_view name);
 
-}  // namespace kontaro::xls::test
+} // namespace kontaro::xls::test

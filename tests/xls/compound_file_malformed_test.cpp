@@ -1,15 +1,14 @@
 // Reading damaged and unusual compound files: every damage gives the layer's error and never
 // a crash, a hang or a read outside the input; what real writers do differently is read.
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-
 #include "xls/compound_file_fixtures.h"
 #include "xls/compound_file_reader.h"
 #include "xls/compound_file_writer.h"
 #include "xls/xls_error.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace kontaro::xls {
 namespace {
@@ -29,18 +28,21 @@ const char* const kInvalid = "The file \"in.xls\" is invalid";
 const char* const kCantRead = "Can't read file \"in.xls\"";
 
 // A small file with a regular stream (9 sectors), a mini stream (two streams) and a storage.
-Bytes Sample() {
+Bytes Sample()
+{
     StorageElementList carried;
     carried.push_back(Stream(u"mini1", Pattern(200, 1)));
     carried.push_back(Storage(u"store", {Stream(u"mini2", Pattern(300, 2))}));
     return WriteCompoundFile(carried, Pattern(4500, 3));
 }
 
-std::uint32_t StartOf(const Bytes& file, std::u16string_view name) {
+std::uint32_t StartOf(const Bytes& file, std::u16string_view name)
+{
     return Read32(file, DirectoryEntryOffset(file, name) + 116);
 }
 
-std::string ReadError(const Bytes& file) {
+std::string ReadError(const Bytes& file)
+{
     try {
         ReadCompoundFile(file, "in.xls");
     } catch (const XlsError& e) {
@@ -49,7 +51,8 @@ std::string ReadError(const Bytes& file) {
     return "read without error";
 }
 
-TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
+TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError)
+{
     struct Case {
         const char* what;
         std::function<void(Bytes&)> damage;
@@ -78,11 +81,9 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
          },
          kCantRead},
         {"stream chain ends early",
-         [](Bytes& f) { Write32(f, FatEntryOffset(f, StartOf(f, u"Workbook") + 2), 0xFFFFFFFE); },
-         kCantRead},
+         [](Bytes& f) { Write32(f, FatEntryOffset(f, StartOf(f, u"Workbook") + 2), 0xFFFFFFFE); }, kCantRead},
         {"stream chain leaves the file",
-         [](Bytes& f) { Write32(f, FatEntryOffset(f, StartOf(f, u"Workbook") + 2), 0x00FFFFFF); },
-         kCantRead},
+         [](Bytes& f) { Write32(f, FatEntryOffset(f, StartOf(f, u"Workbook") + 2), 0x00FFFFFF); }, kCantRead},
         {"two streams share sectors",
          [](Bytes& f) {
              const std::size_t e = DirectoryEntryOffset(f, u"mini1");
@@ -91,10 +92,9 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
          },
          kCantRead},
         {"stream size beyond the file",
-         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"Workbook") + 120, 0x7FFFFFF0); },
+         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"Workbook") + 120, 0x7FFFFFF0); }, kCantRead},
+        {"cyclic directory chain", [](Bytes& f) { Write32(f, FatEntryOffset(f, Read32(f, 48)), Read32(f, 48)); },
          kCantRead},
-        {"cyclic directory chain",
-         [](Bytes& f) { Write32(f, FatEntryOffset(f, Read32(f, 48)), Read32(f, 48)); }, kCantRead},
         {"directory beyond the file", [](Bytes& f) { Write32(f, 48, 5000); }, kCantRead},
         {"FAT sector beyond the file", [](Bytes& f) { Write32(f, 76, 5000); }, kCantRead},
         {"no FAT sector", [](Bytes& f) { Write32(f, 76, kFree); }, kCantRead},
@@ -113,19 +113,16 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
         {"tree link to itself",
          [](Bytes& f) {
              const std::size_t e = DirectoryEntryOffset(f, u"mini1");
-             Write32(
-                 f, e + 68,
-                 static_cast<std::uint32_t>((e - DirectoryEntryOffset(f, u"Root Entry")) / 128));
+             Write32(f, e + 68, static_cast<std::uint32_t>((e - DirectoryEntryOffset(f, u"Root Entry")) / 128));
          },
          kCantRead},
-        {"tree link beyond the directory",
-         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini1") + 72, 40); }, kCantRead},
-        {"storage whose child is the root",
-         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"store") + 76, 0); }, kCantRead},
-        {"root entry replaced",
-         [](Bytes& f) { f[DirectoryEntryOffset(f, u"Root Entry") + 66] = 1; }, kCantRead},
-        {"name length beyond the name field",
-         [](Bytes& f) { f[DirectoryEntryOffset(f, u"mini1") + 64] = 70; }, kCantRead},
+        {"tree link beyond the directory", [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini1") + 72, 40); },
+         kCantRead},
+        {"storage whose child is the root", [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"store") + 76, 0); },
+         kCantRead},
+        {"root entry replaced", [](Bytes& f) { f[DirectoryEntryOffset(f, u"Root Entry") + 66] = 1; }, kCantRead},
+        {"name length beyond the name field", [](Bytes& f) { f[DirectoryEntryOffset(f, u"mini1") + 64] = 70; },
+         kCantRead},
         {"cyclic mini stream chain",
          [](Bytes& f) {
              // The mini FAT's entry for mini1's second mini sector points back to its first.
@@ -137,10 +134,7 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
         {"mini stream chain beyond the mini stream",
          [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini2") + 116, 120); }, kCantRead},
         {"mini stream sectors shared",
-         [](Bytes& f) {
-             Write32(f, DirectoryEntryOffset(f, u"mini2") + 116, StartOf(f, u"mini1"));
-         },
-         kCantRead},
+         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"mini2") + 116, StartOf(f, u"mini1")); }, kCantRead},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -152,7 +146,8 @@ TEST(CompoundFileMalformed, DamageIsRefusedWithTheLayersError) {
 
 // Version 4 keeps 64-bit stream sizes; one near 2^64 must be refused, not wrap around to
 // a small sector count and then ask for memory without bound.
-TEST(CompoundFileMalformed, VersionFourStreamSizeNearTheTopIsRefused) {
+TEST(CompoundFileMalformed, VersionFourStreamSizeNearTheTopIsRefused)
+{
     StorageElementList carried;
     carried.push_back(Stream(u"big", Pattern(9000)));
     CompoundFileOptions options;
@@ -173,48 +168,26 @@ TEST(CompoundFileMalformed, VersionFourStreamSizeNearTheTopIsRefused) {
     EXPECT_EQ(ReadError(file), kCantRead);
 }
 
-TEST(CompoundFileMalformed, WhatRealWritersDoDifferentlyIsRead) {
+TEST(CompoundFileMalformed, WhatRealWritersDoDifferentlyIsRead)
+{
     struct Case {
         const char* what;
         std::function<void(Bytes&)> change;
     };
     const Case cases[] = {
-        {"free sectors beyond the FAT's end",
-         [](Bytes& f) {
-             f.resize(f.size() + 3 * 512, 0);
-         }},
-        {"a cut-off last sector that holds nothing needed",
-         [](Bytes& f) {
-             f.resize(f.size() + 100, 0);
-         }},
-        {"FREESECT as the end of the DIFAT chain",
-         [](Bytes& f) {
-             Write32(f, 68, kFree);
-         }},
-        {"more DIFAT entries than FAT sectors",
-         [](Bytes& f) {
-             Write32(f, 80, Read32(f, 76));
-         }},
-        {"other header minor version",
-         [](Bytes& f) {
-             f[24] = 0x3B;
-         }},
-        {"version 3 directory sector count set",
-         [](Bytes& f) {
-             Write32(f, 40, 1);
-         }},
+        {"free sectors beyond the FAT's end", [](Bytes& f) { f.resize(f.size() + 3 * 512, 0); }},
+        {"a cut-off last sector that holds nothing needed", [](Bytes& f) { f.resize(f.size() + 100, 0); }},
+        {"FREESECT as the end of the DIFAT chain", [](Bytes& f) { Write32(f, 68, kFree); }},
+        {"more DIFAT entries than FAT sectors", [](Bytes& f) { Write32(f, 80, Read32(f, 76)); }},
+        {"other header minor version", [](Bytes& f) { f[24] = 0x3B; }},
+        {"version 3 directory sector count set", [](Bytes& f) { Write32(f, 40, 1); }},
         {"garbage in the high half of a version 3 size",
-         [](Bytes& f) {
-             Write32(f, DirectoryEntryOffset(f, u"Workbook") + 124, 0xDEADBEEF);
-         }},
+         [](Bytes& f) { Write32(f, DirectoryEntryOffset(f, u"Workbook") + 124, 0xDEADBEEF); }},
         {"directory chain ended with FREESECT",
-         [](Bytes& f) {
-             Write32(f, FatEntryOffset(f, Read32(f, 48) + 1), kFree);
-         }},
+         [](Bytes& f) { Write32(f, FatEntryOffset(f, Read32(f, 48) + 1), kFree); }},
         {"all entries red",
          [](Bytes& f) {
-             for (const char16_t* name :
-                  {u"Root Entry", u"mini1", u"store", u"mini2", u"Workbook"}) {
+             for (const char16_t* name : {u"Root Entry", u"mini1", u"store", u"mini2", u"Workbook"}) {
                  f[DirectoryEntryOffset(f, name) + 67] = 0;
              }
          }},
@@ -236,15 +209,15 @@ TEST(CompoundFileMalformed, WhatRealWritersDoDifferentlyIsRead) {
             EXPECT_EQ(read.workbook, expected.workbook);
             ASSERT_EQ(read.carried.size(), 2u);
             EXPECT_EQ(read.carried[0].content, expected.carried[0].content);
-            EXPECT_EQ(read.carried[1].children.at(0).content,
-                      expected.carried[1].children.at(0).content);
+            EXPECT_EQ(read.carried[1].children.at(0).content, expected.carried[1].children.at(0).content);
         } catch (const XlsError& e) {
             ADD_FAILURE() << e.what() << ": " << e.detail();
         }
     }
 }
 
-TEST(CompoundFileMalformed, NestingIsReadDeepButNotWithoutBound) {
+TEST(CompoundFileMalformed, NestingIsReadDeepButNotWithoutBound)
+{
     auto nested = [](int depth) {
         StorageElement e = Stream(u"leaf", {1, 2, 3});
         for (int i = 0; i < depth; ++i) {
@@ -265,5 +238,5 @@ TEST(CompoundFileMalformed, NestingIsReadDeepButNotWithoutBound) {
     EXPECT_EQ(ReadError(nested(300)), kCantRead);
 }
 
-}  // namespace
-}  // namespace kontaro::xls
+} // namespace
+} // namespace kontaro::xls

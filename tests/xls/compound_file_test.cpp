@@ -1,15 +1,14 @@
 // Writing compound files and reading them back: exact bytes, the carried order, the dropped
 // elements, the mini stream boundary, FAT and DIFAT boundaries and the directory trees.
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <set>
-
 #include "xls/compound_file_fixtures.h"
 #include "xls/compound_file_reader.h"
 #include "xls/compound_file_writer.h"
 #include "xls/xls_error.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
 
 namespace kontaro::xls {
 namespace {
@@ -25,13 +24,15 @@ constexpr std::uint32_t kEnd = 0xFFFFFFFE;
 constexpr std::uint32_t kNoStream = 0xFFFFFFFF;
 
 CompoundFileContents RoundTrip(const StorageElementList& carried, const Bytes& workbook,
-                               const CompoundFileOptions& options = {}) {
+                               const CompoundFileOptions& options = {})
+{
     const Bytes file = WriteCompoundFile(carried, workbook, options);
     return ReadCompoundFile(file, "test.xls");
 }
 
 // Elements compare by kind, name, content and children, recursively.
-void ExpectSameElements(const StorageElementList& expected, const StorageElementList& actual) {
+void ExpectSameElements(const StorageElementList& expected, const StorageElementList& actual)
+{
     ASSERT_EQ(expected.size(), actual.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
@@ -42,14 +43,14 @@ void ExpectSameElements(const StorageElementList& expected, const StorageElement
     }
 }
 
-TEST(CompoundFile, NestedStoragesComeBackInNameOrderWithTheirBytes) {
+TEST(CompoundFile, NestedStoragesComeBackInNameOrderWithTheirBytes)
+{
     StorageElementList carried;
     carried.push_back(Stream(u"\u0005SummaryInformation", Pattern(4096, 3)));
-    carried.push_back(Storage(
-        u"_VBA_PROJECT_CUR",
-        {Stream(u"PROJECT", Pattern(700)),
-         Storage(u"VBA", {Stream(u"dir", Pattern(5000, 9)), Stream(u"Workbook", Pattern(64)),
-                          Storage(u"Deep", {Stream(u"x", {1})})})}));
+    carried.push_back(Storage(u"_VBA_PROJECT_CUR",
+                              {Stream(u"PROJECT", Pattern(700)),
+                               Storage(u"VBA", {Stream(u"dir", Pattern(5000, 9)), Stream(u"Workbook", Pattern(64)),
+                                                Storage(u"Deep", {Stream(u"x", {1})})})}));
     carried.push_back(Stream(u"Ctls", Pattern(1)));
     const Bytes workbook = Pattern(10000, 5);
 
@@ -61,15 +62,15 @@ TEST(CompoundFile, NestedStoragesComeBackInNameOrderWithTheirBytes) {
     StorageElementList expected;
     expected.push_back(Stream(u"Ctls", Pattern(1)));
     expected.push_back(Storage(
-        u"_VBA_PROJECT_CUR",
-        {Storage(u"VBA", {Stream(u"dir", Pattern(5000, 9)), Storage(u"Deep", {Stream(u"x", {1})}),
-                          Stream(u"Workbook", Pattern(64))}),
-         Stream(u"PROJECT", Pattern(700))}));
+        u"_VBA_PROJECT_CUR", {Storage(u"VBA", {Stream(u"dir", Pattern(5000, 9)), Storage(u"Deep", {Stream(u"x", {1})}),
+                                               Stream(u"Workbook", Pattern(64))}),
+                              Stream(u"PROJECT", Pattern(700))}));
     expected.push_back(Stream(u"\u0005SummaryInformation", Pattern(4096, 3)));
     ExpectSameElements(expected, read.carried);
 }
 
-TEST(CompoundFile, ReadOrderIsKeptWhenWrittenAgain) {
+TEST(CompoundFile, ReadOrderIsKeptWhenWrittenAgain)
+{
     StorageElementList carried;
     for (const char16_t* name : {u"b", u"A", u"ccc", u"DD"}) {
         carried.push_back(Stream(name, Pattern(10)));
@@ -81,20 +82,20 @@ TEST(CompoundFile, ReadOrderIsKeptWhenWrittenAgain) {
     EXPECT_TRUE(first.carried[3].name == u"ccc");
 }
 
-TEST(CompoundFile, StreamSizesAroundTheMiniStreamCutoff) {
+TEST(CompoundFile, StreamSizesAroundTheMiniStreamCutoff)
+{
     struct Case {
         std::size_t size;
         bool inMiniStream;
     };
-    for (const Case c :
-         {Case{1, true}, Case{63, true}, Case{64, true}, Case{65, true}, Case{4095, true},
-          Case{4096, false}, Case{4097, false}, Case{512 * 9, false}}) {
+    for (const Case c : {Case{1, true}, Case{63, true}, Case{64, true}, Case{65, true}, Case{4095, true},
+                         Case{4096, false}, Case{4097, false}, Case{512 * 9, false}}) {
         SCOPED_TRACE(c.size);
         StorageElementList carried;
         carried.push_back(Stream(u"data", Pattern(c.size, 7)));
         // The workbook stream is kept out of the mini stream, so only "data" can use it.
         const Bytes file = WriteCompoundFile(carried, Pattern(8192));
-        EXPECT_EQ(Read32(file, 60) != kEnd, c.inMiniStream);  // first mini FAT sector
+        EXPECT_EQ(Read32(file, 60) != kEnd, c.inMiniStream); // first mini FAT sector
         const auto read = ReadCompoundFile(file, "t");
         ASSERT_EQ(read.carried.size(), 1u);
         EXPECT_EQ(read.carried[0].content, Pattern(c.size, 7));
@@ -102,16 +103,17 @@ TEST(CompoundFile, StreamSizesAroundTheMiniStreamCutoff) {
     }
 }
 
-TEST(CompoundFile, HeaderOfAWrittenFile) {
+TEST(CompoundFile, HeaderOfAWrittenFile)
+{
     const Bytes file = WriteCompoundFile({}, Pattern(100));
-    EXPECT_EQ(Read16(file, 24), 0x003E);  // minor version
-    EXPECT_EQ(Read16(file, 26), 3);       // major version
+    EXPECT_EQ(Read16(file, 24), 0x003E); // minor version
+    EXPECT_EQ(Read16(file, 26), 3);      // major version
     EXPECT_EQ(Read16(file, 28), 0xFFFE);
     EXPECT_EQ(Read16(file, 30), 9);
     EXPECT_EQ(Read16(file, 32), 6);
-    EXPECT_EQ(Read32(file, 40), 0u);  // directory sectors: always 0 in version 3
+    EXPECT_EQ(Read32(file, 40), 0u); // directory sectors: always 0 in version 3
     EXPECT_EQ(Read32(file, 56), 4096u);
-    EXPECT_EQ(Read32(file, 68), kEnd);  // no DIFAT sectors
+    EXPECT_EQ(Read32(file, 68), kEnd); // no DIFAT sectors
     EXPECT_EQ(Read32(file, 72), 0u);
     EXPECT_EQ(file.size() % 512, 0u);
     const std::size_t root = test::DirectoryEntryOffset(file, u"Root Entry");
@@ -129,10 +131,10 @@ TEST(CompoundFile, HeaderOfAWrittenFile) {
     }
 }
 
-TEST(CompoundFile, VersionFourFilesAreRead) {
+TEST(CompoundFile, VersionFourFilesAreRead)
+{
     StorageElementList carried;
-    carried.push_back(
-        Storage(u"s", {Stream(u"small", Pattern(100)), Stream(u"big", Pattern(9000))}));
+    carried.push_back(Storage(u"s", {Stream(u"small", Pattern(100)), Stream(u"big", Pattern(9000))}));
     CompoundFileOptions options;
     options.majorVersion = 4;
     const Bytes file = WriteCompoundFile(carried, Pattern(5000), options);
@@ -146,7 +148,8 @@ TEST(CompoundFile, VersionFourFilesAreRead) {
     EXPECT_EQ(read.carried[0].children[1].content, Pattern(100));
 }
 
-TEST(CompoundFile, EmptyStreamsAndStoragesAreDropped) {
+TEST(CompoundFile, EmptyStreamsAndStoragesAreDropped)
+{
     StorageElementList carried;
     carried.push_back(Stream(u"empty", {}));
     carried.push_back(Storage(u"nothing", {}));
@@ -158,7 +161,8 @@ TEST(CompoundFile, EmptyStreamsAndStoragesAreDropped) {
     ExpectSameElements(expected, read.carried);
 }
 
-TEST(CompoundFile, OldWorkbookStreamIsReplacedWhateverItsCase) {
+TEST(CompoundFile, OldWorkbookStreamIsReplacedWhateverItsCase)
+{
     for (const char16_t* old : {u"Workbook", u"WORKBOOK", u"workbook", u"BOOK", u"Book"}) {
         StorageElementList carried;
         carried.push_back(Stream(old, Pattern(50)));
@@ -172,30 +176,29 @@ TEST(CompoundFile, OldWorkbookStreamIsReplacedWhateverItsCase) {
     }
 }
 
-TEST(CompoundFile, WorkbookStreamFoundByTheFormatsNameRule) {
+TEST(CompoundFile, WorkbookStreamFoundByTheFormatsNameRule)
+{
     struct Case {
-        std::vector<std::u16string> names;  // top-level streams, "!" + name for a storage
-        std::u16string found;               // empty: no workbook stream
+        std::vector<std::u16string> names; // top-level streams, "!" + name for a storage
+        std::u16string found;              // empty: no workbook stream
     };
     const Case cases[] = {
         {{u"WORKBOOK"}, u"WORKBOOK"},          {{u"workBook"}, u"workBook"}, {{u"BOOK"}, u"BOOK"},
-        {{u"Book", u"Workbook"}, u"Workbook"},                         // the newer name wins
-        {{u"Workbook2", u"Books"}, u""},       {{u"!Workbook"}, u""},  // a storage is no workbook
-                                                                       // stream
+        {{u"Book", u"Workbook"}, u"Workbook"},                        // the newer name wins
+        {{u"Workbook2", u"Books"}, u""},       {{u"!Workbook"}, u""}, // a storage is no workbook
+                                                                      // stream
     };
     for (const Case& c : cases) {
         // The writer never writes such names beside its own workbook stream, so the file is
         // written with stand-ins of the same length that are then renamed in place.
         StorageElementList top;
         // The writer's own workbook stream is renamed first, before a stand-in takes its name.
-        std::vector<std::pair<std::u16string, std::u16string>> renames = {
-            {u"Workbook", u"Zzzzzzzz"}};
+        std::vector<std::pair<std::u16string, std::u16string>> renames = {{u"Workbook", u"Zzzzzzzz"}};
         for (std::size_t i = 0; i < c.names.size(); ++i) {
             const bool storage = c.names[i][0] == u'!';
             const std::u16string name = storage ? c.names[i].substr(1) : c.names[i];
             const std::u16string standIn(name.size(), static_cast<char16_t>(u'P' + i));
-            top.push_back(storage ? Storage(standIn, {Stream(u"x", {1})})
-                                  : Stream(standIn, Pattern(40)));
+            top.push_back(storage ? Storage(standIn, {Stream(u"x", {1})}) : Stream(standIn, Pattern(40)));
             renames.emplace_back(standIn, name);
         }
         Bytes file = WriteCompoundFile(top, Pattern(1));
@@ -218,11 +221,12 @@ TEST(CompoundFile, WorkbookStreamFoundByTheFormatsNameRule) {
         const auto read = ReadCompoundFile(file, "f");
         EXPECT_TRUE(read.workbookName == c.found);
         EXPECT_EQ(read.workbook, Pattern(40));
-        EXPECT_EQ(read.carried.size(), c.names.size());  // the stand-in "Zzzzzzzz" and the rest
+        EXPECT_EQ(read.carried.size(), c.names.size()); // the stand-in "Zzzzzzzz" and the rest
     }
 }
 
-TEST(CompoundFile, NamesTheFormatCannotHoldAreRefused) {
+TEST(CompoundFile, NamesTheFormatCannotHoldAreRefused)
+{
     const std::u16string longest(31, u'n');
     StorageElementList fine;
     fine.push_back(Stream(longest, {1}));
@@ -241,8 +245,7 @@ TEST(CompoundFile, NamesTheFormatCannotHoldAreRefused) {
             WriteCompoundFile(list, Bytes{1});
             ADD_FAILURE() << "not refused";
         } catch (const XlsError& e) {
-            EXPECT_STREQ(e.what(),
-                         "Can't write to file \"\". Check it is not in use by another user");
+            EXPECT_STREQ(e.what(), "Can't write to file \"\". Check it is not in use by another user");
         }
     }
 }
@@ -251,10 +254,11 @@ TEST(CompoundFile, NamesTheFormatCannotHoldAreRefused) {
 // format's name order that is a valid red-black tree.
 struct TreeCheck {
     const Bytes& file;
-    std::size_t directory;  // offset of the first directory sector (the directory is contiguous)
+    std::size_t directory; // offset of the first directory sector (the directory is contiguous)
 
     std::size_t Entry(std::uint32_t i) const { return directory + 128 * i; }
-    std::u16string Name(std::uint32_t i) const {
+    std::u16string Name(std::uint32_t i) const
+    {
         std::u16string name;
         for (std::size_t k = 0; k + 1 < Read16(file, Entry(i) + 64) / 2u; ++k) {
             name.push_back(static_cast<char16_t>(Read16(file, Entry(i) + 2 * k)));
@@ -262,8 +266,9 @@ struct TreeCheck {
         return name;
     }
     // Returns the black height; checks order and colours below node.
-    int Check(std::uint32_t node, bool parentRed, const std::u16string* low,
-              const std::u16string* high, int& count) const {
+    int Check(std::uint32_t node, bool parentRed, const std::u16string* low, const std::u16string* high,
+              int& count) const
+    {
         if (node == kNoStream) {
             return 1;
         }
@@ -285,7 +290,8 @@ struct TreeCheck {
         }
         return left + (red ? 0 : 1);
     }
-    void CheckStorage(std::uint32_t storage) const {
+    void CheckStorage(std::uint32_t storage) const
+    {
         const std::uint32_t root = Read32(file, Entry(storage) + 76);
         if (root != kNoStream) {
             EXPECT_EQ(file[Entry(root) + 67], 1) << "the root of a tree is black";
@@ -295,7 +301,8 @@ struct TreeCheck {
     }
 };
 
-TEST(CompoundFile, DirectoryTreesAreBalancedRedBlackTrees) {
+TEST(CompoundFile, DirectoryTreesAreBalancedRedBlackTrees)
+{
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 15, 16, 17, 31, 40, 100}) {
         SCOPED_TRACE(n);
         StorageElementList carried;
@@ -317,19 +324,20 @@ TEST(CompoundFile, DirectoryTreesAreBalancedRedBlackTrees) {
 
 // FAT and DIFAT boundaries: the FAT covers itself and the DIFAT, so the sector counts near a
 // full FAT sector or a full DIFAT sector are where writers go wrong.
-TEST(CompoundFile, FatAndDifatSectorCountsAtTheirBoundaries) {
+TEST(CompoundFile, FatAndDifatSectorCountsAtTheirBoundaries)
+{
     struct Case {
-        std::uint32_t dataSectors;  // sectors of the one stream
+        std::uint32_t dataSectors; // sectors of the one stream
         std::uint32_t fatSectors;
         std::uint32_t difatSectors;
     };
     // Sectors in all: data + 1 directory + FAT + DIFAT; a FAT sector covers 128.
     const Case cases[] = {
-        {128 * 108 - 108 - 1, 108, 0},      // FAT exactly full with 108 sectors
-        {128 * 108 - 108 - 1 + 1, 109, 0},  // one more sector needs the 109th
-        {128 * 109 - 109 - 1, 109, 0},      // 109: the header's DIFAT is full
-        {128 * 109 - 109 - 1 + 1, 110, 1},  // 110: the first DIFAT sector
-        {128 * 236 - 236 - 1 - 1, 236, 1},  // 109 + 127: the first DIFAT sector is full
+        {128 * 108 - 108 - 1, 108, 0},     // FAT exactly full with 108 sectors
+        {128 * 108 - 108 - 1 + 1, 109, 0}, // one more sector needs the 109th
+        {128 * 109 - 109 - 1, 109, 0},     // 109: the header's DIFAT is full
+        {128 * 109 - 109 - 1 + 1, 110, 1}, // 110: the first DIFAT sector
+        {128 * 236 - 236 - 1 - 1, 236, 1}, // 109 + 127: the first DIFAT sector is full
         {128 * 236 - 236 - 1 - 1 + 1, 237, 2},
     };
     for (const Case& c : cases) {
@@ -360,5 +368,5 @@ TEST(CompoundFile, FatAndDifatSectorCountsAtTheirBoundaries) {
     }
 }
 
-}  // namespace
-}  // namespace kontaro::xls
+} // namespace
+} // namespace kontaro::xls

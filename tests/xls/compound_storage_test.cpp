@@ -1,16 +1,15 @@
 // The storage handle on files: opening by path, creating only where no file exists, and no
 // file left behind by a save that did not finish.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "xls/compound_file_fixtures.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
+#include "xls/compound_file_fixtures.h"
 #include "xls/compound_file_writer.h"
 #include "xls/compound_storage.h"
 #include "xls/xls_error.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace kontaro::xls {
 namespace {
@@ -19,7 +18,8 @@ using test::Bytes;
 using test::Pattern;
 using test::Stream;
 
-std::string Message(const std::function<void()>& action) {
+std::string Message(const std::function<void()>& action)
+{
     try {
         action();
     } catch (const XlsError& e) {
@@ -28,13 +28,15 @@ std::string Message(const std::function<void()>& action) {
     return "no error";
 }
 
-StorageElementList Carried() {
+StorageElementList Carried()
+{
     StorageElementList carried;
     carried.push_back(Stream(u"other", Pattern(5000)));
     return carried;
 }
 
-TEST(CompoundStorage, WritesAFileAndReadsItBack) {
+TEST(CompoundStorage, WritesAFileAndReadsItBack)
+{
     kontaro::test::TempDir dir;
     const std::string path = dir.File("book.xls");
     auto storage = CompoundStorage::CreateFile(path);
@@ -53,25 +55,26 @@ TEST(CompoundStorage, WritesAFileAndReadsItBack) {
     EXPECT_TRUE(read.TakeCarried().empty());
 }
 
-TEST(CompoundStorage, AnExistingFileIsNeverReplaced) {
+TEST(CompoundStorage, AnExistingFileIsNeverReplaced)
+{
     kontaro::test::TempDir dir;
     const std::string path = dir.File("taken.xls");
     kontaro::test::WriteFileBytes(path, "the user's data");
-    const std::string expected =
-        "Can't write to file \"" + path + "\". Check it is not in use by another user";
+    const std::string expected = "Can't write to file \"" + path + "\". Check it is not in use by another user";
 
     EXPECT_EQ(Message([&] { CompoundStorage::CreateFile(path); }), expected);
     EXPECT_EQ(Message([&] { WriteCompoundFileAt(path, Carried(), Pattern(10)); }), expected);
     EXPECT_EQ(kontaro::test::ReadFileBytes(path), "the user's data");
 }
 
-TEST(CompoundStorage, AnUnfinishedSaveLeavesNoFile) {
+TEST(CompoundStorage, AnUnfinishedSaveLeavesNoFile)
+{
     kontaro::test::TempDir dir;
     const std::string path = dir.File("new.xls");
     {
         auto storage = CompoundStorage::CreateFile(path);
         storage.WorkbookStream().Write(Pattern(10));
-        EXPECT_TRUE(std::filesystem::exists(path));  // the name is claimed at once
+        EXPECT_TRUE(std::filesystem::exists(path)); // the name is claimed at once
     }
     EXPECT_FALSE(std::filesystem::exists(path));
 
@@ -88,7 +91,8 @@ TEST(CompoundStorage, AnUnfinishedSaveLeavesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST(CompoundStorage, OpeningByPath) {
+TEST(CompoundStorage, OpeningByPath)
+{
     kontaro::test::TempDir dir;
     const std::string stem = dir.File("found");
     WriteCompoundFileAt(stem + ".xls", {}, Pattern(20));
@@ -105,22 +109,23 @@ TEST(CompoundStorage, OpeningByPath) {
               "The file \"" + dir.File("text.xls") + "\" is invalid");
 }
 
-TEST(CompoundStorage, OpeningFromMemoryCopiesTheBytes) {
+TEST(CompoundStorage, OpeningFromMemoryCopiesTheBytes)
+{
     Bytes file = WriteCompoundFile(Carried(), Pattern(30));
     auto storage = CompoundStorage::OpenMemory(file);
     file.assign(file.size(), 0);
     EXPECT_EQ(storage.WorkbookStream().Bytes(), Pattern(30));
-    EXPECT_EQ(Message([&] { CompoundStorage::OpenMemory(file, "template"); }),
-              "The file \"template\" is invalid");
+    EXPECT_EQ(Message([&] { CompoundStorage::OpenMemory(file, "template"); }), "The file \"template\" is invalid");
 }
 
-TEST(CompoundStream, ReadsWritesAndSeeks) {
+TEST(CompoundStream, ReadsWritesAndSeeks)
+{
     CompoundStream stream;
     stream.Write(Bytes{1, 2, 3, 4});
     EXPECT_EQ(stream.Seek(1, CompoundStream::Origin::Begin), 1u);
     stream.Write(Bytes{9});
     EXPECT_EQ(stream.Seek(2, CompoundStream::Origin::End), 6u);
-    stream.Write(Bytes{7});  // a gap before the position is zero filled
+    stream.Write(Bytes{7}); // a gap before the position is zero filled
     EXPECT_EQ(stream.Bytes(), (Bytes{1, 9, 3, 4, 0, 0, 7}));
 
     EXPECT_EQ(stream.Seek(-3, CompoundStream::Origin::Current), 4u);
@@ -132,5 +137,5 @@ TEST(CompoundStream, ReadsWritesAndSeeks) {
     EXPECT_EQ(stream.Position(), 7u);
 }
 
-}  // namespace
-}  // namespace kontaro::xls
+} // namespace
+} // namespace kontaro::xls

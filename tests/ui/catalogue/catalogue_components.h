@@ -1,9 +1,8 @@
 #pragma once
 // The components of the catalogue's dialogs that the tests work with, found by
 // their object names (the component names) below the dialog or page given.
-#include "ui/catalogue/catalogue_fixture.h"
-
 #include "controls/labeled_edit.h"
+#include "ui/catalogue/catalogue_fixture.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

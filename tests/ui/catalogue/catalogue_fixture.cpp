@@ -55,20 +55,13 @@ CatalogueTest::~CatalogueTest()
     QLocale::setDefault(savedLocale_);
 }
 
-void CatalogueTest::AddGroup(int32_t id, const std::string& name)
-{
-    test::AddGroup(groups, id, name);
-}
+void CatalogueTest::AddGroup(int32_t id, const std::string& name) { test::AddGroup(groups, id, name); }
 
 void CatalogueTest::AddProduct(int32_t id, const std::string& name, int32_t group, model::DayNumber from)
 {
-    test::AddProduct(products, {.id = id,
-                                .name = name,
-                                .einkauf = 1.0,
-                                .verkauf = 2.5,
-                                .steuer = 19.0,
-                                .gruppe = group,
-                                .from = from});
+    test::AddProduct(
+        products,
+        {.id = id, .name = name, .einkauf = 1.0, .verkauf = 2.5, .steuer = 19.0, .gruppe = group, .from = from});
 }
 
 void CatalogueTest::AddDay(model::DayNumber date, std::initializer_list<model::tDayEntry> entries)

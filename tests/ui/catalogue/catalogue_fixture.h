@@ -2,13 +2,10 @@
 // Shared set-up of the catalogue's widget tests: a German locale, a fixed "today",
 // scripted prompts, scripted runs of the catalogue's own dialogs, a small
 // catalogue and helpers that type into fields and leave them as a user does.
-#include "support/scripted_prompts.h"
-
 #include "model/catalogue.h"
 #include "model/day_number.h"
 #include "model/days.h"
-
-#include <gtest/gtest.h>
+#include "support/scripted_prompts.h"
 
 #include <QDialog>
 #include <QLocale>
@@ -17,6 +14,7 @@
 
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -104,4 +102,3 @@ void SelectRow(QTreeWidget& list, int row);
 QStringList Rows(const QTreeWidget& list);
 
 } // namespace kontaro::test
-

@@ -1,11 +1,10 @@
 // The pages "Produkte" and "Gruppen": rows drawn from the collections, the
 // buttons' rules, the usage checks before deletion, the ID change of a product.
+#include "controls/labeled_edit.h"
 #include "ui/catalogue/catalogue_components.h"
 #include "ui/catalogue/catalogue_fixture.h"
-
-#include "controls/labeled_edit.h"
-#include "ui/groups_list_page.h"
 #include "ui/group_dialog.h"
+#include "ui/groups_list_page.h"
 #include "ui/product_dialog.h"
 #include "ui/products_list_page.h"
 
@@ -150,7 +149,10 @@ TEST_F(ProductsPageTest, DeletionAsksThenChecksTheDays)
     };
     const Case cases[] = {
         {1, ui::Answer::No, {}, 3},
-        {1, ui::Answer::Yes, {QStringLiteral("Das Produkt wird bereits verwendet und kann daher nicht gelöscht werden!")}, 3},
+        {1,
+         ui::Answer::Yes,
+         {QStringLiteral("Das Produkt wird bereits verwendet und kann daher nicht gelöscht werden!")},
+         3},
         {2, ui::Answer::Yes, {}, 2},
     };
     for (const Case& c : cases) {
@@ -223,9 +225,8 @@ TEST_F(GroupsPageTest, NewGroupIsAddedInIDOrder)
         Click(bOK(editor));
     });
     Click(Button("bNewGroup"));
-    EXPECT_EQ(ListRows(List()),
-              (QStringList{QStringLiteral("1|Getränke"), QStringLiteral("2|Speisen"), QStringLiteral("3|Kuchen"),
-                           QStringLiteral("4|Eis")}));
+    EXPECT_EQ(ListRows(List()), (QStringList{QStringLiteral("1|Getränke"), QStringLiteral("2|Speisen"),
+                                             QStringLiteral("3|Kuchen"), QStringLiteral("4|Eis")}));
 }
 
 TEST_F(GroupsPageTest, RenumberedGroupLeavesTheProductsReferences)

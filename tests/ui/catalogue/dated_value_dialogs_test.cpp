@@ -1,12 +1,11 @@
 // The dated value dialogs: the proposed date, the date check, the value, the
 // group choices.
+#include "controls/labeled_edit.h"
 #include "ui/catalogue/catalogue_components.h"
 #include "ui/catalogue/catalogue_fixture.h"
-
-#include "controls/labeled_edit.h"
-#include "ui/day_dates.h"
-#include "ui/dated_value_dialog.h"
 #include "ui/dated_group_dialog.h"
+#include "ui/dated_value_dialog.h"
+#include "ui/day_dates.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -17,8 +16,8 @@
 namespace kontaro::test {
 namespace {
 
-using ui::DatedValueDialog;
 using ui::DatedGroupDialog;
+using ui::DatedValueDialog;
 
 // A user's click on a day of the calendar.
 void Pick(QCalendarWidget& calendar, model::DayNumber day) { calendar.setSelectedDate(ui::DateOfDay(day)); }

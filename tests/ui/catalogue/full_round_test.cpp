@@ -1,23 +1,21 @@
 // A whole round through the window: two groups and three products made in the
 // dialogs, sales typed into the day view, saved, loaded again and compared.
-#include "ui/catalogue/catalogue_components.h"
-#include "ui/catalogue/catalogue_fixture.h"
-
-#include "ui/window/day_view_driver.h"
-
 #include "controls/labeled_edit.h"
 #include "grid/grid_setups.h"
 #include "model/project_file.h"
 #include "support/temp_dir.h"
+#include "ui/catalogue/catalogue_components.h"
+#include "ui/catalogue/catalogue_fixture.h"
+#include "ui/dated_group_dialog.h"
+#include "ui/dated_value_dialog.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
-#include "ui/dated_value_dialog.h"
-#include "ui/dated_group_dialog.h"
+#include "ui/group_dialog.h"
 #include "ui/groups_list_page.h"
 #include "ui/main_window.h"
-#include "ui/group_dialog.h"
 #include "ui/product_dialog.h"
 #include "ui/products_list_page.h"
+#include "ui/window/day_view_driver.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -147,14 +145,25 @@ TEST_F(FullRoundTest, CatalogueAndSalesSurviveSaveAndLoad)
     EXPECT_EQ(groupRows.index(0, 1).data().toString(), QStringLiteral("Getränke"));
 
     main->ShowPage(ui::MainWindow::Page::Products);
-    CreateProduct(productsPage, {QStringLiteral("10"), QStringLiteral("Milchkaffee"),
+    CreateProduct(productsPage, {QStringLiteral("10"),
+                                 QStringLiteral("Milchkaffee"),
                                  {{0, QStringLiteral("0,8")}},
                                  {{0, QStringLiteral("2,5")}, {kToday, QStringLiteral("2,8")}},
-                                 QStringLiteral("19"), 1});
-    CreateProduct(productsPage, {QStringLiteral("20"), QStringLiteral("Käsekuchen"),
-                                 {{0, QStringLiteral("1,1")}}, {{0, QStringLiteral("3,2")}}, QStringLiteral("7"), 2});
-    CreateProduct(productsPage, {QStringLiteral("15"), QStringLiteral("Mittagsmenü"),
-                                 {{0, QStringLiteral("40")}}, {}, QStringLiteral("7"), 2, true});
+                                 QStringLiteral("19"),
+                                 1});
+    CreateProduct(productsPage, {QStringLiteral("20"),
+                                 QStringLiteral("Käsekuchen"),
+                                 {{0, QStringLiteral("1,1")}},
+                                 {{0, QStringLiteral("3,2")}},
+                                 QStringLiteral("7"),
+                                 2});
+    CreateProduct(productsPage, {QStringLiteral("15"),
+                                 QStringLiteral("Mittagsmenü"),
+                                 {{0, QStringLiteral("40")}},
+                                 {},
+                                 QStringLiteral("7"),
+                                 2,
+                                 true});
     ASSERT_EQ(main->Products().Count(), 3);
     EXPECT_EQ(productRows.index(1, 0).data().toString(), QStringLiteral("15"));
 

@@ -1,8 +1,7 @@
 // The group editor: ID check on leaving the ID field, the name, OK's state.
+#include "controls/labeled_edit.h"
 #include "ui/catalogue/catalogue_components.h"
 #include "ui/catalogue/catalogue_fixture.h"
-
-#include "controls/labeled_edit.h"
 #include "ui/group_dialog.h"
 
 #include <QLabel>
@@ -60,10 +59,10 @@ TEST_F(GroupDialogTest, IDCheckedWhenTheFieldIsLeft)
         bool error;
     };
     const Case cases[] = {
-        {-1, QStringLiteral("3"), QStringLiteral("3"), true},     // another group's ID
-        {-1, QStringLiteral("4"), QStringLiteral("4"), false},    // a free ID
-        {-1, QString(), QStringLiteral("0"), false},              // empty becomes 0, which is free
-        {3, QStringLiteral("3"), QStringLiteral("3"), false},     // the group keeps its own ID
+        {-1, QStringLiteral("3"), QStringLiteral("3"), true},  // another group's ID
+        {-1, QStringLiteral("4"), QStringLiteral("4"), false}, // a free ID
+        {-1, QString(), QStringLiteral("0"), false},           // empty becomes 0, which is free
+        {3, QStringLiteral("3"), QStringLiteral("3"), false},  // the group keeps its own ID
         {3, QStringLiteral("7"), QStringLiteral("7"), true},
         {-1, QStringLiteral("999999999"), QStringLiteral("999999999"), false},
     };

@@ -1,7 +1,6 @@
 // The edit field: characters by kind, completion and validation on leaving, Enter.
-#include "ui/catalogue/catalogue_fixture.h"
-
 #include "controls/labeled_edit.h"
+#include "ui/catalogue/catalogue_fixture.h"
 #include "ui/catalogue_fields.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The widget tests of the catalogue run on the offscreen platform.
-#include <gtest/gtest.h>
-
 #include <QApplication>
+
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {

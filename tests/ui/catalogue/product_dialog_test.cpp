@@ -1,12 +1,11 @@
 // The product editor: start states, the ID checks, the flags, the dated rows
 // through their dialogs, and what OK writes.
+#include "controls/labeled_edit.h"
 #include "ui/catalogue/catalogue_components.h"
 #include "ui/catalogue/catalogue_fixture.h"
-
-#include "controls/labeled_edit.h"
-#include "ui/day_dates.h"
-#include "ui/dated_value_dialog.h"
 #include "ui/dated_group_dialog.h"
+#include "ui/dated_value_dialog.h"
+#include "ui/day_dates.h"
 #include "ui/product_dialog.h"
 
 #include <QCalendarWidget>
@@ -22,18 +21,23 @@ namespace kontaro::test {
 namespace {
 
 using Kind = ui::ProductDialog::ListKind;
-using ui::DatedValueDialog;
 using ui::DatedGroupDialog;
+using ui::DatedValueDialog;
 using ui::ProductDialog;
 
 const char* ButtonPrefix(Kind kind)
 {
     switch (kind) {
-    case Kind::Name: return "Name";
-    case Kind::Einkauf: return "Einkauf";
-    case Kind::Verkauf: return "Verkauf";
-    case Kind::Steuer: return "Steuer";
-    case Kind::Gruppe: return "Gruppe";
+    case Kind::Name:
+        return "Name";
+    case Kind::Einkauf:
+        return "Einkauf";
+    case Kind::Verkauf:
+        return "Verkauf";
+    case Kind::Steuer:
+        return "Steuer";
+    case Kind::Gruppe:
+        return "Gruppe";
     }
     return "";
 }
@@ -57,10 +61,7 @@ protected:
     }
 
     // The group box ("gr...") and the list ("Prod...") of a dated list.
-    QGroupBox* Box(Kind kind)
-    {
-        return &Child<QGroupBox>(*editor, (std::string("gr") + ButtonPrefix(kind)).c_str());
-    }
+    QGroupBox* Box(Kind kind) { return &Child<QGroupBox>(*editor, (std::string("gr") + ButtonPrefix(kind)).c_str()); }
     QTreeWidget* List(Kind kind)
     {
         return &Child<QTreeWidget>(*editor, (std::string("Prod") + ButtonPrefix(kind)).c_str());
@@ -300,8 +301,7 @@ TEST_F(ProductDialogTest, ExistingProductShowsItsListsAndFlags)
     Open(0);
     EXPECT_EQ(Rows(*List(Kind::Name)), (QStringList{QStringLiteral("04-02-09|Alt"), QStringLiteral("05-03-15|Neu")}));
     EXPECT_EQ(Rows(*List(Kind::Einkauf)), QStringList{QStringLiteral("99-12-30|35,5")});
-    EXPECT_EQ(Rows(*List(Kind::Steuer)),
-              (QStringList{QStringLiteral("99-12-30|19"), QStringLiteral("05-03-15|0,3")}));
+    EXPECT_EQ(Rows(*List(Kind::Steuer)), (QStringList{QStringLiteral("99-12-30|19"), QStringLiteral("05-03-15|0,3")}));
     // Loaded group rows show the name only.
     EXPECT_EQ(Rows(*List(Kind::Gruppe)), QStringList{QStringLiteral("99-12-30|Speisen")});
     EXPECT_TRUE(cVerkaufSpec(*editor).isChecked());
@@ -415,8 +415,8 @@ TEST_F(ProductDialogTest, GroupThatNoLongerExistsIsReportedAndDropped)
     AddProduct(5, "Kaffee", 4); // group 4 was renumbered or deleted
     products.Item(0).Gruppe.AddValue(kToday, 9);
     Open(0);
-    EXPECT_EQ(prompts.warnings,
-              (QStringList{QStringLiteral("Gruppe nicht mehr vorhanden!"), QStringLiteral("Gruppe nicht mehr vorhanden!")}));
+    EXPECT_EQ(prompts.warnings, (QStringList{QStringLiteral("Gruppe nicht mehr vorhanden!"),
+                                             QStringLiteral("Gruppe nicht mehr vorhanden!")}));
     EXPECT_EQ(List(Kind::Gruppe)->topLevelItemCount(), 0);
     EXPECT_FALSE(bOK(*editor).isEnabled());
     AddGroupRow(kToday - 10, 1);

@@ -1,13 +1,13 @@
 #include "controls/calc_edit.h"
+#include "controls/calc_panel.h"
 
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
 #include <gtest/gtest.h>
 #include <memory>
-
-#include "controls/calc_panel.h"
 
 namespace kontaro::controls {
 namespace {
@@ -100,8 +100,8 @@ TEST_F(CalcEditTest, ShowsEveryIntermediateResult)
         shown << edit->text();
     }
     const QString d = QLocale().decimalPoint();
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1"),
-                                  QStringLiteral("12"), QStringLiteral("12") + d, QStringLiteral("12") + d + QStringLiteral("5"),
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("12"),
+                                  QStringLiteral("12") + d, QStringLiteral("12") + d + QStringLiteral("5"),
                                   QStringLiteral("37") + d + QStringLiteral("5")}));
 }
 
@@ -123,8 +123,8 @@ TEST_F(CalcEditTest, DeleteLeavingNothingShowsZero)
 
 TEST_F(CalcEditTest, GridKeysAreLeftToTheGrid)
 {
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down,
-                              Qt::Key_PageUp, Qt::Key_PageDown}) {
+    for (const Qt::Key key :
+         {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(edit, &event);
         EXPECT_FALSE(event.isAccepted()) << key;
@@ -204,9 +204,9 @@ TEST(CalcPanelPlacement, BelowWhenItFitsOrThereIsNoRoomAboveElseAbove)
     };
     const int h = panel.height(); // 108
     const Case cases[] = {
-        {100, 121},          // fits below
+        {100, 121},              // fits below
         {600 - h, 600 - h + 21}, // exactly fits
-        {560, 560 - h},      // room above only
+        {560, 560 - h},          // room above only
     };
     for (const Case& c : cases) {
         panel.PlaceAt(QRect(40, c.editorTop, 64, 21), screen);

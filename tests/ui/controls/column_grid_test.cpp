@@ -1,18 +1,18 @@
+#include "controls/calc_edit.h"
 #include "controls/column_grid.h"
+#include "controls/html_label.h"
+#include "grid/grid_setups.h"
 
 #include <QLineEdit>
 #include <QLocale>
 #include <QScrollBar>
 #include <QTest>
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "controls/calc_edit.h"
-#include "controls/html_label.h"
-#include "grid/grid_setups.h"
 
 namespace kontaro::controls {
 namespace {
@@ -211,8 +211,8 @@ TEST_F(ColumnGridTest, InsertAndDeleteKeysWithTheirModifiers)
     EXPECT_EQ(G().DataRowCount(), 2);
     QTest::keyClick(view.get(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(G().DataRowCount(), 1);
-    EXPECT_EQ(log, (std::vector<std::string>{"caninsert 1", "autoinsert 2", "changed 2", "candelete 2",
-                                              "autodelete 2", "changed 1"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"caninsert 1", "autoinsert 2", "changed 2", "candelete 2", "autodelete 2",
+                                             "changed 1"}));
 }
 
 TEST_F(ColumnGridTest, KeysInsideAnOpenEditorDoNotTouchRows)

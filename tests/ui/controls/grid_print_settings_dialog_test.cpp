@@ -1,3 +1,4 @@
+#include "controls/column_grid.h"
 #include "controls/grid_print_settings_dialog.h"
 
 #include <QCheckBox>
@@ -6,9 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
-#include "controls/column_grid.h"
+#include <gtest/gtest.h>
 
 namespace kontaro::controls {
 namespace {

@@ -1,11 +1,11 @@
 #include "controls/grid_printer.h"
+#include "grid/grid_setups.h"
 
 #include <QBuffer>
 #include <QDate>
 #include <QPdfWriter>
-#include <gtest/gtest.h>
 
-#include "grid/grid_setups.h"
+#include <gtest/gtest.h>
 
 namespace kontaro::controls {
 namespace {

@@ -1,5 +1,6 @@
 // The widget tests need one application object for the whole run.
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

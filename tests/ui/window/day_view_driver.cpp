@@ -1,10 +1,10 @@
 #include "ui/window/day_view_driver.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractItemModel>
 #include <QTableView>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 namespace kontaro::test {
 

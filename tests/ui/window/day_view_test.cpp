@@ -1,15 +1,13 @@
 // The day view driven with keys and clicks: typing products, quantities and
 // variable amounts, the refusals, Insert and Delete, the day switch and the
 // figures of a row and the footer in a German and an English locale.
-#include "ui/window/day_view_driver.h"
-#include "ui/window/window_fixture.h"
-
+#include "calc/calc_texts.h"
+#include "grid/grid_setups.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
 #include "ui/texts.h"
-
-#include "calc/calc_texts.h"
-#include "grid/grid_setups.h"
+#include "ui/window/day_view_driver.h"
+#include "ui/window/window_fixture.h"
 
 #include <QTest>
 
@@ -359,10 +357,7 @@ struct FiguresCase {
     std::array<const char*, 6> footer;
 };
 
-void PrintTo(const FiguresCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
+void PrintTo(const FiguresCase& c, std::ostream* out) { *out << c.name; }
 
 class DayFiguresTest : public DayViewTest, public ::testing::WithParamInterface<FiguresCase> {
 protected:
@@ -381,16 +376,18 @@ TEST_P(DayFiguresTest, RowAndFooterOfTheExample)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, DayFiguresTest,
-    ::testing::Values(
-        FiguresCase{"German", QLocale(QLocale::German, QLocale::Germany),
-                    {"10,00", "8,40", "5,00", "19,0", "3,40", "40,46"},
-                    {"10,00", "8,40", "5,00", "", "3,40", "34,00"}},
-        FiguresCase{"English", QLocale(QLocale::English, QLocale::UnitedStates),
-                    {"10.00", "8.40", "5.00", "19.0", "3.40", "40.46"},
-                    {"10.00", "8.40", "5.00", "", "3.40", "34.00"}}),
-    [](const ::testing::TestParamInfo<FiguresCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, DayFiguresTest,
+                         ::testing::Values(FiguresCase{"German",
+                                                       QLocale(QLocale::German, QLocale::Germany),
+                                                       {"10,00", "8,40", "5,00", "19,0", "3,40", "40,46"},
+                                                       {"10,00", "8,40", "5,00", "", "3,40", "34,00"}},
+                                           FiguresCase{"English",
+                                                       QLocale(QLocale::English, QLocale::UnitedStates),
+                                                       {"10.00", "8.40", "5.00", "19.0", "3.40", "40.46"},
+                                                       {"10.00", "8.40", "5.00", "", "3.40", "34.00"}}),
+                         [](const ::testing::TestParamInfo<FiguresCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
 } // namespace kontaro::test

@@ -1,15 +1,13 @@
 // The main window's file commands with every answer to their questions, the
 // start-up argument, the caption and the enabling of the commands.
-#include "ui/window/window_fixture.h"
-
 #include "controls/column_grid.h"
 #include "controls/qt_format_text.h"
+#include "grid/grid_setups.h"
+#include "grid/plain_grid.h"
 #include "ui/day_view.h"
 #include "ui/page_control.h"
 #include "ui/texts.h"
-
-#include "grid/grid_setups.h"
-#include "grid/plain_grid.h"
+#include "ui/window/window_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,10 +62,10 @@ TEST_F(FileCommandsTest, MenuShortcutsAreTheListedOnes)
         const char* action;
         QKeySequence keys;
     } cases[] = {
-        {"NewProject", QKeySequence(Qt::CTRL | Qt::Key_N)},    {"OpenProject", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"SaveProject", QKeySequence(Qt::CTRL | Qt::Key_S)},   {"SaveProjectAs", QKeySequence(Qt::Key_F12)},
-        {"ShowDayView", QKeySequence(Qt::CTRL | Qt::Key_1)},   {"ShowMonthView", QKeySequence(Qt::CTRL | Qt::Key_2)},
-        {"ShowYearView", QKeySequence(Qt::CTRL | Qt::Key_3)},  {"ShowProducts", QKeySequence(Qt::CTRL | Qt::Key_4)},
+        {"NewProject", QKeySequence(Qt::CTRL | Qt::Key_N)},   {"OpenProject", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SaveProject", QKeySequence(Qt::CTRL | Qt::Key_S)},  {"SaveProjectAs", QKeySequence(Qt::Key_F12)},
+        {"ShowDayView", QKeySequence(Qt::CTRL | Qt::Key_1)},  {"ShowMonthView", QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {"ShowYearView", QKeySequence(Qt::CTRL | Qt::Key_3)}, {"ShowProducts", QKeySequence(Qt::CTRL | Qt::Key_4)},
         {"ShowGroups", QKeySequence(Qt::CTRL | Qt::Key_5)},
     };
     for (const auto& c : cases)
@@ -247,7 +245,8 @@ TEST_F(FileCommandsTest, LoadThatDroppedElementsListsThemInOneWarning)
 
     Start({QString::fromStdString(path)});
     ASSERT_EQ(prompts.warnings.size(), 1);
-    EXPECT_TRUE(prompts.warnings[0].startsWith(controls::FormatText(texts::LoadDropped(), {QString::fromStdString(path)})));
+    EXPECT_TRUE(
+        prompts.warnings[0].startsWith(controls::FormatText(texts::LoadDropped(), {QString::fromStdString(path)})));
     EXPECT_TRUE(prompts.warnings[0].contains(QStringLiteral("Produkt 2"))) << prompts.warnings[0].toStdString();
     EXPECT_EQ(Main().FileName(), QString::fromStdString(path));
     EXPECT_EQ(Main().Products().Count(), 3);

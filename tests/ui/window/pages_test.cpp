@@ -1,13 +1,11 @@
 // Changing pages stores the day view before another page sees the data and
 // reloads it from the data on the way back; a day typed with the keys survives
 // Save and a new start on the file.
-#include "ui/window/day_view_driver.h"
-#include "ui/window/window_fixture.h"
-
+#include "grid/grid_setups.h"
 #include "ui/day_view.h"
 #include "ui/page_control.h"
-
-#include "grid/grid_setups.h"
+#include "ui/window/day_view_driver.h"
+#include "ui/window/window_fixture.h"
 
 #include <QApplication>
 #include <QTabBar>
@@ -26,10 +24,7 @@ protected:
         DayPage().CalDayClick();
         ResetDriver();
     }
-    void ResetDriver()
-    {
-        driver_ = std::make_unique<DayViewDriver>(DayGrid(), Calendar());
-    }
+    void ResetDriver() { driver_ = std::make_unique<DayViewDriver>(DayGrid(), Calendar()); }
     void TypeOneCoffee()
     {
         driver_->TypeAt(Produkt, 1, QStringLiteral("1"));

@@ -6,8 +6,6 @@
 #include "ui/qt_translations.h"
 #include "ui/texts.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QFile>
@@ -19,6 +17,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 namespace kontaro::test {
 namespace {
@@ -77,14 +77,15 @@ TEST(QtPromptsTest, QuestionsAnswerWithTheButtonPressed)
         QString press; // empty: the box is closed with Escape
         Answer expected;
     } cases[] = {
-        {false, texts::ButtonYes(), Answer::Yes},    {false, texts::ButtonNo(), Answer::No},
-        {false, QString(), Answer::No},              {true, texts::ButtonYes(), Answer::Yes},
-        {true, texts::ButtonNo(), Answer::No},       {true, texts::ButtonCancel(), Answer::Cancel},
+        {false, texts::ButtonYes(), Answer::Yes}, {false, texts::ButtonNo(), Answer::No},
+        {false, QString(), Answer::No},           {true, texts::ButtonYes(), Answer::Yes},
+        {true, texts::ButtonNo(), Answer::No},    {true, texts::ButtonCancel(), Answer::Cancel},
         {true, QString(), Answer::Cancel},
     };
     ui::QtUserPrompts prompts;
     for (const auto& c : cases) {
-        SCOPED_TRACE((c.press + (c.withCancel ? QStringLiteral(" of three") : QStringLiteral(" of two"))).toStdString());
+        SCOPED_TRACE(
+            (c.press + (c.withCancel ? QStringLiteral(" of three") : QStringLiteral(" of two"))).toStdString());
         WhenBoxShown([&c](QMessageBox& box) {
             EXPECT_EQ(box.windowTitle(), texts::ConfirmCaption());
             EXPECT_EQ(box.icon(), QMessageBox::Question);

@@ -71,29 +71,14 @@ T& WindowTest::Component(const char* kind, const char* name)
     return *component;
 }
 
-QAction& WindowTest::Action(const char* name)
-{
-    return Component<QAction>("action", name);
-}
+QAction& WindowTest::Action(const char* name) { return Component<QAction>("action", name); }
 
-ui::DayView& WindowTest::DayPage()
-{
-    return Component<ui::DayView>("page", "tabDayView");
-}
+ui::DayView& WindowTest::DayPage() { return Component<ui::DayView>("page", "tabDayView"); }
 
-controls::ColumnGrid& WindowTest::DayGrid()
-{
-    return Component<controls::ColumnGrid>("grid", "gDayView");
-}
+controls::ColumnGrid& WindowTest::DayGrid() { return Component<controls::ColumnGrid>("grid", "gDayView"); }
 
-ui::MonthCalendar& WindowTest::Calendar()
-{
-    return Component<ui::MonthCalendar>("calendar", "CalDay");
-}
+ui::MonthCalendar& WindowTest::Calendar() { return Component<ui::MonthCalendar>("calendar", "CalDay"); }
 
-ui::PageControl& WindowTest::Pages()
-{
-    return Component<ui::PageControl>("page control", "MyPages");
-}
+ui::PageControl& WindowTest::Pages() { return Component<ui::PageControl>("page control", "MyPages"); }
 
 } // namespace kontaro::test

@@ -2,19 +2,17 @@
 // Shared set-up of the window tests: a fixed "today", a fixed locale, scripted
 // prompts, a small catalogue and helpers that find the window's components by
 // their object names.
+#include "model/day_number.h"
+#include "model/project_file.h"
 #include "support/project_builder.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
-
-#include "model/day_number.h"
-#include "model/project_file.h"
 #include "ui/main_window.h"
-
-#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QLocale>
 
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 

@@ -26,10 +26,7 @@ public:
         std::fprintf(stderr, "warning: %s\n", text.toLocal8Bit().constData());
     }
     kontaro::ui::Answer ConfirmYesNo(QWidget*, const QString&) override { return kontaro::ui::Answer::No; }
-    kontaro::ui::Answer ConfirmYesNoCancel(QWidget*, const QString&) override
-    {
-        return kontaro::ui::Answer::Cancel;
-    }
+    kontaro::ui::Answer ConfirmYesNoCancel(QWidget*, const QString&) override { return kontaro::ui::Answer::Cancel; }
     std::optional<QString> OpenFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override { return {}; }
     std::optional<QString> SaveFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override { return {}; }
 };
@@ -62,8 +59,8 @@ int main(int argc, char** argv)
     kontaro::ui::SetPrompts(&prompts);
 
     kontaro::model::Project project;
-    if (kontaro::model::LoadProjectFile(argv[1], project).status != kontaro::model::LoadStatus::Ok
-        || project.Products.Count() < 2) {
+    if (kontaro::model::LoadProjectFile(argv[1], project).status != kontaro::model::LoadStatus::Ok ||
+        project.Products.Count() < 2) {
         std::fprintf(stderr, "cannot use %s\n", argv[1]);
         return 1;
     }
@@ -80,8 +77,8 @@ int main(int argc, char** argv)
     kontaro::ui::ProductDialog editor(nullptr, project.Products, project.Groups, &project.Days);
     editor.ProductIndex = 1;
 
-    const bool ok = Save(products, folder, "products.png") && Save(groups, folder, "groups.png")
-                    && Save(editor, folder, "product-editor.png");
+    const bool ok = Save(products, folder, "products.png") && Save(groups, folder, "groups.png") &&
+                    Save(editor, folder, "product-editor.png");
     kontaro::ui::SetPrompts(nullptr);
     return ok ? 0 : 1;
 }
