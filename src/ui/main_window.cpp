@@ -90,8 +90,8 @@ void MainWindow::CreatePages()
         const char* name;
         QString caption;
     } sheets[] = {
-        {"tabMonthView", texts::PageMonthView()},
-        {"tabYearView", texts::PageYearView()},
+        {"tabMonthView", texts::PageSumView()},
+        {"tabYearView", texts::PageGroupView()},
         {"tabProducts", texts::PageProducts()},
         {"tabGroups", texts::PageGroups()},
     };
@@ -154,8 +154,8 @@ void MainWindow::CreateCommands()
         const char* name;
         QString caption;
     } views[kPageCount] = {
-        {"ShowDayView", texts::PageDayView()},   {"ShowMonthView", texts::PageMonthView()},
-        {"ShowYearView", texts::PageYearView()}, {"ShowProducts", texts::PageProducts()},
+        {"ShowDayView", texts::PageDayView()},     {"ShowSumView", texts::PageSumView()},
+        {"ShowGroupView", texts::PageGroupView()}, {"ShowProducts", texts::PageProducts()},
         {"ShowGroups", texts::PageGroups()},
     };
     for (int index = 0; index < kPageCount; ++index) {

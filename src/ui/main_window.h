@@ -28,7 +28,7 @@ class PageControl;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum class Page { DayView = 0, MonthView, YearView, Products, Groups };
+    enum class Page { DayView = 0, SumView, GroupView, Products, Groups };
     static constexpr int kPageCount = 5;
 
     // `arguments` are the command-line arguments without the program name; a first

@@ -23,8 +23,8 @@ inline QString SaveDialogCaption() { return QStringLiteral("Speichern unter"); }
 
 // Pages.
 inline QString PageDayView() { return QStringLiteral("Tagesansicht"); }
-inline QString PageMonthView() { return QStringLiteral("Summenansicht"); }
-inline QString PageYearView() { return QStringLiteral("Gruppenansicht"); }
+inline QString PageSumView() { return QStringLiteral("Summenansicht"); }
+inline QString PageGroupView() { return QStringLiteral("Gruppenansicht"); }
 inline QString PageProducts() { return QStringLiteral("Produkte"); }
 inline QString PageGroups() { return QStringLiteral("Gruppen"); }
 

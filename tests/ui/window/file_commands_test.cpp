@@ -62,10 +62,10 @@ TEST_F(FileCommandsTest, MenuShortcutsAreTheListedOnes)
         const char* action;
         QKeySequence keys;
     } cases[] = {
-        {"NewProject", QKeySequence(Qt::CTRL | Qt::Key_N)},   {"OpenProject", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"SaveProject", QKeySequence(Qt::CTRL | Qt::Key_S)},  {"SaveProjectAs", QKeySequence(Qt::Key_F12)},
-        {"ShowDayView", QKeySequence(Qt::CTRL | Qt::Key_1)},  {"ShowMonthView", QKeySequence(Qt::CTRL | Qt::Key_2)},
-        {"ShowYearView", QKeySequence(Qt::CTRL | Qt::Key_3)}, {"ShowProducts", QKeySequence(Qt::CTRL | Qt::Key_4)},
+        {"NewProject", QKeySequence(Qt::CTRL | Qt::Key_N)},    {"OpenProject", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SaveProject", QKeySequence(Qt::CTRL | Qt::Key_S)},   {"SaveProjectAs", QKeySequence(Qt::Key_F12)},
+        {"ShowDayView", QKeySequence(Qt::CTRL | Qt::Key_1)},   {"ShowSumView", QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {"ShowGroupView", QKeySequence(Qt::CTRL | Qt::Key_3)}, {"ShowProducts", QKeySequence(Qt::CTRL | Qt::Key_4)},
         {"ShowGroups", QKeySequence(Qt::CTRL | Qt::Key_5)},
     };
     for (const auto& c : cases)
