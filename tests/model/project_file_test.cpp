@@ -126,8 +126,11 @@ TEST(ProjectFile, AVariedProjectSurvivesSaveAndLoad)
 {
     Project project;
     FillExample(project);
-    for (int32_t id : {0, -3, 7})
-        AddGroup(project, id, id == 0 ? "Backwaren \x80 & <Kuchen>" : "G" + std::to_string(id));
+    for (int32_t id : {0, -3, 7}) {
+        std::string name = "G";
+        name += std::to_string(id);
+        AddGroup(project, id, id == 0 ? "Backwaren \x80 & <Kuchen>" : name);
+    }
     auto p = std::make_unique<tProduct>();
     p->ID = -40;
     p->Name.AddValue(-500, "Br\xF6tchen");
