@@ -334,16 +334,41 @@ TEST_F(DayViewTest, NameIsTheOneValidOnTheShownDay)
     EXPECT_EQ(D().Cell(Name, 1), "Kaffee");
 }
 
-TEST_F(DayViewTest, EntriesTypedAfterNewBelongToDayZero)
+// The day the calendar shows after a reset is the one typed entries belong to.
+TEST_F(DayViewTest, EntriesTypedAfterNewOrAnEmptyLoadBelongToToday)
 {
-    prompts.AnswerNext(ui::Answer::Yes);
-    Main().NewProject();
-    FillCatalogue(Main().Groups(), Main().Products());
-    D().TypeAt(Produkt, 1, QStringLiteral("1"));
-    D().TypeAt(Menge, 1, QStringLiteral("1"));
-    D().ClickDate(ui::DateOfDay(kToday));
-    EXPECT_NE(StoredDay(0), nullptr);
-    EXPECT_EQ(StoredDay(kToday), nullptr);
+    model::Project withoutDays;
+    FillCatalogue(withoutDays.Groups, withoutDays.Products);
+    const QString file = WriteProject(withoutDays, "ohne-tage.kdt");
+    const struct {
+        const char* name;
+        std::function<void()> reset;
+    } cases[] = {
+        {"New",
+         [this] {
+             prompts.AnswerNext(ui::Answer::Yes);
+             Main().NewProject();
+             FillCatalogue(Main().Groups(), Main().Products());
+         }},
+        {"Load of a file without days",
+         [this, &file] {
+             prompts.AnswerNext(ui::Answer::Yes);
+             prompts.ChooseFile(file);
+             Main().OpenProject();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.reset();
+        EXPECT_EQ(DayPage().CurrentDay, kToday);
+        EXPECT_EQ(D().Cell(Produkt, Footer()), "05-03-15");
+        D().TypeAt(Produkt, 1, QStringLiteral("1"));
+        D().TypeAt(Menge, 1, QStringLiteral("1"));
+        D().ClickDate(ui::DateOfDay(kToday + 1));
+        EXPECT_NE(StoredDay(kToday), nullptr);
+        EXPECT_EQ(StoredDay(0), nullptr);
+        EXPECT_TRUE(prompts.warnings.isEmpty());
+    }
 }
 
 // A free item (sales price 0) with its purchase cost is an entry like any other.
