@@ -4,7 +4,9 @@
 // buttons and the operating hints. The grid is a working copy of the day
 // CurrentDay: CalDayClick (the day switch) is the one step that writes it back
 // into the project's days and loads another day. Every figure comes from the
-// calculations; the handlers only move texts between the grid and the data.
+// calculations; the handlers only move texts between the grid and the data,
+// except that a value cell the user did not edit stores the exact value it was
+// shown from, not its two-decimal text.
 //
 // Keyboard: Ctrl+Tab in the grid moves the focus to the calendar, whose arrow
 // keys switch the day (the switch hands the focus back to the grid); Enter there

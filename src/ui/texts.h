@@ -79,6 +79,6 @@ inline QString UnknownProductEntry() { return QStringLiteral("Dieser Eintrag bei
 inline QString ProductMissing() { return QStringLiteral("Produkt existiert nicht!"); }
 inline QString ProductUsedOnDay() { return QStringLiteral("Produkt wird an diesem Tag schon verwendet!"); }
 // A handler of the grid failed; the detail is the failure's own text.
-inline QString EditFailed() { return QStringLiteral("Die Eingabe konnte nicht ausgeführt werden:\n%s"); }
+inline QString EditFailed() { return QStringLiteral("Die Änderung konnte nicht durchgeführt werden:\n%s"); }
 
 } // namespace kontaro::ui::texts
