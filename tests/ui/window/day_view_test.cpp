@@ -416,6 +416,7 @@ TEST_F(DayViewTest, AFailingHandlerIsShownInAWarning)
     D().TypeAt(Produkt, 1, QStringLiteral("1"));
     EXPECT_EQ(prompts.warnings,
               QStringList{controls::FormatText(texts::EditFailed(), {QStringLiteral("validation failed")})});
+    EXPECT_FALSE(DayGrid().IsEditing());
     EXPECT_EQ(D().Cell(Produkt, 1), "");
 }
 
