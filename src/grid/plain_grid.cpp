@@ -118,7 +118,9 @@ const std::string& PlainGrid::Cell(int col, int row) const { return At(col, row)
 
 void PlainGrid::SetCell(int col, int row, std::string text)
 {
-    At(col, row).text = std::move(text);
+    CellData& cell = At(col, row);
+    cell.text = std::move(text);
+    cell.exactNumber.reset();
     Changed();
 }
 
@@ -135,6 +137,15 @@ std::optional<std::int32_t> PlainGrid::CellAsInteger(int col, int row) const
 std::optional<double> PlainGrid::CellAsNumber(int col, int row) const
 {
     return numbers::ReadCellNumber(Cell(col, row), options_.numberLocale.decimalSeparator);
+}
+
+void PlainGrid::SetExactNumber(int col, int row, double value) { At(col, row).exactNumber = value; }
+
+std::optional<double> PlainGrid::ExactNumber(int col, int row) const
+{
+    if (const std::optional<double>& exact = At(col, row).exactNumber)
+        return exact;
+    return CellAsNumber(col, row);
 }
 
 std::string PlainGrid::DisplayText(int col, int row) const
@@ -280,14 +291,17 @@ PlainGrid::CommitResult PlainGrid::CommitEdit(int col, int row, std::string text
     const std::string before = Cell(col, row);
     if (text == before)
         return CommitResult::Unchanged;
+    const std::optional<double> exactBefore = At(col, row).exactNumber;
     bool valid = true;
     if (events_.OnCellValidate)
         events_.OnCellValidate(col, row, text, valid);
     // The handler may have removed rows; a cell that is gone takes nothing.
     const bool inside = col < ColumnCount() && row < RowCount();
     if (!valid) {
-        if (inside)
+        if (inside) {
             SetCell(col, row, before);
+            At(col, row).exactNumber = exactBefore;
+        }
         return CommitResult::Refused;
     }
     if (inside)

@@ -91,6 +91,12 @@ public:
     // Empty and "-" read as 0; nothing for any other text that is not a number.
     std::optional<std::int32_t> CellAsInteger(int col, int row) const;
     std::optional<double> CellAsNumber(int col, int row) const;
+    // The exact number a cell's text shows rounded, such as a stored value written
+    // with two decimals. Any new text of the cell drops it (SetCell, an accepted
+    // edit); an edit that is refused or leaves the text as it was keeps it.
+    void SetExactNumber(int col, int row, double value);
+    // The cell's exact number when it has one, else CellAsNumber.
+    std::optional<double> ExactNumber(int col, int row) const;
     // The text as shown: in a non-header row of a column with display decimals, a
     // cell that reads as a number (empty and "-" excepted) in that format; else the
     // text as written.
@@ -157,6 +163,7 @@ public:
 private:
     struct CellData {
         std::string text;
+        std::optional<double> exactNumber;
         std::optional<bool> readOnly;
         std::optional<Colour> colour;
     };

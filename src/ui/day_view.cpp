@@ -4,12 +4,14 @@
 
 #include "controls/column_grid.h"
 #include "controls/html_label.h"
+#include "controls/qt_format_text.h"
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
 #include "model/globals.h"
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/texts.h"
+#include "ui/user_prompts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -122,6 +124,10 @@ void DayView::ConnectGrid()
     events.OnAutoDeleteRow = [this](int row) { gDayViewAutoDeleteRow(row); };
     events.OnCalcFooter = [this](int col, int row, std::string& value) { DayFooterPercent(col, row, value); };
 
+    // The grid has dropped the edit whose handler failed; the user learns why.
+    connect(gDayView_, &controls::ColumnGrid::HandlerFailed, this, [this](const QString& what) {
+        Prompts().Warning(window(), controls::FormatText(texts::EditFailed(), {what}));
+    });
     connect(calDay_, &MonthCalendar::UserChanged, this, [this] { CalDayClick(); });
     connect(calDay_, &QCalendarWidget::activated, this, [this] { gDayView_->setFocus(); });
     gDayView_->installEventFilter(this);

@@ -4,7 +4,9 @@
 // buttons and the operating hints. The grid is a working copy of the day
 // CurrentDay: CalDayClick (the day switch) is the one step that writes it back
 // into the project's days and loads another day. Every figure comes from the
-// calculations; the handlers only move texts between the grid and the data.
+// calculations; the handlers only move texts between the grid and the data,
+// except that a value cell the user did not edit stores the exact value it was
+// shown from, not its two-decimal text.
 //
 // Keyboard: Ctrl+Tab in the grid moves the focus to the calendar, whose arrow
 // keys switch the day (the switch hands the focus back to the grid); Enter there
@@ -19,6 +21,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QGroupBox;
@@ -85,14 +88,20 @@ private:
     // The column-1 check of a typed or present product ID, with its messages and,
     // when valid, its effects on the row's flags, "Menge" and name.
     bool ValidateProduct(int row, const std::string& text);
-    // The cursor row holds no entry worth keeping.
+    // The column a row's entry value is typed in: "Verkauf (B)" for a product
+    // with a variable sales price, else "Menge".
+    int ValueColumn(int row) const;
+    // The value the row's entry stores; nothing when its text is no number.
+    std::optional<double> EntryValue(int row) const;
+    // The cursor row holds no entry worth keeping: no product, or a value of 0.
     bool CursorRowIncomplete() const;
     void StoreGrid();
     // Fills the grid with CurrentDay's stored entries (calc::StoredDayGrid through
     // the view builder), cursor on the last of them.
     void LoadDay();
     // The flags of a stored entry's row: the column its value is typed in is the
-    // editable one; an entry whose product is missing is warned of.
+    // editable one and keeps the exact stored value behind its two-decimal text;
+    // an entry whose product is missing is warned of.
     void MarkStoredEntry(int row, const model::tDayEntry& entry);
     QString ProductName(int productIndex, model::DayNumber day) const;
 

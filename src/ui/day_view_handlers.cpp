@@ -66,19 +66,28 @@ QString DayView::ProductName(int productIndex, model::DayNumber day) const
     return FromModelText(name);
 }
 
+int DayView::ValueColumn(int row) const { return gDayView_->Grid().IsCellReadOnly(Menge, row) ? VerkaufB : Menge; }
+
+std::optional<double> DayView::EntryValue(int row) const
+{
+    // An unedited cell stores the value it was shown from, not its rounded text.
+    return gDayView_->Grid().ExactNumber(ValueColumn(row), row);
+}
+
 bool DayView::CursorRowIncomplete() const
 {
     const grid::PlainGrid& grid = gDayView_->Grid();
     const int row = grid.CursorRow();
     if (grid.Cell(Produkt, row).empty())
         return true;
-    // A stored entry of a product that left the catalogue has no gross figure but
+    // A stored entry of a product that left the catalogue has no figures but
     // still holds the user's data: it is kept.
     const std::optional<int32_t> id = grid.CellAsInteger(Produkt, row);
     if (!id || project_.Products.IndexOfID(*id) < 0)
         return false;
-    const std::optional<double> gross = grid.CellAsNumber(VerkaufB, row);
-    return gross && *gross == 0.0;
+    // Whether the row sells anything is its quantity (or amount), not its gross
+    // figure: a free item with a purchase cost is an entry.
+    return EntryValue(row).value_or(0.0) == 0.0;
 }
 
 void DayView::CalDayClick()
@@ -140,8 +149,7 @@ void DayView::StoreGrid()
             continue;
         auto entry = std::make_unique<model::tDayEntry>();
         entry->ProductID = grid.CellAsInteger(Produkt, row).value_or(0);
-        const int valueCol = grid.IsCellReadOnly(Menge, row) ? VerkaufB : Menge;
-        entry->Value = grid.CellAsNumber(valueCol, row).value_or(0.0);
+        entry->Value = EntryValue(row).value_or(0.0);
         // The checks keep product IDs unique per day; a duplicate would stay with us.
         day.AddEntry(entry);
     }
@@ -168,15 +176,12 @@ void DayView::LoadDay()
 void DayView::MarkStoredEntry(int row, const model::tDayEntry& entry)
 {
     const int productIndex = project_.Products.IndexOfID(entry.ProductID);
-    if (productIndex < 0) {
-        SetCellReadOnly(Menge, false, row);
-        SetCellReadOnly(VerkaufB, true, row);
-        Prompts().Warning(window(), texts::UnknownProductEntry());
-        return;
-    }
-    const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
+    const bool variable = productIndex >= 0 && project_.Products.Item(productIndex).VerkaufVariabel;
     SetCellReadOnly(Menge, variable, row);
     SetCellReadOnly(VerkaufB, !variable, row);
+    Grid().SetExactNumber(ValueColumn(row), row, entry.Value);
+    if (productIndex < 0)
+        Prompts().Warning(window(), texts::UnknownProductEntry());
 }
 
 bool DayView::ValidateProduct(int row, const std::string& text)
@@ -272,8 +277,7 @@ void DayView::gDayViewCanInsertRow(int row, bool& canInsert)
 {
     grid::PlainGrid& grid = Grid();
     const bool productValid = ValidateProduct(row, grid.Cell(Produkt, row));
-    const int valueCol = grid.IsCellReadOnly(Menge, row) ? VerkaufB : Menge;
-    const std::optional<double> value = grid.CellAsNumber(valueCol, row);
+    const std::optional<double> value = EntryValue(row);
     canInsert = productValid && value && *value != 0.0;
 }
 

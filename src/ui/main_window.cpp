@@ -206,16 +206,22 @@ void MainWindow::SetProjectOpen(bool open)
 
 void MainWindow::ResetProject()
 {
+    DayView& day = *dayView_;
+    // An edit still open belongs to the project that goes; committed after the
+    // catalogue is emptied, its product would be checked against nothing.
+    if (day.gDayView().IsEditing())
+        day.gDayView().CancelEditor();
+
     project_.Groups.Clear();
     project_.Products.Clear();
     project_.Days.Clear();
     cataloguePages_->ListsChanged();
 
-    DayView& day = *dayView_;
-    day.CalDay().SetDate(DateOfDay(0));
+    // The empty project starts on today's empty day: what is typed next belongs
+    // to the day the calendar shows.
+    day.CalDay().SetDate(DateOfDay(model::TodayNumber()));
     day.StoreDayOnSwitch = false;
     day.CalDayClick();
-    day.CalDay().SetDate(DateOfDay(model::TodayNumber()));
     day.StoreDayOnSwitch = true;
 }
 
@@ -252,10 +258,10 @@ void MainWindow::LoadFileName()
     const model::LoadResult result = model::LoadProjectFile(fileName_.toStdString(), project_);
     if (result.status != model::LoadStatus::Ok) {
         // What the refused file held must not reach the window, and the next Save
-        // must ask for a name instead of replacing the refused file.
-        project_.Clear();
-        cataloguePages_->ListsChanged();
+        // must ask for a name instead of replacing the refused file. The day view
+        // then shows the unnamed empty project, footer included.
         SetFileName(QString());
+        ResetProject();
         Prompts().Warning(this, QString::fromStdString(result.message));
         return;
     }
@@ -264,8 +270,8 @@ void MainWindow::LoadFileName()
     if (project_.Days.Count() > 0) {
         DayView& day = *dayView_;
         day.CalDay().SetDate(DateOfDay(project_.Days.Item(project_.Days.Count() - 1).Date));
-        // The grid is the reset's empty one: storing it would delete a day stored
-        // under day number 0.
+        // The grid is the reset's empty one: storing it would delete the day
+        // stored under today.
         day.StoreDayOnSwitch = false;
         day.CalDayClick();
         day.StoreDayOnSwitch = true;

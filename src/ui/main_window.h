@@ -68,6 +68,7 @@ private:
     void CreateCommands();
     // Loads FileName without questions (OpenProject once the file is chosen).
     void LoadFileName();
+    // Empties the project, giving up an open cell edit, and shows today's empty day.
     void ResetProject();
     void WarnAboutDroppedElements(const model::LoadReport& report);
 

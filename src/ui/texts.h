@@ -78,5 +78,7 @@ inline QString DayHintHtml()
 inline QString UnknownProductEntry() { return QStringLiteral("Dieser Eintrag beinhaltet ein unbekanntes Produkt!"); }
 inline QString ProductMissing() { return QStringLiteral("Produkt existiert nicht!"); }
 inline QString ProductUsedOnDay() { return QStringLiteral("Produkt wird an diesem Tag schon verwendet!"); }
+// A handler of the grid failed; the detail is the failure's own text.
+inline QString EditFailed() { return QStringLiteral("Die Änderung konnte nicht durchgeführt werden:\n%s"); }
 
 } // namespace kontaro::ui::texts

@@ -3,7 +3,9 @@
 #include "numbers/number_text.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -102,6 +104,43 @@ TEST_F(GridEventsTest, UnchangedTextAndReadOnlyCellsRaiseNothing)
     EXPECT_EQ(grid.CommitEdit(columns::day::Menge, grid.FooterRow(), "4"), PlainGrid::CommitResult::Refused);
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(grid.Cell(columns::day::Menge, 1), "3");
+}
+
+// The exact number behind a rounded text lives as long as that text, and moves
+// with its row.
+TEST_F(GridEventsTest, ExactNumberGoesWithANewTextOnly)
+{
+    const int menge = columns::day::Menge;
+    const double exact = 10.0 / 3;
+    const struct {
+        const char* name;
+        std::function<void(PlainGrid&)> action;
+        std::optional<double> number; // of row 1 afterwards
+    } cases[] = {
+        {"nothing", [](PlainGrid&) {}, exact},
+        {"unchanged commit", [](PlainGrid& g) { g.CommitEdit(menge, 1, "3.33"); }, exact},
+        {"refused commit", [](PlainGrid& g) { g.CommitEdit(menge, 1, "bad"); }, exact},
+        {"accepted commit", [](PlainGrid& g) { g.CommitEdit(menge, 1, "2.5"); }, 2.5},
+        {"program's new text", [](PlainGrid& g) { g.SetCell(menge, 1, "4"); }, 4.0},
+        {"cleared row", [](PlainGrid& g) { g.ClearRow(1); }, 0.0},
+        {"text that is no number", [](PlainGrid& g) { g.SetCell(menge, 1, "n/a"); }, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid.SetRowCount(3);
+        grid.ClearRow(1);
+        grid.SetCell(menge, 1, "3.33");
+        EXPECT_EQ(grid.ExactNumber(menge, 1), 3.33);
+        grid.SetExactNumber(menge, 1, exact);
+        c.action(grid);
+        EXPECT_EQ(grid.ExactNumber(menge, 1), c.number);
+    }
+
+    grid.SetCell(menge, 1, "3.33");
+    grid.SetExactNumber(menge, 1, exact);
+    grid.InsertRow(1);
+    EXPECT_EQ(grid.ExactNumber(menge, 1), 0.0);
+    EXPECT_EQ(grid.ExactNumber(menge, 2), exact);
 }
 
 TEST_F(GridEventsTest, RowThenColumnCheckShareOneAllowFlag)

@@ -2,6 +2,7 @@
 // variable amounts, the refusals, Insert and Delete, the day switch and the
 // figures of a row and the footer in a German and an English locale.
 #include "calc/calc_texts.h"
+#include "controls/qt_format_text.h"
 #include "grid/grid_setups.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
@@ -12,6 +13,8 @@
 #include <QTest>
 
 #include <array>
+#include <functional>
+#include <stdexcept>
 
 namespace kontaro::test {
 namespace {
@@ -331,16 +334,90 @@ TEST_F(DayViewTest, NameIsTheOneValidOnTheShownDay)
     EXPECT_EQ(D().Cell(Name, 1), "Kaffee");
 }
 
-TEST_F(DayViewTest, EntriesTypedAfterNewBelongToDayZero)
+// The day the calendar shows after a reset is the one typed entries belong to.
+TEST_F(DayViewTest, EntriesTypedAfterNewOrAnEmptyLoadBelongToToday)
 {
-    prompts.AnswerNext(ui::Answer::Yes);
-    Main().NewProject();
-    FillCatalogue(Main().Groups(), Main().Products());
+    model::Project withoutDays;
+    FillCatalogue(withoutDays.Groups, withoutDays.Products);
+    const QString file = WriteProject(withoutDays, "ohne-tage.kdt");
+    const struct {
+        const char* name;
+        std::function<void()> reset;
+    } cases[] = {
+        {"New",
+         [this] {
+             prompts.AnswerNext(ui::Answer::Yes);
+             Main().NewProject();
+             FillCatalogue(Main().Groups(), Main().Products());
+         }},
+        {"Load of a file without days",
+         [this, &file] {
+             prompts.AnswerNext(ui::Answer::Yes);
+             prompts.ChooseFile(file);
+             Main().OpenProject();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.reset();
+        EXPECT_EQ(DayPage().CurrentDay, kToday);
+        EXPECT_EQ(D().Cell(Produkt, Footer()), "05-03-15");
+        D().TypeAt(Produkt, 1, QStringLiteral("1"));
+        D().TypeAt(Menge, 1, QStringLiteral("1"));
+        D().ClickDate(ui::DateOfDay(kToday + 1));
+        EXPECT_NE(StoredDay(kToday), nullptr);
+        EXPECT_EQ(StoredDay(0), nullptr);
+        EXPECT_TRUE(prompts.warnings.isEmpty());
+    }
+}
+
+// A free item (sales price 0) with its purchase cost is an entry like any other.
+TEST_F(DayViewTest, DaySwitchKeepsAFreeItemAlsoOnTheCursorRow)
+{
+    AddProduct(Main().Products(),
+               {.id = 4, .name = "Probe", .einkauf = 0.5, .verkauf = 0.0, .steuer = 19.0, .gruppe = 1, .from = 0});
+    const struct {
+        const char* name;
+        const char* first;  // the product of row 1
+        const char* second; // the product of row 2, where the cursor stands
+    } cases[] = {
+        {"cursor on the free item", "1", "4"},
+        {"cursor on another row", "4", "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Main().Days().Clear();
+        DayPage().StoreDayOnSwitch = false;
+        DayPage().CalDayClick();
+        DayPage().StoreDayOnSwitch = true;
+        D().TypeAt(Produkt, 1, QString::fromLatin1(c.first));
+        D().TypeAt(Menge, 1, QStringLiteral("2"));
+        D().Key(Qt::Key_Insert);
+        D().Type(QString::fromLatin1(c.second));
+        D().TypeAt(Menge, 2, QStringLiteral("2"));
+        ASSERT_EQ(G().CursorRow(), 2);
+
+        DayPage().CalDayClick();
+        const model::tDay* day = StoredDay(kToday);
+        ASSERT_NE(day, nullptr);
+        ASSERT_EQ(day->Count(), 2);
+        EXPECT_EQ(day->Entry(1).ProductID, 4);
+        EXPECT_EQ(day->Entry(1).Value, 2.0);
+        EXPECT_EQ(D().Shown(VerkaufB, 2), QStringLiteral("0,00"));
+        EXPECT_EQ(D().Shown(Einkauf, 2), QStringLiteral("1,00"));
+    }
+}
+
+// The grid reports a handler that failed while the user worked in it; the window
+// shows it instead of dropping the edit without a word.
+TEST_F(DayViewTest, AFailingHandlerIsShownInAWarning)
+{
+    G().Events().OnCellValidate = [](int, int, std::string&, bool&) { throw std::runtime_error("validation failed"); };
     D().TypeAt(Produkt, 1, QStringLiteral("1"));
-    D().TypeAt(Menge, 1, QStringLiteral("1"));
-    D().ClickDate(ui::DateOfDay(kToday));
-    EXPECT_NE(StoredDay(0), nullptr);
-    EXPECT_EQ(StoredDay(kToday), nullptr);
+    EXPECT_EQ(prompts.warnings,
+              QStringList{controls::FormatText(texts::EditFailed(), {QStringLiteral("validation failed")})});
+    EXPECT_FALSE(DayGrid().IsEditing());
+    EXPECT_EQ(D().Cell(Produkt, 1), "");
 }
 
 TEST_F(DayViewTest, NoProgressIsShownWhileNothingIsComputed)

@@ -81,9 +81,10 @@ TEST_F(FileCommandsTest, NewRightAfterStartAsksNothingAndOpensTheDayView)
     EXPECT_TRUE(PageShown());
     EXPECT_EQ(Pages().currentIndex(), 0);
     EXPECT_TRUE(Action("SaveProject").isEnabled());
-    // The reset leaves day number 0 as the grid's day although the calendar shows today.
-    EXPECT_EQ(DayPage().CurrentDay, 0);
-    EXPECT_EQ(Grid().Cell(Produkt, Grid().FooterRow()), "99-12-30");
+    // The new project's day view shows today's empty day.
+    EXPECT_EQ(DayPage().CurrentDay, kToday);
+    EXPECT_EQ(Grid().Cell(Produkt, Grid().FooterRow()), "05-03-15");
+    EXPECT_EQ(Grid().Cell(Name, Grid().FooterRow()), "Summe ()");
 }
 
 TEST_F(FileCommandsTest, NewWhileOpenAsksAndNoKeepsEverything)
@@ -182,7 +183,8 @@ TEST_F(FileCommandsTest, LoadOfAFileWithoutDaysLeavesAnEmptyDayView)
     Start({WriteProject(project, "leer.kdt")});
     EXPECT_EQ(Grid().DataRowCount(), 1);
     EXPECT_EQ(Grid().Cell(Produkt, 1), "");
-    EXPECT_EQ(DayPage().CurrentDay, 0);
+    EXPECT_EQ(DayPage().CurrentDay, kToday);
+    EXPECT_EQ(Grid().Cell(Name, Grid().FooterRow()), "Summe (leer)");
 }
 
 // A refused file leaves an open, empty project without a file name, so the next
@@ -215,6 +217,10 @@ TEST_F(FileCommandsTest, FailedLoadLeavesNoFileNameAndSaveAsksForOne)
         EXPECT_TRUE(Main().FileName().isEmpty());
         EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
         EXPECT_EQ(Main().Groups().Count(), 0);
+        // The day view shows the empty project the failed load left, not the refused file.
+        EXPECT_EQ(DayPage().CurrentDay, kToday);
+        EXPECT_EQ(Grid().Cell(Name, Grid().FooterRow()), "Summe ()");
+        EXPECT_EQ(Grid().Cell(Produkt, Grid().FooterRow()), "05-03-15");
 
         prompts.CancelFileDialog();
         EXPECT_FALSE(Main().SaveProject());
@@ -225,6 +231,35 @@ TEST_F(FileCommandsTest, FailedLoadLeavesNoFileNameAndSaveAsksForOne)
         }
         prompts.warnings.clear();
         prompts.fileDialogs.clear();
+    }
+}
+
+// A cell editor still open when New or Load empties the catalogue is given up:
+// committing it then would check the typed product against the emptied catalogue.
+TEST_F(FileCommandsTest, NewOrLoadGivesUpAnOpenCellEditor)
+{
+    const QString file = WriteSample();
+    const struct {
+        const char* name;
+        bool load;
+    } cases[] = {{"New", false}, {"Load", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start({file});
+        DayGrid().setFocus();
+        QTest::keyClicks(&DayGrid(), QStringLiteral("1"));
+        ASSERT_TRUE(DayGrid().IsEditing());
+        prompts.AnswerNext(Answer::Yes);
+        if (c.load) {
+            prompts.ChooseFile(file);
+            Main().OpenProject();
+        } else {
+            Main().NewProject();
+        }
+        EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join(QLatin1Char('\n')).toStdString();
+        EXPECT_FALSE(DayGrid().IsEditing());
+        EXPECT_EQ(Grid().Cell(Produkt, 1), c.load ? "2" : "");
+        EXPECT_TRUE(prompts.AllScriptsUsed());
     }
 }
 
