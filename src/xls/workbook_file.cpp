@@ -35,6 +35,14 @@ bool SameSheetName(std::u16string_view a, std::u16string_view b)
                                               [](char16_t x, char16_t y) { return UpperLatin(x) == UpperLatin(y); });
 }
 
+// The type of a section's BOF, whose version must be BIFF8.
+std::uint16_t SectionType(const BiffRecord& bof)
+{
+    if (bof.data.size() < 4 || GetU16(bof.data.data()) != kBiff8)
+        throw XlsError(std::string(texts::kInvalidExcelVersion));
+    return GetU16(bof.data.data() + 2);
+}
+
 } // namespace
 
 void WorkbookFile::ReadWorkbookStream(std::span<const std::uint8_t> stream)
@@ -42,32 +50,42 @@ void WorkbookFile::ReadWorkbookStream(std::span<const std::uint8_t> stream)
     globals_ = WorkbookGlobals{};
     sheets_.clear();
     RecordReader reader(stream);
-    BiffRecord record;
-    std::vector<SstEntry*> stringList;
-    bool haveGlobals = false;
-    while (reader.Next(record)) {
-        if (record.id == rec::EOF_)
+    BiffRecord bof;
+    // Before the globals stand at most the zero fill (records of identifier 0) and EOFs.
+    while (true) {
+        if (!reader.Next(bof))
+            Invalid("no globals section");
+        if (bof.id == 0 || bof.id == rec::EOF_)
             continue;
-        if (record.id == rec::FILEPASS)
+        if (bof.id == rec::FILEPASS)
             throw XlsError(std::string(texts::kPasswordProtected));
-        if (record.id != rec::BOF)
+        if (bof.id != rec::BOF)
             Invalid("record outside any section");
-        if (record.data.size() < 4 || GetU16(record.data.data()) != kBiff8) {
-            throw XlsError(std::string(texts::kInvalidExcelVersion));
-        }
-        if (GetU16(record.data.data() + 2) == kGlobalsType) {
-            if (haveGlobals)
-                Invalid("second globals section");
-            haveGlobals = true;
-            stringList = globals_.Read(record, reader);
-        } else {
-            if (!haveGlobals)
-                Invalid("sheet before the globals");
-            sheets_.push_back(Sheet::Read(record, reader, globals_.strings, stringList));
-        }
+        break;
     }
-    if (!haveGlobals)
-        Invalid("no globals section");
+    if (SectionType(bof) != kGlobalsType)
+        Invalid("sheet before the globals");
+    const std::vector<SstEntry*> stringList = globals_.Read(bof, reader);
+    const std::size_t globalsEnd = reader.Position();
+
+    // Each sheet is read where its BOUNDSHEET says it starts, as other readers find it, so
+    // that nothing between the sections decides which sheets are read. The sections lie
+    // after the globals and do not overlap: otherwise some sheet is not where it is said to be.
+    std::vector<std::pair<std::size_t, std::size_t>> extents;
+    for (const BoundSheet& bound : globals_.sheets) {
+        RecordReader at(stream, bound.position);
+        if (bound.position < globalsEnd || !at.Next(bof) || bof.id != rec::BOF)
+            Invalid("no sheet section at a BOUNDSHEET position");
+        if (SectionType(bof) == kGlobalsType)
+            Invalid("second globals section");
+        sheets_.push_back(Sheet::Read(bof, at, globals_.strings, stringList));
+        extents.emplace_back(bound.position, at.Position());
+    }
+    std::sort(extents.begin(), extents.end());
+    for (std::size_t i = 1; i < extents.size(); ++i) {
+        if (extents[i].first < extents[i - 1].second)
+            Invalid("sheet sections overlap");
+    }
     current_ = std::clamp(globals_.ActiveSheet() + 1, 1, std::max(1, SheetTotal()));
 }
 
@@ -132,6 +150,15 @@ void WorkbookFile::WriteWorkbookFile(const std::string& path)
 {
     const Bytes stream = WriteWorkbookStream();
     WriteCompoundFileAt(path, carried_, stream);
+}
+
+const Sheet& WorkbookFile::SheetAt(int sheet) const
+{
+    if (sheet < 1 || sheet > static_cast<int>(sheets_.size())) {
+        throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
+                                           {std::to_string(sheet), "1", std::to_string(sheets_.size())}));
+    }
+    return sheets_[static_cast<std::size_t>(sheet - 1)];
 }
 
 Sheet* WorkbookFile::Current()

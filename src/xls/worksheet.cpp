@@ -49,23 +49,6 @@ bool IsFormulaCompanion(std::uint16_t id)
     return id == rec::STRING || id == rec::ARRAY || id == rec::TABLE || id == rec::SHRFMLA;
 }
 
-// Reads a nested section (an embedded chart) up to and including its EOF.
-void ReadNested(const BiffRecord& bof, RecordReader& reader, std::vector<BiffRecord>& into)
-{
-    into.push_back(bof);
-    int depth = 1;
-    BiffRecord record;
-    while (depth > 0) {
-        if (!reader.Next(record))
-            Invalid("section without EOF");
-        if (record.id == rec::BOF)
-            ++depth;
-        if (record.id == rec::EOF_)
-            --depth;
-        into.push_back(record);
-    }
-}
-
 void PutCellHeader(Bytes& data, int row, const Cell& cell)
 {
     PutU16(data, static_cast<std::uint16_t>(row));
@@ -97,6 +80,8 @@ public:
     void ReadCarriedSheet();
 
 private:
+    void ReadNested(const BiffRecord& bof);
+    void NoteCarriedString(const BiffRecord& record, std::vector<Sheet::CarriedString>& into, std::size_t index);
     bool AttachToFormula(const BiffRecord& record);
     void ReadRecord(const BiffRecord& record);
     void ReadRow(const BiffRecord& record);
@@ -132,8 +117,43 @@ void SheetReader::ReadCarriedSheet()
         // Stream offsets of the old file would be wrong in the new one.
         if (depth == 1 && (record.id == rec::INDEX || record.id == rec::DBCELL))
             continue;
+        NoteCarriedString(record, sheet_.rawStrings_, sheet_.raw_.size());
         sheet_.raw_.push_back(record);
     }
+}
+
+// Reads a section nested in a worksheet (an embedded chart) up to and including its EOF.
+void SheetReader::ReadNested(const BiffRecord& bof)
+{
+    sheet_.drawings_.push_back(bof);
+    int depth = 1;
+    BiffRecord record;
+    while (depth > 0) {
+        if (!reader_.Next(record))
+            Invalid("section without EOF");
+        if (record.id == rec::BOF)
+            ++depth;
+        if (record.id == rec::EOF_)
+            --depth;
+        NoteCarriedString(record, sheet_.drawingStrings_, sheet_.drawings_.size());
+        sheet_.drawings_.push_back(record);
+    }
+}
+
+// The string table is rebuilt and sorted on save, so a carried LABELSST keeps its string,
+// not its old index.
+void SheetReader::NoteCarriedString(const BiffRecord& record, std::vector<Sheet::CarriedString>& into,
+                                    std::size_t index)
+{
+    if (record.id != rec::LABELSST)
+        return;
+    Need(record, ValueCellLength(rec::LABELSST));
+    const std::uint32_t entry = GetU32(record.data.data() + 6);
+    if (entry >= stringList_.size())
+        Invalid("LABELSST beyond the string table");
+    SstEntry* sst = stringList_[entry];
+    ++sst->second.references;
+    into.push_back({index, sst});
 }
 
 void SheetReader::ReadWorksheet()
@@ -169,7 +189,7 @@ void SheetReader::ReadRecord(const BiffRecord& record)
 {
     switch (record.id) {
     case rec::BOF:
-        ReadNested(record, reader_, sheet_.drawings_);
+        ReadNested(record);
         break;
     case rec::DIMENSIONS:
     case rec::DBCELL:
@@ -550,6 +570,10 @@ void Sheet::MergeCellRange(int firstRow, int firstColumn, int lastRow, int lastC
 
 void Sheet::ReleaseStrings(SharedStringTable& strings)
 {
+    for (const auto* carried : {&rawStrings_, &drawingStrings_}) {
+        for (const CarriedString& each : *carried)
+            strings.Release(each.sst);
+    }
     for (RowEntry& entry : rows_) {
         for (Cell& cell : entry.cells) {
             if (cell.kind == CellKind::LabelSst)
@@ -567,7 +591,7 @@ std::size_t Sheet::Write(Bytes& out) const
             record.WriteTo(out);
     };
     if (!worksheet_) {
-        all(raw_);
+        WriteCarried(out, raw_, rawStrings_);
         eof_.WriteTo(out);
         return out.size() - start;
     }
@@ -591,7 +615,7 @@ std::size_t Sheet::Write(Bytes& out) const
         it = end;
     }
     WriteCells(out);
-    all(drawings_);
+    WriteCarried(out, drawings_, drawingStrings_);
     all(notes_);
     all(listB_);
     all(merged_);
@@ -610,6 +634,21 @@ std::size_t Sheet::Write(Bytes& out) const
     all(codeName_);
     eof_.WriteTo(out);
     return out.size() - start;
+}
+
+void Sheet::WriteCarried(Bytes& out, const std::vector<BiffRecord>& list, const std::vector<CarriedString>& strings)
+{
+    auto next = strings.begin();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (next == strings.end() || next->record != i) {
+            list[i].WriteTo(out);
+            continue;
+        }
+        BiffRecord label = list[i];
+        SetU32(label.data.data() + 6, next->sst->second.index);
+        label.WriteTo(out);
+        ++next;
+    }
 }
 
 void Sheet::WriteCells(Bytes& out) const

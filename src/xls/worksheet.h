@@ -95,12 +95,23 @@ private:
     Cell* FindCell(int row, int column);
     const Cell* FindCell(int row, int column) const;
 
+    // A LABELSST record among the carried records (of a sheet that is not a worksheet, or of a
+    // chart embedded in a worksheet), by its place in its list: it is written with the index
+    // its string has in the rebuilt string table.
+    struct CarriedString {
+        std::size_t record = 0;
+        SstEntry* sst = nullptr;
+    };
+    static void WriteCarried(Bytes& out, const std::vector<BiffRecord>& list,
+                             const std::vector<CarriedString>& strings);
+
     bool worksheet_ = false;
     BiffRecord bof_;
     BiffRecord eof_;
     std::vector<BiffRecord> raw_; // every record of a sheet that is not a worksheet
     std::vector<BiffRecord> listA_, listB_;
     std::vector<BiffRecord> pageBreaks_, drawings_, notes_, ranges_, hyperlinks_, codeName_;
+    std::vector<CarriedString> rawStrings_, drawingStrings_;
     std::vector<BiffRecord> merged_;
     std::vector<std::array<std::uint16_t, 4>> newMerges_;
     std::map<std::uint16_t, ColumnEntry> columns_;
