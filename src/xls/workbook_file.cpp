@@ -69,22 +69,29 @@ void WorkbookFile::ReadWorkbookStream(std::span<const std::uint8_t> stream)
     const std::size_t globalsEnd = reader.Position();
 
     // Each sheet is read where its BOUNDSHEET says it starts, as other readers find it, so
-    // that nothing between the sections decides which sheets are read. The sections lie
-    // after the globals and do not overlap: otherwise some sheet is not where it is said to be.
-    std::vector<std::pair<std::size_t, std::size_t>> extents;
-    for (const BoundSheet& bound : globals_.sheets) {
-        RecordReader at(stream, bound.position);
-        if (bound.position < globalsEnd || !at.Next(bof) || bof.id != rec::BOF)
+    // that nothing between the sections decides which sheets are read. The sections lie after
+    // the globals and do not overlap (otherwise some sheet is not where it is said to be);
+    // read in the order of their positions, every byte is read once however the
+    // BOUNDSHEETs point.
+    std::vector<std::size_t> order(globals_.sheets.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return globals_.sheets[a].position < globals_.sheets[b].position;
+    });
+    sheets_.resize(order.size());
+    std::size_t sectionsEnd = globalsEnd;
+    for (const std::size_t index : order) {
+        const std::size_t position = globals_.sheets[index].position;
+        if (position < sectionsEnd)
+            Invalid("sheet sections overlap or lie in the globals");
+        RecordReader at(stream, position);
+        if (!at.Next(bof) || bof.id != rec::BOF)
             Invalid("no sheet section at a BOUNDSHEET position");
         if (SectionType(bof) == kGlobalsType)
             Invalid("second globals section");
-        sheets_.push_back(Sheet::Read(bof, at, globals_.strings, stringList));
-        extents.emplace_back(bound.position, at.Position());
-    }
-    std::sort(extents.begin(), extents.end());
-    for (std::size_t i = 1; i < extents.size(); ++i) {
-        if (extents[i].first < extents[i - 1].second)
-            Invalid("sheet sections overlap");
+        sheets_[index] = Sheet::Read(bof, at, globals_.strings, stringList);
+        sectionsEnd = at.Position();
     }
     current_ = std::clamp(globals_.ActiveSheet() + 1, 1, std::max(1, SheetTotal()));
 }
