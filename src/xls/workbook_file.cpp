@@ -9,6 +9,7 @@
 #include "xls/xls_texts.h"
 
 #include <algorithm>
+#include <set>
 
 namespace kontaro::xls {
 namespace {
@@ -33,6 +34,14 @@ bool SameSheetName(std::u16string_view a, std::u16string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [](char16_t x, char16_t y) { return UpperLatin(x) == UpperLatin(y); });
+}
+
+// The one form of all names that SameSheetName takes as alike.
+std::u16string FoldedSheetName(std::u16string_view name)
+{
+    std::u16string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(), UpperLatin);
+    return folded;
 }
 
 // The type of a section's BOF, whose version must be BIFF8.
@@ -218,14 +227,15 @@ void WorkbookFile::InsertBlankSheets(int position, int count)
         throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
                                            {std::to_string(position), "1", std::to_string(total + 1)}));
     }
+    // Looked up in a set: a workbook may hold very many sheets named like the new ones.
+    std::set<std::u16string> taken;
+    for (const BoundSheet& sheet : globals_.sheets)
+        taken.insert(FoldedSheetName(sheet.name));
     for (int k = 0; k < count; ++k) {
         std::u16string name = u"Sheet";
-        const auto taken = [&](const std::u16string& candidate) {
-            return std::any_of(globals_.sheets.begin(), globals_.sheets.end(),
-                               [&](const BoundSheet& s) { return SameSheetName(s.name, candidate); });
-        };
-        for (int number = 1; taken(name); ++number)
+        for (int number = 1; taken.count(FoldedSheetName(name)) != 0; ++number)
             name = u"Sheet" + Utf8ToUtf16(std::to_string(number));
+        taken.insert(FoldedSheetName(name));
         BoundSheet bound;
         bound.name = name;
         globals_.sheetNames.insert(name);
