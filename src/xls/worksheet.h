@@ -81,7 +81,8 @@ public:
     // Drops every reference the sheet holds on the string table.
     void ReleaseStrings(SharedStringTable& strings);
 
-    const std::vector<RowEntry>& Rows() const { return rows_; }
+    // By row; a row without an entry holds nothing.
+    const std::map<int, RowEntry>& Rows() const { return rows_; }
     const std::map<std::uint16_t, ColumnEntry>& Columns() const { return columns_; }
     int DefaultRowHeight() const { return defaultRowHeight_; }
     int DefaultColumnWidth() const { return defaultColumnWidth_; }
@@ -92,6 +93,8 @@ private:
 
     void WriteCells(Bytes& out) const;
     RowEntry& EnsureRow(int row);
+    // The length of the row list: the last row with an entry plus one.
+    std::size_t RowCount() const { return rows_.empty() ? 0 : static_cast<std::size_t>(rows_.rbegin()->first) + 1; }
     Cell* FindCell(int row, int column);
     const Cell* FindCell(int row, int column) const;
 
@@ -115,7 +118,8 @@ private:
     std::vector<BiffRecord> merged_;
     std::vector<std::array<std::uint16_t, 4>> newMerges_;
     std::map<std::uint16_t, ColumnEntry> columns_;
-    std::vector<RowEntry> rows_;
+    // Only the rows the sheet holds, so that its memory follows its records, not its last row.
+    std::map<int, RowEntry> rows_;
     int defaultRowHeight_ = 255;
     int defaultColumnWidth_ = 8;
 };

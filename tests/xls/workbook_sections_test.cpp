@@ -245,5 +245,27 @@ TEST(WorkbookSections, ChartsInsideAWorksheetKeepTheirStrings)
     EXPECT_EQ(LabelTexts(book.WriteWorkbookStream(), 2), (std::vector<std::u16string>{u"Beta", u"Alpha"}));
 }
 
+// Many sheets of a few bytes each that name the last row must not each cost memory for every
+// row up to it: a sheet holds only the rows its records name, and writes them as before.
+TEST(WorkbookSections, ASheetHoldsOnlyTheRowsItsRecordsName)
+{
+    WorkbookFile book;
+    book.CreateFromTemplate();
+    book.StoreCell(1, 1, 1.0);
+    book.StoreCell(65536, 2, 2.0);
+    const Bytes stream = book.WriteWorkbookStream();
+    WorkbookFile again;
+    again.ReadWorkbookStream(stream);
+    ASSERT_EQ(again.SheetAt(1).Rows().size(), 2u);
+    EXPECT_EQ(again.SheetAt(1).Rows().at(65535).cells.at(0).number, 2.0);
+    EXPECT_EQ(again.WriteWorkbookStream(), stream);
+    const auto sheet = Section(RecordsOf(stream), 1);
+    EXPECT_EQ(GetU32(OfKind(sheet, rec::DIMENSIONS).at(0).data.data() + 4), 65536u);
+    std::vector<std::uint16_t> rows;
+    for (const BiffRecord& row : OfKind(sheet, rec::ROW))
+        rows.push_back(GetU16(row.data.data()));
+    EXPECT_EQ(rows, (std::vector<std::uint16_t>{0, 65535}));
+}
+
 } // namespace
 } // namespace kontaro::xls
