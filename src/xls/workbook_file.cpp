@@ -9,6 +9,7 @@
 #include "xls/xls_texts.h"
 
 #include <algorithm>
+#include <numeric>
 #include <set>
 
 namespace kontaro::xls {
@@ -29,20 +30,15 @@ char16_t UpperLatin(char16_t c)
 }
 
 // Readers treat sheet names alike when they differ only in case, so a file must not hold
-// two such names.
-bool SameSheetName(std::u16string_view a, std::u16string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char16_t x, char16_t y) { return UpperLatin(x) == UpperLatin(y); });
-}
-
-// The one form of all names that SameSheetName takes as alike.
+// two names of the same folded form.
 std::u16string FoldedSheetName(std::u16string_view name)
 {
     std::u16string folded(name);
     std::transform(folded.begin(), folded.end(), folded.begin(), UpperLatin);
     return folded;
 }
+
+bool SameSheetName(std::u16string_view a, std::u16string_view b) { return FoldedSheetName(a) == FoldedSheetName(b); }
 
 // The type of a section's BOF, whose version must be BIFF8.
 std::uint16_t SectionType(const BiffRecord& bof)
@@ -83,8 +79,7 @@ void WorkbookFile::ReadWorkbookStream(std::span<const std::uint8_t> stream)
     // read in the order of their positions, every byte is read once however the
     // BOUNDSHEETs point.
     std::vector<std::size_t> order(globals_.sheets.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
+    std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
         return globals_.sheets[a].position < globals_.sheets[b].position;
     });
