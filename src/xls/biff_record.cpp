@@ -32,7 +32,7 @@ bool RecordReader::PeekId(std::uint16_t& id) const
     if (stream_.size() - position_ < 4)
         return false;
     id = GetU16(stream_.data() + position_);
-    return id != 0;
+    return true;
 }
 
 Bytes RecordReader::ReadData()

@@ -4,6 +4,7 @@
 
 #include "xls/byte_io.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -45,13 +46,19 @@ struct BiffRecord {
 // Writes one record header and data.
 void PutRecord(Bytes& out, std::uint16_t id, std::span<const std::uint8_t> data);
 
-// Cuts a workbook stream into records. Next() returns false at the end of the records: fewer
-// than 4 bytes left or a record identifier 0 (the zero fill of a built-in stream). Throws
-// XlsError(kRecordsInvalid) when a record's data runs past the end of the stream.
+// Cuts a workbook stream into records, from `start` on. Next() returns false when fewer than
+// 4 bytes are left. A record with identifier 0 is returned like any other: inside a section
+// it is an unknown record, and only the caller knows whether it stands between sections
+// (the zero fill of a built-in stream). Throws XlsError(kRecordsInvalid) when a record's data
+// runs past the end of the stream.
 class RecordReader {
 public:
-    explicit RecordReader(std::span<const std::uint8_t> stream) : stream_(stream) {}
+    explicit RecordReader(std::span<const std::uint8_t> stream, std::size_t start = 0)
+        : stream_(stream), position_(std::min(start, stream.size()))
+    {}
     bool Next(BiffRecord& record);
+    // The offset of the next record's header.
+    std::size_t Position() const { return position_; }
 
 private:
     bool PeekId(std::uint16_t& id) const;

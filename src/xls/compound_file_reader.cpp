@@ -148,9 +148,13 @@ void Reader::ReadFat()
     if (fatSectors.empty()) {
         throw Broken{"no FAT sectors"};
     }
-    fat_.reserve(fatSectors.size() * entriesPerSector);
+    // Claimed before anything is reserved: every FAT sector is a distinct sector of the
+    // input, so the table below is never larger than the file.
     for (const std::uint32_t s : fatSectors) {
         ClaimSector(s, "FAT");
+    }
+    fat_.reserve(fatSectors.size() * entriesPerSector);
+    for (const std::uint32_t s : fatSectors) {
         const auto sector = Sector(s);
         for (std::size_t i = 0; i + 4 <= sector.size(); i += 4) {
             fat_.push_back(Get32(sector, i));

@@ -6,6 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
 
 namespace kontaro::xls {
 
@@ -34,13 +37,25 @@ void ExclusiveFile::Finish(std::span<const std::uint8_t> bytes)
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) {
         Fail(std::strerror(errno));
     }
-    if (std::fflush(file_.get()) != 0) {
+    // The bytes reach the disk before the file is kept, so that a file renamed over another
+    // one afterwards is never an empty or partial file after a crash.
+    if (std::fflush(file_.get()) != 0 || ::fsync(::fileno(file_.get())) != 0) {
         Fail(std::strerror(errno));
     }
     if (std::fclose(file_.release()) != 0) {
         const std::string why = std::strerror(errno);
         std::remove(path_.c_str());
         throw XlsError(numbers::FormatText(texts::kCantWriteFile, {path_}), why);
+    }
+}
+
+void SyncFolderOf(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
     }
 }
 

@@ -21,7 +21,7 @@ public:
 
     const std::string& Path() const { return path_; }
 
-    // Writes all bytes and closes the file, which is then kept.
+    // Writes all bytes, syncs them to the disk and closes the file, which is then kept.
     void Finish(std::span<const std::uint8_t> bytes);
 
 private:
@@ -33,5 +33,9 @@ private:
     std::string path_;
     std::unique_ptr<std::FILE, Closer> file_;
 };
+
+// Syncs the folder that holds path, so that a file created or renamed there stays after a
+// crash. Best effort: a folder that cannot be opened is left as it is.
+void SyncFolderOf(const std::string& path);
 
 } // namespace kontaro::xls

@@ -71,6 +71,7 @@ void ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)
             fs::remove(temporary, ignored);
             throw XlsError(numbers::FormatText(texts::kCantWriteFile, {target}), failed.message());
         }
+        SyncFolderOf(path.string());
         return;
     }
     throw XlsError(numbers::FormatText(texts::kCantWriteFile, {target}), "no free temporary name");

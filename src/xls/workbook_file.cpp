@@ -9,6 +9,8 @@
 #include "xls/xls_texts.h"
 
 #include <algorithm>
+#include <numeric>
+#include <set>
 
 namespace kontaro::xls {
 namespace {
@@ -28,11 +30,22 @@ char16_t UpperLatin(char16_t c)
 }
 
 // Readers treat sheet names alike when they differ only in case, so a file must not hold
-// two such names.
-bool SameSheetName(std::u16string_view a, std::u16string_view b)
+// two names of the same folded form.
+std::u16string FoldedSheetName(std::u16string_view name)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char16_t x, char16_t y) { return UpperLatin(x) == UpperLatin(y); });
+    std::u16string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(), UpperLatin);
+    return folded;
+}
+
+bool SameSheetName(std::u16string_view a, std::u16string_view b) { return FoldedSheetName(a) == FoldedSheetName(b); }
+
+// The type of a section's BOF, whose version must be BIFF8.
+std::uint16_t SectionType(const BiffRecord& bof)
+{
+    if (bof.data.size() < 4 || GetU16(bof.data.data()) != kBiff8)
+        throw XlsError(std::string(texts::kInvalidExcelVersion));
+    return GetU16(bof.data.data() + 2);
 }
 
 } // namespace
@@ -42,32 +55,48 @@ void WorkbookFile::ReadWorkbookStream(std::span<const std::uint8_t> stream)
     globals_ = WorkbookGlobals{};
     sheets_.clear();
     RecordReader reader(stream);
-    BiffRecord record;
-    std::vector<SstEntry*> stringList;
-    bool haveGlobals = false;
-    while (reader.Next(record)) {
-        if (record.id == rec::EOF_)
+    BiffRecord bof;
+    // Before the globals stand at most the zero fill (records of identifier 0) and EOFs.
+    while (true) {
+        if (!reader.Next(bof))
+            Invalid("no globals section");
+        if (bof.id == 0 || bof.id == rec::EOF_)
             continue;
-        if (record.id == rec::FILEPASS)
+        if (bof.id == rec::FILEPASS)
             throw XlsError(std::string(texts::kPasswordProtected));
-        if (record.id != rec::BOF)
+        if (bof.id != rec::BOF)
             Invalid("record outside any section");
-        if (record.data.size() < 4 || GetU16(record.data.data()) != kBiff8) {
-            throw XlsError(std::string(texts::kInvalidExcelVersion));
-        }
-        if (GetU16(record.data.data() + 2) == kGlobalsType) {
-            if (haveGlobals)
-                Invalid("second globals section");
-            haveGlobals = true;
-            stringList = globals_.Read(record, reader);
-        } else {
-            if (!haveGlobals)
-                Invalid("sheet before the globals");
-            sheets_.push_back(Sheet::Read(record, reader, globals_.strings, stringList));
-        }
+        break;
     }
-    if (!haveGlobals)
-        Invalid("no globals section");
+    if (SectionType(bof) != kGlobalsType)
+        Invalid("sheet before the globals");
+    const std::vector<SstEntry*> stringList = globals_.Read(bof, reader);
+    const std::size_t globalsEnd = reader.Position();
+
+    // Each sheet is read where its BOUNDSHEET says it starts, as other readers find it, so
+    // that nothing between the sections decides which sheets are read. The sections lie after
+    // the globals and do not overlap (otherwise some sheet is not where it is said to be);
+    // read in the order of their positions, every byte is read once however the
+    // BOUNDSHEETs point.
+    std::vector<std::size_t> order(globals_.sheets.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return globals_.sheets[a].position < globals_.sheets[b].position;
+    });
+    sheets_.resize(order.size());
+    std::size_t sectionsEnd = globalsEnd;
+    for (const std::size_t index : order) {
+        const std::size_t position = globals_.sheets[index].position;
+        if (position < sectionsEnd)
+            Invalid("sheet sections overlap or lie in the globals");
+        RecordReader at(stream, position);
+        if (!at.Next(bof) || bof.id != rec::BOF)
+            Invalid("no sheet section at a BOUNDSHEET position");
+        if (SectionType(bof) == kGlobalsType)
+            Invalid("second globals section");
+        sheets_[index] = Sheet::Read(bof, at, globals_.strings, stringList);
+        sectionsEnd = at.Position();
+    }
     current_ = std::clamp(globals_.ActiveSheet() + 1, 1, std::max(1, SheetTotal()));
 }
 
@@ -134,6 +163,15 @@ void WorkbookFile::WriteWorkbookFile(const std::string& path)
     WriteCompoundFileAt(path, carried_, stream);
 }
 
+const Sheet& WorkbookFile::SheetAt(int sheet) const
+{
+    if (sheet < 1 || sheet > static_cast<int>(sheets_.size())) {
+        throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
+                                           {std::to_string(sheet), "1", std::to_string(sheets_.size())}));
+    }
+    return sheets_[static_cast<std::size_t>(sheet - 1)];
+}
+
 Sheet* WorkbookFile::Current()
 {
     if (current_ < 1 || current_ > static_cast<int>(sheets_.size()))
@@ -184,14 +222,15 @@ void WorkbookFile::InsertBlankSheets(int position, int count)
         throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
                                            {std::to_string(position), "1", std::to_string(total + 1)}));
     }
+    // Looked up in a set: a workbook may hold very many sheets named like the new ones.
+    std::set<std::u16string> taken;
+    for (const BoundSheet& sheet : globals_.sheets)
+        taken.insert(FoldedSheetName(sheet.name));
     for (int k = 0; k < count; ++k) {
         std::u16string name = u"Sheet";
-        const auto taken = [&](const std::u16string& candidate) {
-            return std::any_of(globals_.sheets.begin(), globals_.sheets.end(),
-                               [&](const BoundSheet& s) { return SameSheetName(s.name, candidate); });
-        };
-        for (int number = 1; taken(name); ++number)
+        for (int number = 1; taken.count(FoldedSheetName(name)) != 0; ++number)
             name = u"Sheet" + Utf8ToUtf16(std::to_string(number));
+        taken.insert(FoldedSheetName(name));
         BoundSheet bound;
         bound.name = name;
         globals_.sheetNames.insert(name);

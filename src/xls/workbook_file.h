@@ -62,7 +62,8 @@ public:
 
     // For inspection by tests and tools.
     const WorkbookGlobals& Globals() const { return globals_; }
-    const Sheet& SheetAt(int sheet) const { return sheets_.at(static_cast<std::size_t>(sheet - 1)); }
+    // Throws XlsError (texts::kSheetNumberInvalid) for a sheet that does not exist.
+    const Sheet& SheetAt(int sheet) const;
     const StorageElementList& Carried() const { return carried_; }
 
 private:

@@ -49,23 +49,6 @@ bool IsFormulaCompanion(std::uint16_t id)
     return id == rec::STRING || id == rec::ARRAY || id == rec::TABLE || id == rec::SHRFMLA;
 }
 
-// Reads a nested section (an embedded chart) up to and including its EOF.
-void ReadNested(const BiffRecord& bof, RecordReader& reader, std::vector<BiffRecord>& into)
-{
-    into.push_back(bof);
-    int depth = 1;
-    BiffRecord record;
-    while (depth > 0) {
-        if (!reader.Next(record))
-            Invalid("section without EOF");
-        if (record.id == rec::BOF)
-            ++depth;
-        if (record.id == rec::EOF_)
-            --depth;
-        into.push_back(record);
-    }
-}
-
 void PutCellHeader(Bytes& data, int row, const Cell& cell)
 {
     PutU16(data, static_cast<std::uint16_t>(row));
@@ -97,6 +80,8 @@ public:
     void ReadCarriedSheet();
 
 private:
+    void ReadNested(const BiffRecord& bof);
+    void NoteCarriedString(const BiffRecord& record, std::vector<Sheet::CarriedString>& into, std::size_t index);
     bool AttachToFormula(const BiffRecord& record);
     void ReadRecord(const BiffRecord& record);
     void ReadRow(const BiffRecord& record);
@@ -132,8 +117,43 @@ void SheetReader::ReadCarriedSheet()
         // Stream offsets of the old file would be wrong in the new one.
         if (depth == 1 && (record.id == rec::INDEX || record.id == rec::DBCELL))
             continue;
+        NoteCarriedString(record, sheet_.rawStrings_, sheet_.raw_.size());
         sheet_.raw_.push_back(record);
     }
+}
+
+// Reads a section nested in a worksheet (an embedded chart) up to and including its EOF.
+void SheetReader::ReadNested(const BiffRecord& bof)
+{
+    sheet_.drawings_.push_back(bof);
+    int depth = 1;
+    BiffRecord record;
+    while (depth > 0) {
+        if (!reader_.Next(record))
+            Invalid("section without EOF");
+        if (record.id == rec::BOF)
+            ++depth;
+        if (record.id == rec::EOF_)
+            --depth;
+        NoteCarriedString(record, sheet_.drawingStrings_, sheet_.drawings_.size());
+        sheet_.drawings_.push_back(record);
+    }
+}
+
+// The string table is rebuilt and sorted on save, so a carried LABELSST keeps its string,
+// not its old index.
+void SheetReader::NoteCarriedString(const BiffRecord& record, std::vector<Sheet::CarriedString>& into,
+                                    std::size_t index)
+{
+    if (record.id != rec::LABELSST)
+        return;
+    Need(record, ValueCellLength(rec::LABELSST));
+    const std::uint32_t entry = GetU32(record.data.data() + 6);
+    if (entry >= stringList_.size())
+        Invalid("LABELSST beyond the string table");
+    SstEntry* sst = stringList_[entry];
+    ++sst->second.references;
+    into.push_back({index, sst});
 }
 
 void SheetReader::ReadWorksheet()
@@ -169,7 +189,7 @@ void SheetReader::ReadRecord(const BiffRecord& record)
 {
     switch (record.id) {
     case rec::BOF:
-        ReadNested(record, reader_, sheet_.drawings_);
+        ReadNested(record);
         break;
     case rec::DIMENSIONS:
     case rec::DBCELL:
@@ -388,18 +408,14 @@ BiffRecord* Sheet::Window2()
     return nullptr;
 }
 
-RowEntry& Sheet::EnsureRow(int row)
-{
-    if (rows_.size() <= static_cast<std::size_t>(row))
-        rows_.resize(static_cast<std::size_t>(row) + 1);
-    return rows_[static_cast<std::size_t>(row)];
-}
+RowEntry& Sheet::EnsureRow(int row) { return rows_[row]; }
 
 const Cell* Sheet::FindCell(int row, int column) const
 {
-    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size())
+    const auto found = rows_.find(row);
+    if (found == rows_.end())
         return nullptr;
-    const auto& cells = rows_[static_cast<std::size_t>(row)].cells;
+    const auto& cells = found->second.cells;
     auto at =
         std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
     return at != cells.end() && at->column == column ? &*at : nullptr;
@@ -415,9 +431,10 @@ int Sheet::CellXf(int row, int column) const
 
 int Sheet::RowXf(int row) const
 {
-    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size())
+    const auto found = rows_.find(row);
+    if (found == rows_.end())
         return -1;
-    const RowEntry& entry = rows_[static_cast<std::size_t>(row)];
+    const RowEntry& entry = found->second;
     return entry.hasRecord && entry.HasRowFormat() ? entry.RowXf() : -1;
 }
 
@@ -510,10 +527,10 @@ void Sheet::StoreCell(int row, int column, const CellValue& value, int xf, Share
             entry.hasRecord = false;
     }
     while (!rows_.empty()) {
-        const RowEntry& last = rows_.back();
+        const RowEntry& last = rows_.rbegin()->second;
         if (!last.cells.empty() || (last.hasRecord && !last.IsPlain()))
             break;
-        rows_.pop_back();
+        rows_.erase(std::prev(rows_.end()));
     }
 }
 
@@ -550,7 +567,11 @@ void Sheet::MergeCellRange(int firstRow, int firstColumn, int lastRow, int lastC
 
 void Sheet::ReleaseStrings(SharedStringTable& strings)
 {
-    for (RowEntry& entry : rows_) {
+    for (const auto* carried : {&rawStrings_, &drawingStrings_}) {
+        for (const CarriedString& each : *carried)
+            strings.Release(each.sst);
+    }
+    for (auto& [row, entry] : rows_) {
         for (Cell& cell : entry.cells) {
             if (cell.kind == CellKind::LabelSst)
                 strings.Release(cell.sst);
@@ -567,7 +588,7 @@ std::size_t Sheet::Write(Bytes& out) const
             record.WriteTo(out);
     };
     if (!worksheet_) {
-        all(raw_);
+        WriteCarried(out, raw_, rawStrings_);
         eof_.WriteTo(out);
         return out.size() - start;
     }
@@ -591,7 +612,7 @@ std::size_t Sheet::Write(Bytes& out) const
         it = end;
     }
     WriteCells(out);
-    all(drawings_);
+    WriteCarried(out, drawings_, drawingStrings_);
     all(notes_);
     all(listB_);
     all(merged_);
@@ -612,18 +633,33 @@ std::size_t Sheet::Write(Bytes& out) const
     return out.size() - start;
 }
 
+void Sheet::WriteCarried(Bytes& out, const std::vector<BiffRecord>& list, const std::vector<CarriedString>& strings)
+{
+    auto next = strings.begin();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (next == strings.end() || next->record != i) {
+            list[i].WriteTo(out);
+            continue;
+        }
+        BiffRecord label = list[i];
+        SetU32(label.data.data() + 6, next->sst->second.index);
+        label.WriteTo(out);
+        ++next;
+    }
+}
+
 void Sheet::WriteCells(Bytes& out) const
 {
     // The used range. Cells of rows without a ROW record (other writers omit them) count too,
     // so that no reader drops them for lying outside the dimensions.
-    std::size_t firstRow = rows_.size();
+    const std::size_t rowCount = RowCount();
+    std::size_t firstRow = rowCount;
     int firstColumn = -1;
     int lastPlusOne = 0;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        const RowEntry& entry = rows_[r];
+    for (const auto& [r, entry] : rows_) {
         if (!entry.hasRecord && entry.cells.empty())
             continue;
-        firstRow = std::min(firstRow, r);
+        firstRow = std::min(firstRow, static_cast<std::size_t>(r));
         if (entry.hasRecord) {
             firstColumn = firstColumn < 0 ? entry.FirstColumn() : std::min<int>(firstColumn, entry.FirstColumn());
             lastPlusOne = std::max<int>(lastPlusOne, entry.LastColumnPlusOne());
@@ -634,7 +670,7 @@ void Sheet::WriteCells(Bytes& out) const
             lastPlusOne = std::max<int>(lastPlusOne, entry.cells.back().column + 1);
         }
     }
-    if (firstRow == rows_.size())
+    if (firstRow == rowCount)
         firstRow = 0;
     if (firstColumn < 0)
         firstColumn = 0;
@@ -642,16 +678,19 @@ void Sheet::WriteCells(Bytes& out) const
 
     Bytes data;
     PutU32(data, static_cast<std::uint32_t>(firstRow));
-    PutU32(data, static_cast<std::uint32_t>(rows_.size()));
+    PutU32(data, static_cast<std::uint32_t>(rowCount));
     PutU16(data, static_cast<std::uint16_t>(firstColumn));
     PutU16(data, static_cast<std::uint16_t>(lastColumn + 1));
     PutU16(data, 0);
     PutRecord(out, rec::DIMENSIONS, data);
 
-    for (std::size_t block = firstRow; block < rows_.size(); block += kRowsPerBlock) {
-        const std::size_t end = std::min(rows_.size(), block + kRowsPerBlock);
-        for (std::size_t r = block; r < end; ++r) {
-            const RowEntry& entry = rows_[r];
+    // Blocks of 32 row indexes from the first row on; rows without an entry write nothing.
+    for (auto from = rows_.lower_bound(static_cast<int>(firstRow)); from != rows_.end();) {
+        const std::size_t block =
+            firstRow + (static_cast<std::size_t>(from->first) - firstRow) / kRowsPerBlock * kRowsPerBlock;
+        const auto to = rows_.lower_bound(static_cast<int>(block + kRowsPerBlock));
+        for (auto at = from; at != to; ++at) {
+            const RowEntry& entry = at->second;
             if (!entry.hasRecord)
                 continue;
             auto record = entry.record;
@@ -661,9 +700,9 @@ void Sheet::WriteCells(Bytes& out) const
                 SetU16(record.data() + 4, static_cast<std::uint16_t>(lastColumn + 1));
             PutRecord(out, rec::ROW, record);
         }
-        for (std::size_t r = block; r < end; ++r) {
-            const auto& cells = rows_[r].cells;
-            const int row = static_cast<int>(r);
+        for (auto at = from; at != to; ++at) {
+            const auto& cells = at->second.cells;
+            const int row = at->first;
             for (std::size_t i = 0; i < cells.size();) {
                 const Cell& cell = cells[i];
                 std::size_t run = 1;
@@ -721,6 +760,7 @@ void Sheet::WriteCells(Bytes& out) const
                 ++i;
             }
         }
+        from = to;
     }
 }
 

@@ -81,7 +81,8 @@ public:
     // Drops every reference the sheet holds on the string table.
     void ReleaseStrings(SharedStringTable& strings);
 
-    const std::vector<RowEntry>& Rows() const { return rows_; }
+    // By row; a row without an entry holds nothing.
+    const std::map<int, RowEntry>& Rows() const { return rows_; }
     const std::map<std::uint16_t, ColumnEntry>& Columns() const { return columns_; }
     int DefaultRowHeight() const { return defaultRowHeight_; }
     int DefaultColumnWidth() const { return defaultColumnWidth_; }
@@ -92,8 +93,20 @@ private:
 
     void WriteCells(Bytes& out) const;
     RowEntry& EnsureRow(int row);
+    // The length of the row list: the last row with an entry plus one.
+    std::size_t RowCount() const { return rows_.empty() ? 0 : static_cast<std::size_t>(rows_.rbegin()->first) + 1; }
     Cell* FindCell(int row, int column);
     const Cell* FindCell(int row, int column) const;
+
+    // A LABELSST record among the carried records (of a sheet that is not a worksheet, or of a
+    // chart embedded in a worksheet), by its place in its list: it is written with the index
+    // its string has in the rebuilt string table.
+    struct CarriedString {
+        std::size_t record = 0;
+        SstEntry* sst = nullptr;
+    };
+    static void WriteCarried(Bytes& out, const std::vector<BiffRecord>& list,
+                             const std::vector<CarriedString>& strings);
 
     bool worksheet_ = false;
     BiffRecord bof_;
@@ -101,10 +114,12 @@ private:
     std::vector<BiffRecord> raw_; // every record of a sheet that is not a worksheet
     std::vector<BiffRecord> listA_, listB_;
     std::vector<BiffRecord> pageBreaks_, drawings_, notes_, ranges_, hyperlinks_, codeName_;
+    std::vector<CarriedString> rawStrings_, drawingStrings_;
     std::vector<BiffRecord> merged_;
     std::vector<std::array<std::uint16_t, 4>> newMerges_;
     std::map<std::uint16_t, ColumnEntry> columns_;
-    std::vector<RowEntry> rows_;
+    // Only the rows the sheet holds, so that its memory follows its records, not its last row.
+    std::map<int, RowEntry> rows_;
     int defaultRowHeight_ = 255;
     int defaultColumnWidth_ = 8;
 };

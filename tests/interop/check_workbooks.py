@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Reads every workbook that xls_interop_writer wrote with xlrd and olefile, checks each
-container with cfb_lint.py, and compares the corpus exports with their originals.
+container with cfb_lint.py, and compares the corpus exports (also those of the copies with
+empty records of identifier 0 in their sheets) with their originals.
 
 usage: check_workbooks.py OUTPUT_FOLDER CORPUS_FOLDER TOOLS_FOLDER
 """
@@ -108,6 +109,30 @@ def sha(path):
         return hashlib.sha256(f.read()).hexdigest()
 
 
+def check_carried(name, source, written, replaced, tools):
+    """The export added the sheet Kontaro and, when named, replaced the sheet `replaced`;
+    every other sheet and stream is as it was."""
+    check_container(written, tools)
+    diff = subprocess.run([sys.executable, os.path.join(tools, 'cfb_diff.py'), source, written,
+                           '--ignore', 'Workbook'], capture_output=True, text=True)
+    if diff.returncode != 0:
+        fail('%s: other streams differ: %s' % (name, diff.stdout.strip()))
+    before = xlrd.open_workbook(source, formatting_info=True)
+    after = xlrd.open_workbook(written, formatting_info=True)
+    if after.sheet_names() != before.sheet_names() + ['Kontaro']:
+        fail('%s: sheets %r, before %r' % (name, after.sheet_names(), before.sheet_names()))
+        return
+    for sheet in before.sheets():
+        if sheet.name == replaced:
+            continue
+        compare_sheet('%s/%s' % (name, sheet.name), after.sheet_by_name(sheet.name), cells(sheet))
+    if replaced:
+        compare_sheet('%s/%s' % (name, replaced), after.sheet_by_name(replaced), CORPUS_GRID)
+    compare_sheet('%s/Kontaro' % name, after.sheet_by_name('Kontaro'), CORPUS_GRID)
+    if before.datemode != after.datemode:
+        fail('%s: date mode changed' % name)
+
+
 def main():
     out, corpus, tools = (os.path.abspath(p) for p in sys.argv[1:4])
     for name, sheets in OWN.items():
@@ -137,27 +162,24 @@ def main():
         if outcome != 'carried':
             fail('%s: refused with "%s"' % (name, detail))
             continue
-        check_container(written, tools)
-        diff = subprocess.run([sys.executable, os.path.join(tools, 'cfb_diff.py'), source, written,
-                               '--ignore', 'Workbook'], capture_output=True, text=True)
-        if diff.returncode != 0:
-            fail('%s: other streams differ: %s' % (name, diff.stdout.strip()))
-        before = xlrd.open_workbook(source, formatting_info=True)
-        after = xlrd.open_workbook(written, formatting_info=True)
-        if after.sheet_names() != before.sheet_names() + ['Kontaro']:
-            fail('%s: sheets %r, before %r' % (name, after.sheet_names(), before.sheet_names()))
-            continue
-        for sheet in before.sheets():
-            if sheet.name == detail:
-                continue
-            compare_sheet('%s/%s' % (name, sheet.name), after.sheet_by_name(sheet.name), cells(sheet))
-        compare_sheet('%s/%s' % (name, detail), after.sheet_by_name(detail), CORPUS_GRID)
-        compare_sheet('%s/Kontaro' % name, after.sheet_by_name('Kontaro'), CORPUS_GRID)
-        if before.datemode != after.datemode:
-            fail('%s: date mode changed' % name)
+        check_carried(name, source, written, detail, tools)
     missing = set(os.listdir(corpus)) - {o[0] for o in outcomes} - {'README.md'}
     if missing:
         fail('corpus files not exported: %r' % sorted(missing))
+
+    # Copies of the readable corpus files with empty records of identifier 0 in every sheet.
+    with open(os.path.join(out, 'empty_records.txt'), encoding='utf-8') as f:
+        outcomes = [line.rstrip('\n').split('\t') for line in f if line.strip()]
+    readable = sorted(n for n in os.listdir(corpus) if n.endswith('.xls') and n not in REFUSED)
+    if sorted(o[0] for o in outcomes) != readable:
+        fail('empty records: %r written, expected %r' % (sorted(o[0] for o in outcomes), readable))
+    for name, outcome, detail in outcomes:
+        folder = os.path.join(out, 'empty_records')
+        if outcome != 'carried':
+            fail('%s with empty records: refused with "%s"' % (name, detail))
+            continue
+        check_carried(name + ' with empty records', os.path.join(folder, 'source', name),
+                      os.path.join(folder, name), '', tools)
 
     print('%d problem(s)' % len(failures) if failures else 'all workbooks read back as written')
     return 1 if failures else 0

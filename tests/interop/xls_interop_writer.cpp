@@ -1,10 +1,15 @@
 // Writes the workbooks that the external readers check: exports of small grids into new and
 // existing files, and exports into copies of the third-party workbooks of the corpus. What each
 // file must hold is stated in check_workbooks.py; the outcome for each corpus file is listed
-// in corpus.txt (carried: the replaced sheet; refused: the message).
+// in corpus.txt (carried: the replaced sheet; refused: the message). Copies of the readable
+// corpus workbooks with empty records of identifier 0 inside every sheet, as some writers
+// leave them, get a sheet added; they are listed in empty_records.txt.
 //
 // usage: xls_interop_writer OUTPUT_FOLDER CORPUS_FOLDER
 
+#include "xls/biff_record.h"
+#include "xls/compound_file_reader.h"
+#include "xls/compound_file_writer.h"
 #include "xls/exportable_grid.h"
 #include "xls/grid_xls_export.h"
 #include "xls/workbook_file.h"
@@ -144,6 +149,84 @@ void WriteCorpusWorkbooks(const fs::path& out, const fs::path& corpus)
     }
 }
 
+// The stream with an empty record of identifier 0 in every sheet: after the sheet's first
+// record and before its EOF. The BOUNDSHEET positions move along.
+Bytes WithEmptyRecordsInSheets(const Bytes& stream)
+{
+    std::vector<std::size_t> inserts;
+    std::vector<std::size_t> positions; // of the BOUNDSHEET position fields
+    int depth = 0;
+    int section = -1;
+    std::size_t inSection = 0;
+    for (std::size_t at = 0; at + 4 <= stream.size();) {
+        const std::uint16_t id = GetU16(stream.data() + at);
+        const std::size_t next = at + 4 + GetU16(stream.data() + at + 2);
+        if (id == rec::BOF && depth++ == 0) {
+            ++section;
+            inSection = 0;
+        } else if (depth == 1) {
+            ++inSection;
+        }
+        if (section == 0 && id == rec::BOUNDSHEET)
+            positions.push_back(at + 4);
+        if (section > 0 && depth == 1 && inSection == 1 && id != rec::EOF_)
+            inserts.push_back(next);
+        if (id == rec::EOF_ && depth > 0 && --depth == 0 && section > 0)
+            inserts.push_back(at);
+        at = next;
+    }
+    const Bytes empty = {0, 0, 0, 0};
+    Bytes out;
+    std::size_t copied = 0;
+    for (const std::size_t at : inserts) {
+        out.insert(out.end(), stream.begin() + static_cast<std::ptrdiff_t>(copied),
+                   stream.begin() + static_cast<std::ptrdiff_t>(at));
+        out.insert(out.end(), empty.begin(), empty.end());
+        copied = at;
+    }
+    out.insert(out.end(), stream.begin() + static_cast<std::ptrdiff_t>(copied), stream.end());
+    for (const std::size_t field : positions) {
+        const std::uint32_t old = GetU32(stream.data() + field);
+        const auto before = std::count_if(inserts.begin(), inserts.end(), [old](std::size_t at) { return at <= old; });
+        SetU32(out.data() + field, static_cast<std::uint32_t>(old + empty.size() * static_cast<std::size_t>(before)));
+    }
+    return out;
+}
+
+void WriteEmptyRecordWorkbooks(const fs::path& out, const fs::path& corpus)
+{
+    const fs::path folder = out / "empty_records";
+    fs::create_directories(folder / "source");
+    std::ofstream list(out / "empty_records.txt");
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(corpus)) {
+        if (entry.path().extension() == ".xls")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    const TextGrid grid{{{"Kontaro", "Wert"}, {"Apfel", "12,50"}}};
+    for (const fs::path& file : files) {
+        CompoundFileContents contents;
+        try {
+            contents = ReadCompoundFileAt(file.string());
+            WorkbookFile probe;
+            probe.ReadWorkbookStream(contents.workbook);
+        } catch (const XlsError&) {
+            continue; // the refused files are checked as they are
+        }
+        const fs::path source = folder / "source" / file.filename();
+        WriteCompoundFileAt(source.string(), contents.carried, WithEmptyRecordsInSheets(contents.workbook));
+        const fs::path copy = folder / file.filename();
+        fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
+        try {
+            Export(grid, copy, "Kontaro");
+            list << file.filename().string() << "\tcarried\t\n";
+        } catch (const XlsError& error) {
+            list << file.filename().string() << "\trefused\t" << error.what() << "\n";
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -158,6 +241,7 @@ int main(int argc, char** argv)
     try {
         WriteOwnWorkbooks(out);
         WriteCorpusWorkbooks(out, argv[2]);
+        WriteEmptyRecordWorkbooks(out, argv[2]);
     } catch (const std::exception& error) {
         std::cerr << "xls_interop_writer: " << error.what() << "\n";
         return 1;

@@ -6,6 +6,7 @@
 #include "xls/compound_file_writer.h"
 #include "xls/xls_error.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -18,6 +19,7 @@ using test::DirectoryEntryOffset;
 using test::FatEntryOffset;
 using test::Pattern;
 using test::Read32;
+using test::SectorOffset;
 using test::Storage;
 using test::Stream;
 using test::Write32;
@@ -236,6 +238,24 @@ TEST(CompoundFileMalformed, NestingIsReadDeepButNotWithoutBound)
     }
     EXPECT_EQ(e->children.at(0).content, (Bytes{1, 2, 3}));
     EXPECT_EQ(ReadError(nested(300)), kCantRead);
+}
+
+// Run with the allocator's limit below the table such a file once made the reader reserve
+// (the test's environment sets it), so that a reservation before validation fails the test.
+TEST(CompoundFileMalformed, ALongDifatChainReservesNoMoreThanTheFileHolds)
+{
+    // 20 MB of DIFAT sectors, each naming 127 FAT sectors: over 5 million FAT sectors, a
+    // table of 2.5 GB, in a file of 40,960 sectors.
+    constexpr std::uint32_t kSectors = 40960;
+    Bytes file = Sample();
+    file.resize(SectorOffset(kSectors), 0);
+    std::fill(file.begin() + 512, file.end(), 0);
+    Write32(file, 44, kFree); // FAT sectors
+    Write32(file, 68, 0);     // first DIFAT sector
+    Write32(file, 72, kSectors);
+    for (std::uint32_t s = 0; s < kSectors; ++s)
+        Write32(file, SectorOffset(s) + 508, s + 1 < kSectors ? s + 1 : 0xFFFFFFFE);
+    EXPECT_EQ(ReadError(file), kCantRead);
 }
 
 } // namespace

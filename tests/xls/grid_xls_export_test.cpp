@@ -212,6 +212,20 @@ TEST_F(GridXlsExportTest, SheetThatTakesNoCellsIsRefused)
     EXPECT_EQ(SheetNames(target), (std::vector<std::string>{"Sheet1", "Daten"}));
 }
 
+TEST_F(GridXlsExportTest, WorkbookWithASheetSectionMissingIsRefusedAndKept)
+{
+    WorkbookFile book;
+    book.CreateFromTemplate(2);
+    Bytes stream = book.WriteWorkbookStream();
+    const auto bounds = OfKind(RecordsOf(stream), rec::BOUNDSHEET);
+    stream.resize(GetU32(bounds.at(1).data.data())); // the second sheet's section is cut off
+    const Bytes file = WriteCompoundFile({}, stream);
+    std::ofstream(target, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    EXPECT_EQ(Error(example, "Neu"), "Error reading Excel records. File invalid");
+    EXPECT_EQ(FileBytes(target), std::string(file.begin(), file.end()));
+}
+
 TEST_F(GridXlsExportTest, TargetThatIsNoWorkbookIsRefusedAndKept)
 {
     std::ofstream(target) << "Name;Menge\n";

@@ -296,8 +296,7 @@ TEST_F(WorkbookFileTest, SheetsInsertedInFrontShiftNamesAndReferences)
     PutRecord(extra, rec::SUPBOOK, Bytes{1, 0, 0x01, 0x04});
     PutRecord(extra, rec::EXTERNSHEET, Bytes{1, 0, 0, 0, 0, 0, 0, 0});
     PutRecord(extra, rec::NAME, Bytes{0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 'N'});
-    const std::size_t sst = OffsetOf(stream, rec::SST);
-    stream.insert(stream.begin() + static_cast<std::ptrdiff_t>(sst), extra.begin(), extra.end());
+    test::InsertRecords(stream, OffsetOf(stream, rec::SST), extra);
     WorkbookFile named;
     named.ReadWorkbookStream(stream);
     named.InsertBlankSheets(1, 2);

@@ -8,16 +8,24 @@ std::vector<BiffRecord> RecordsOf(const std::vector<std::uint8_t>& stream)
 {
     std::vector<BiffRecord> records;
     std::size_t at = 0;
+    int depth = 0;
     while (at + 4 <= stream.size()) {
         BiffRecord record;
         record.id = GetU16(stream.data() + at);
         const std::size_t length = GetU16(stream.data() + at + 2);
-        if (record.id == 0 || at + 4 + length > stream.size())
+        if (at + 4 + length > stream.size())
             break;
         record.data.assign(stream.begin() + static_cast<std::ptrdiff_t>(at + 4),
                            stream.begin() + static_cast<std::ptrdiff_t>(at + 4 + length));
-        records.push_back(std::move(record));
         at += 4 + length;
+        // Identifier 0 between the sections is zero fill; inside one it is a record like any.
+        if (record.id == 0 && depth == 0)
+            continue;
+        if (record.id == rec::BOF)
+            ++depth;
+        if (record.id == rec::EOF_ && depth > 0)
+            --depth;
+        records.push_back(std::move(record));
     }
     return records;
 }
@@ -36,6 +44,21 @@ std::vector<BiffRecord> Section(const std::vector<BiffRecord>& records, int n)
             break;
     }
     return section;
+}
+
+void InsertRecords(std::vector<std::uint8_t>& stream, std::size_t at, const std::vector<std::uint8_t>& records)
+{
+    for (std::size_t offset = 0; offset + 4 <= stream.size();) {
+        const std::uint16_t id = GetU16(stream.data() + offset);
+        if (id == rec::BOUNDSHEET && GetU32(stream.data() + offset + 4) >= at) {
+            SetU32(stream.data() + offset + 4,
+                   static_cast<std::uint32_t>(GetU32(stream.data() + offset + 4) + records.size()));
+        }
+        if (id == rec::EOF_)
+            break;
+        offset += 4 + GetU16(stream.data() + offset + 2);
+    }
+    stream.insert(stream.begin() + static_cast<std::ptrdiff_t>(at), records.begin(), records.end());
 }
 
 std::vector<std::uint16_t> IdsOf(const std::vector<BiffRecord>& records)

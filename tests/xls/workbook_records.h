@@ -11,11 +11,16 @@
 
 namespace kontaro::xls::test {
 
-// Every record of a stream, CONTINUE records standing on their own.
+// Every record of a stream, CONTINUE records standing on their own; records of identifier 0
+// between the sections (zero fill) are left out, those inside a section are kept.
 std::vector<BiffRecord> RecordsOf(const std::vector<std::uint8_t>& stream);
 
 // The records of section n (0 the globals, 1 the first sheet ...), BOF to EOF.
 std::vector<BiffRecord> Section(const std::vector<BiffRecord>& records, int n);
+
+// Inserts whole records into a stream at offset at and moves the BOUNDSHEET positions of the
+// sheets behind it along, as the writer of such a file sets them.
+void InsertRecords(std::vector<std::uint8_t>& stream, std::size_t at, const std::vector<std::uint8_t>& records);
 
 std::vector<std::uint16_t> IdsOf(const std::vector<BiffRecord>& records);
 std::vector<BiffRecord> OfKind(const std::vector<BiffRecord>& records, std::uint16_t id);
