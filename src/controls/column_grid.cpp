@@ -333,6 +333,26 @@ void ColumnGrid::MoveBy(int dCol, int dRow)
     EnsureCursorVisible();
 }
 
+void ColumnGrid::MoveToRowEdge(bool last)
+{
+    const int row = grid_.CursorRow();
+    std::vector<int> enterable;
+    std::vector<int> editable;
+    for (int col = grid_.Options().fixedCols; col < grid_.ColumnCount(); ++col) {
+        if (grid_.ColumnAt(col).hidden)
+            continue;
+        enterable.push_back(col);
+        if (grid_.CanEdit(col, row))
+            editable.push_back(col);
+    }
+    // A grid without editable cells (the summaries) goes to its shown edge.
+    const std::vector<int>& targets = editable.empty() ? enterable : editable;
+    if (targets.empty())
+        return;
+    grid_.MoveCursor(last ? targets.back() : targets.front(), row);
+    EnsureCursorVisible();
+}
+
 void ColumnGrid::TabMove(bool forward)
 {
     const int first = std::min(grid_.Options().fixedCols, grid_.ColumnCount() - 1);
@@ -424,10 +444,10 @@ void ColumnGrid::HandleKeyPress(QKeyEvent* event)
             MoveBy(1, 0);
         return;
     case Qt::Key_Home:
-        MoveBy(-grid_.ColumnCount(), 0);
+        MoveToRowEdge(false);
         return;
     case Qt::Key_End:
-        MoveBy(grid_.ColumnCount(), 0);
+        MoveToRowEdge(true);
         return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
