@@ -63,6 +63,13 @@ public:
     // selection the rows from where Shift+click or Shift+arrows started.
     std::pair<int, int> SelectedRows() const;
 
+    // The space left and right of a cell's text, pixels.
+    static constexpr int kTextPadding = 7;
+    // The shown width of a column, pixels: its set width, or more where its caption
+    // or the text of one of its cells needs more in the font it is drawn with. The
+    // plain grid keeps the set width (printing and the export use that).
+    int ColumnWidth(int col) const;
+
     // The cell's rectangle in viewport coordinates; empty when it is not shown.
     QRect CellRect(int col, int row) const;
     // The cell at a viewport position; false outside the cells.
@@ -102,6 +109,7 @@ private:
     void HandleDoubleClick(QMouseEvent* event);
     EditLink* LinkFor(int col);
     void GridChanged();
+    void MeasureColumns();
     void UpdateScrollBars();
     void PlaceEditor();
     void CloseEditorWidget();
@@ -139,6 +147,8 @@ private:
     int anchorRow_ = -1; // where a range selection started; -1 for none
     int lastCursorCol_ = -1;
     int lastCursorRow_ = -1;
+    // Per column: the widest text of its cells plus the padding, 0 for none.
+    std::vector<int> textWidths_;
 };
 
 } // namespace kontaro::controls
