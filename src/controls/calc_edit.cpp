@@ -210,9 +210,10 @@ void CalcEdit::keyPressEvent(QKeyEvent* event)
             event->accept();
             return;
         }
-        QLineEdit::keyPressEvent(event);
-        return;
+        [[fallthrough]];
     case Qt::Key_Delete:
+        // An empty cell could not be left (the row needs its value), so no
+        // deletion leaves the text empty.
         QLineEdit::keyPressEvent(event);
         if (text().isEmpty())
             setText(kZero);

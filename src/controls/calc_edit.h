@@ -4,9 +4,11 @@
 // "+", "-", "*", "/", "=", "%" and "C" calculate, showing each intermediate result;
 // everything else is ignored. A digit replaces a lone "0" and the result shown
 // after an operator; so does the decimal separator, which then starts "0,", so it
-// never joins a shown result. F4 or the small button at the right edge opens the
-// calculator panel. The editor's value is its shown text; a pending operation is
-// not applied when the edit ends (the user finishes with "=" or an operator key).
+// never joins a shown result. Backspace or Delete that would leave the text empty
+// (a lone character, or the whole text selected) leaves "0". F4 or the small
+// button at the right edge opens the calculator panel. The editor's value is its
+// shown text; a pending operation is not applied when the edit ends (the user
+// finishes with "=" or an operator key).
 //
 // An editor starts with an empty calculation: accumulator 0, pending addition.
 // The grid creates a fresh one for every edit, so nothing carries over.

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,11 +18,16 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 namespace kontaro::controls {
 
 namespace {
+
+// The part of ColumnGrid::kTextPadding left of a cell's text; the rest, with the
+// grid line, is right of it.
+constexpr int kTextLeft = 3;
 
 QColor ToQColor(grid::Colour colour, const QPalette& palette)
 {
@@ -86,6 +92,7 @@ ColumnGrid::ColumnGrid(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid_.SetChangeListener([this] { GridChanged(); });
+    MeasureColumns();
     UpdateScrollBars();
 }
 
@@ -333,6 +340,26 @@ void ColumnGrid::MoveBy(int dCol, int dRow)
     EnsureCursorVisible();
 }
 
+void ColumnGrid::MoveToRowEdge(bool last)
+{
+    const int row = grid_.CursorRow();
+    std::vector<int> enterable;
+    std::vector<int> editable;
+    for (int col = grid_.Options().fixedCols; col < grid_.ColumnCount(); ++col) {
+        if (grid_.ColumnAt(col).hidden)
+            continue;
+        enterable.push_back(col);
+        if (grid_.CanEdit(col, row))
+            editable.push_back(col);
+    }
+    // A grid without editable cells (the summaries) goes to its shown edge.
+    const std::vector<int>& targets = editable.empty() ? enterable : editable;
+    if (targets.empty())
+        return;
+    grid_.MoveCursor(last ? targets.back() : targets.front(), row);
+    EnsureCursorVisible();
+}
+
 void ColumnGrid::TabMove(bool forward)
 {
     const int first = std::min(grid_.Options().fixedCols, grid_.ColumnCount() - 1);
@@ -424,10 +451,10 @@ void ColumnGrid::HandleKeyPress(QKeyEvent* event)
             MoveBy(1, 0);
         return;
     case Qt::Key_Home:
-        MoveBy(-grid_.ColumnCount(), 0);
+        MoveToRowEdge(false);
         return;
     case Qt::Key_End:
-        MoveBy(grid_.ColumnCount(), 0);
+        MoveToRowEdge(true);
         return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -517,12 +544,42 @@ void ColumnGrid::HandleDoubleClick(QMouseEvent* event)
 
 // --- geometry --------------------------------------------------------------------
 
+int ColumnGrid::ColumnWidth(int col) const
+{
+    const int needed = std::size_t(col) < textWidths_.size() ? textWidths_[std::size_t(col)] : 0;
+    return std::max(grid_.ColumnAt(col).width, needed);
+}
+
+void ColumnGrid::MeasureColumns()
+{
+    // The set widths were chosen for a font the desktop may not have; the font it
+    // gives instead can be wider. Few fonts occur, so their metrics are kept.
+    std::vector<std::pair<grid::Font, QFontMetricsF>> metrics;
+    const auto metricsOf = [&](const grid::Font& font) -> const QFontMetricsF& {
+        for (const auto& [known, fontMetrics] : metrics)
+            if (known == font)
+                return fontMetrics;
+        return metrics.emplace_back(font, QFontMetricsF(ToQFont(font), viewport())).second;
+    };
+    textWidths_.assign(std::size_t(grid_.ColumnCount()), 0);
+    for (int col = 0; col < grid_.ColumnCount(); ++col) {
+        qreal widest = 0;
+        for (int row = 0; row < grid_.RowCount(); ++row) {
+            const std::string text = grid_.DisplayText(col, row);
+            if (!text.empty())
+                widest = std::max(widest,
+                                  metricsOf(grid_.CellFont(col, row)).horizontalAdvance(QString::fromStdString(text)));
+        }
+        textWidths_[std::size_t(col)] = widest > 0 ? int(std::ceil(widest)) + kTextPadding : 0;
+    }
+}
+
 int ColumnGrid::FixedWidth() const
 {
     int width = 0;
     for (int col = 0; col < std::min(grid_.Options().fixedCols, grid_.ColumnCount()); ++col)
         if (!grid_.ColumnAt(col).hidden)
-            width += grid_.ColumnAt(col).width;
+            width += ColumnWidth(col);
     return width;
 }
 
@@ -531,7 +588,7 @@ int ColumnGrid::ColumnLeft(int col) const
     int left = 0;
     for (int c = 0; c < col; ++c)
         if (!grid_.ColumnAt(c).hidden)
-            left += grid_.ColumnAt(c).width;
+            left += ColumnWidth(c);
     return left;
 }
 
@@ -564,7 +621,7 @@ QRect ColumnGrid::CellRect(int col, int row) const
     int x = ColumnLeft(col);
     if (col >= fixedCols)
         x -= horizontalScrollBar()->value();
-    const int width = grid_.ColumnAt(col).width;
+    const int width = ColumnWidth(col);
     if (col >= fixedCols && x + width <= FixedWidth())
         return {};
 
@@ -638,7 +695,7 @@ void ColumnGrid::EnsureCursorVisible()
     if (col >= grid_.Options().fixedCols && !grid_.ColumnAt(col).hidden) {
         QScrollBar* bar = horizontalScrollBar();
         const int left = ColumnLeft(col) - FixedWidth();
-        const int right = ColumnLeft(col) + grid_.ColumnAt(col).width - viewport()->width();
+        const int right = ColumnLeft(col) + ColumnWidth(col) - viewport()->width();
         if (bar->value() > left)
             bar->setValue(left);
         else if (bar->value() < right)
@@ -714,6 +771,7 @@ QSize ColumnGrid::sizeHint() const
 
 void ColumnGrid::GridChanged()
 {
+    MeasureColumns();
     if (editor_ && !committing_ &&
         (editCol_ >= grid_.ColumnCount() || editRow_ >= grid_.RowCount() || !grid_.IsDataRow(editRow_)))
         CloseEditorWidget();
@@ -759,7 +817,8 @@ void ColumnGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect
     painter.setFont(ToQFont(font));
     painter.setPen(foreground);
     const auto alignment = ToQtAlignment(grid_.CellAlignment(col, row), grid_.ColumnAt(col).verticalAlignment);
-    painter.drawText(rect.adjusted(3, 1, -4, -1), int(alignment), QString::fromStdString(grid_.DisplayText(col, row)));
+    painter.drawText(rect.adjusted(kTextLeft, 1, kTextLeft - kTextPadding, -1), int(alignment),
+                     QString::fromStdString(grid_.DisplayText(col, row)));
 }
 
 void ColumnGrid::paintEvent(QPaintEvent*)

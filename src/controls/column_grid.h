@@ -6,10 +6,12 @@
 // rows scroll. It turns the user's keys, clicks and edits into the plain grid's
 // operations, so the events of grid/grid_events.h arrive in the order stated there.
 //
-// Keyboard (no editor open): arrows, Page Up/Down, Home/End move the cursor (with
-// the row and column checks); Tab and Shift+Tab move from cell to cell when the
-// grid's options say so; Enter or F2 opens the editor; typing a character opens it
-// with that character replacing the text; Insert (no Alt, Ctrl or Shift) and
+// Keyboard (no editor open): arrows, Page Up/Down move the cursor (with the row
+// and column checks); Home and End go to the first and last editable column of
+// the row (in a grid without editable cells, to its first and last shown column);
+// Tab and Shift+Tab move from cell to cell when the grid's options say so; Enter
+// or F2 opens the editor; typing a character opens it with that character
+// replacing the text; Insert (no Alt, Ctrl or Shift) and
 // Delete (no Alt) insert and delete rows where the grid's options allow it.
 // With an editor open: Enter commits, Escape restores the cell's text, Tab and the
 // Up/Down/Page keys commit and then move. A refused commit puts the cursor back on
@@ -61,6 +63,13 @@ public:
     // selection the rows from where Shift+click or Shift+arrows started.
     std::pair<int, int> SelectedRows() const;
 
+    // The space left and right of a cell's text, pixels.
+    static constexpr int kTextPadding = 7;
+    // The shown width of a column, pixels: its set width, or more where its caption
+    // or the text of one of its cells needs more in the font it is drawn with. The
+    // plain grid keeps the set width (printing and the export use that).
+    int ColumnWidth(int col) const;
+
     // The cell's rectangle in viewport coordinates; empty when it is not shown.
     QRect CellRect(int col, int row) const;
     // The cell at a viewport position; false outside the cells.
@@ -100,11 +109,14 @@ private:
     void HandleDoubleClick(QMouseEvent* event);
     EditLink* LinkFor(int col);
     void GridChanged();
+    void MeasureColumns();
     void UpdateScrollBars();
     void PlaceEditor();
     void CloseEditorWidget();
     // Moves in the grid's order of cells: columns left to right, then rows.
     void MoveBy(int dCol, int dRow);
+    // Home and End: the first or last editable column of the cursor row.
+    void MoveToRowEdge(bool last);
     void SetAnchor(bool extend, int fromRow);
     void TabMove(bool forward);
     bool EditorKey(QKeyEvent* event);
@@ -135,6 +147,8 @@ private:
     int anchorRow_ = -1; // where a range selection started; -1 for none
     int lastCursorCol_ = -1;
     int lastCursorRow_ = -1;
+    // Per column: the widest text of its cells plus the padding, 0 for none.
+    std::vector<int> textWidths_;
 };
 
 } // namespace kontaro::controls

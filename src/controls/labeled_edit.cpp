@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace kontaro::controls {
 
 namespace {
@@ -85,12 +87,28 @@ void LabeledEdit::SetLabelText(const QString& text) { label_->setText(text); }
 QString LabeledEdit::LabelText() const { return label_->text(); }
 void LabeledEdit::SetPlaceholderText(const QString& text) { edit_->setPlaceholderText(text); }
 QString LabeledEdit::PlaceholderText() const { return edit_->placeholderText(); }
-void LabeledEdit::SetMaxLength(int length) { edit_->setMaxLength(length); }
-int LabeledEdit::MaxLength() const { return edit_->maxLength(); }
+void LabeledEdit::SetMaxLength(int length)
+{
+    maxLength_ = length;
+    AllowLength(edit_->text().size());
+}
+
+int LabeledEdit::MaxLength() const { return maxLength_; }
+
+void LabeledEdit::AllowLength(qsizetype programLength)
+{
+    // The line edit cuts every text to its own limit, the program's too; it gets
+    // room for the program's text, so only typing is held to the field's limit.
+    edit_->setMaxLength(int(std::max<qsizetype>(maxLength_, programLength)));
+}
 void LabeledEdit::SetAlignment(Qt::Alignment alignment) { edit_->setAlignment(alignment); }
 void LabeledEdit::SetCharacterFilter(CharacterFilter filter) { filter_ = std::move(filter); }
 QString LabeledEdit::Text() const { return edit_->text(); }
-void LabeledEdit::SetText(const QString& text) { edit_->setText(text); }
+void LabeledEdit::SetText(const QString& text)
+{
+    AllowLength(text.size());
+    edit_->setText(text);
+}
 void LabeledEdit::SetCursorPosition(int position) { edit_->setCursorPosition(position); }
 
 bool LabeledEdit::Accepts(char32_t codePoint) const

@@ -38,6 +38,9 @@ public:
     QString LabelText() const;
     void SetPlaceholderText(const QString& text);
     QString PlaceholderText() const;
+    // The most characters typing may leave in the field. A longer text set by the
+    // program is shown and kept whole; typing may shorten it and fill it again up
+    // to its own length, never beyond.
     void SetMaxLength(int length);
     int MaxLength() const;
     void SetAlignment(Qt::Alignment alignment);
@@ -74,6 +77,7 @@ protected:
 
 private:
     bool Accepts(char32_t codePoint) const;
+    void AllowLength(qsizetype programLength);
 
     QBoxLayout* layout_;
     QLabel* label_;
@@ -83,6 +87,7 @@ private:
     ValueValidate validate_;
     QString shown_; // the text as the validator last accepted it
     bool valid_ = true;
+    int maxLength_ = 32767; // the line edit's own default
 };
 
 } // namespace kontaro::controls

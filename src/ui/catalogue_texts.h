@@ -57,6 +57,14 @@ inline QString IDEnterValid() { return QStringLiteral("Gültige Produkt ID einge
 inline QString IDExists() { return QStringLiteral("Diese Produkt ID gibt es schon!"); }
 inline QString GroupGone() { return QStringLiteral("Gruppe nicht mehr vorhanden!"); }
 inline QString NoGroupsYet() { return QStringLiteral("Noch keine Gruppen definiert!"); }
+// The editor offers a percentage purchase price only with a variable sales price.
+inline QString PercentWithoutVariablePrice()
+{
+    return QStringLiteral("Dieses Produkt ist mit \u201EEinkaufspreis ist Prozentsatz\u201C, aber ohne "
+                          "\u201EVerkaufspreis ist variabel\u201C gespeichert. Diese Kombination kann so nicht "
+                          "bearbeitet werden: \u201EOk\u201C speichert die Einkaufspreise als feste Preise (netto), "
+                          "\u201EAbbrechen\u201C l\u00e4sst das Produkt unver\u00e4ndert.");
+}
 inline QString ProductNotAdded() { return QStringLiteral("Konnte das neue Produkt nicht hinzufügen!"); }
 inline QString LabelName() { return QStringLiteral("Name:"); }
 inline QString EnterName() { return QStringLiteral("Name eingeben"); }

@@ -25,7 +25,7 @@ class DatedValueDialog : public QDialog {
     Q_OBJECT
 public:
     enum class ValueKind {
-        Name, // text of at most 40 characters
+        Name, // a text; typing leaves at most 40 characters, a longer stored name stays whole
         Real, // a number shown with two decimals
     };
 

@@ -257,6 +257,11 @@ void ProductDialog::FormShow()
         const model::tProduct& product = products_.Item(ProductIndex);
         OldID = product.ID;
         FillLists(product);
+        // The check boxes cannot show this combination: unchecking the variable
+        // price unchecks the percentage, so OK would turn the stored percentages
+        // into prices. The user hears of it before anything is changed.
+        if (product.EinkaufProzent && !product.VerkaufVariabel)
+            Prompts().Warning(this, t::PercentWithoutVariablePrice());
         cEinkaufSpec_->setChecked(product.EinkaufProzent);
         cEinkaufSpecClick();
         cVerkaufSpec_->setChecked(product.VerkaufVariabel);

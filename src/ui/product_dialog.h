@@ -4,7 +4,10 @@
 // one product, or of a new one, and lets the user change them on copies. Only OK
 // writes into the catalogue, in one step: a new product is added to `products`,
 // an existing one is changed in place (same object, same index; the caller sorts
-// the products again). Cancel leaves the catalogue untouched.
+// the products again). Cancel leaves the catalogue untouched. A percentage purchase
+// price goes only with a variable sales price; a product stored with the one but
+// not the other opens with a warning that OK stores its purchase prices as fixed
+// prices.
 //
 // Before showing it the caller sets ProductIndex (kNewProduct for a new product).
 // After OK the caller reads OldID and ProductID() and carries an ID change into

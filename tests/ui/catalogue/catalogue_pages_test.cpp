@@ -249,6 +249,25 @@ TEST_F(GroupsPageTest, RenumberedGroupLeavesTheProductsReferences)
     EXPECT_EQ(groups.IndexOfID(1), -1);
 }
 
+TEST_F(GroupsPageTest, NameLongerThanTheFieldIsKeptWholeWhenOnlyTheIDChanges)
+{
+    // 53 characters; the file holds it, the name field takes 40 when typed.
+    const std::string stored = "Hei\xdfgetr\xe4nke aus fairem Handel und biologischem Anbau";
+    AddGroup(6, stored);
+    Open();
+    List().selectRow(3);
+    dialogs.Next([](QDialog& dialog) {
+        auto& editor = dynamic_cast<ui::GroupDialog&>(dialog);
+        EXPECT_EQ(eName(editor).Text(), QStringLiteral("Heißgetränke aus fairem Handel und biologischem Anbau"));
+        Type(eID(editor), QStringLiteral("7"));
+        Leave(eID(editor));
+        Click(bOK(editor));
+    });
+    Click(Button("bEditGroup"));
+    ASSERT_GE(groups.IndexOfID(7), 0);
+    EXPECT_EQ(groups.Item(groups.IndexOfID(7)).Name, stored);
+}
+
 TEST_F(GroupsPageTest, DeletionChecksEveryDatedGroupThenAsks)
 {
     Open();

@@ -129,5 +129,35 @@ TEST_F(LabeledEditTest, EnterMovesOnAndLengthIsLimited)
     EXPECT_EQ(field->Edit()->placeholderText(), QStringLiteral("Name eingeben"));
 }
 
+TEST_F(LabeledEditTest, TextSetByTheProgramIsKeptWholeAndTheLimitAppliesToTyping)
+{
+    const QString stored = QStringLiteral("abcdefgh");
+    field->SetMaxLength(5);
+    field->SetText(stored);
+    EXPECT_EQ(field->Text(), stored);
+    EXPECT_EQ(field->MaxLength(), 5);
+    field->Edit()->setFocus();
+    field->Edit()->end(false);
+    Keys(*field->Edit(), QStringLiteral("x"));
+    EXPECT_EQ(field->Text(), stored);
+    // A typing error in it can be mended: the text may grow back to the length it
+    // was given, not beyond.
+    QTest::keyClick(field->Edit(), Qt::Key_Backspace);
+    Keys(*field->Edit(), QStringLiteral("yz"));
+    EXPECT_EQ(field->Text(), QStringLiteral("abcdefgy"));
+    Leave(*field);
+    EXPECT_EQ(field->Text(), QStringLiteral("abcdefgy"));
+
+    // A limit set after the text keeps it too; a short text limits typing again.
+    next->SetText(stored);
+    next->SetMaxLength(3);
+    EXPECT_EQ(next->Text(), stored);
+    next->SetText(QStringLiteral("ab"));
+    next->Edit()->setFocus();
+    next->Edit()->end(false);
+    Keys(*next->Edit(), QStringLiteral("cdef"));
+    EXPECT_EQ(next->Text(), QStringLiteral("abc"));
+}
+
 } // namespace
 } // namespace kontaro::test

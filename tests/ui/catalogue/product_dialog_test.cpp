@@ -271,18 +271,41 @@ TEST_F(ProductDialogTest, VariableSalesPriceNeedsNoSalesRowAndKeepsItsRows)
     EXPECT_EQ(product.Verkauf.Count(), 0);
 }
 
-TEST_F(ProductDialogTest, StoredPercentageWithoutVariablePriceOpensAndSavesUnchecked)
+TEST_F(ProductDialogTest, StoredPercentageWithoutVariablePriceIsAnnouncedBeforeOKStoresFixedPrices)
 {
-    AddProduct(5, "Kaffee", 1);
-    products.Item(0).EinkaufProzent = true;
-    Open(0);
-    EXPECT_FALSE(cEinkaufSpec(*editor).isChecked());
-    EXPECT_FALSE(cVerkaufSpec(*editor).isChecked());
-    EXPECT_FALSE(cEinkaufSpec(*editor).isEnabled());
-    EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
-    Click(bOK(*editor));
-    EXPECT_FALSE(products.Item(0).EinkaufProzent);
-    EXPECT_FALSE(products.Item(0).VerkaufVariabel);
+    const QString warning = QStringLiteral(
+        "Dieses Produkt ist mit \u201EEinkaufspreis ist Prozentsatz\u201C, aber ohne \u201EVerkaufspreis ist "
+        "variabel\u201C gespeichert. Diese Kombination kann so nicht bearbeitet werden: \u201EOk\u201C speichert "
+        "die Einkaufspreise als feste Preise (netto), \u201EAbbrechen\u201C l\u00e4sst das Produkt unver\u00e4ndert.");
+    for (const bool ok : {true, false}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        products.Clear();
+        prompts.warnings.clear();
+        AddProduct(5, "Kaffee", 1);
+        products.Item(0).EinkaufProzent = true;
+        Open(0);
+        EXPECT_EQ(prompts.warnings, QStringList{warning});
+        EXPECT_FALSE(cEinkaufSpec(*editor).isChecked());
+        EXPECT_FALSE(cVerkaufSpec(*editor).isChecked());
+        EXPECT_FALSE(cEinkaufSpec(*editor).isEnabled());
+        EXPECT_EQ(Box(Kind::Einkauf)->title(), QStringLiteral(" Einkaufspreis (netto) "));
+        Click(ok ? bOK(*editor) : bCancel(*editor));
+        EXPECT_EQ(products.Item(0).EinkaufProzent, !ok);
+        EXPECT_FALSE(products.Item(0).VerkaufVariabel);
+        EXPECT_DOUBLE_EQ(products.Item(0).Einkauf.ValueAt(kToday), 1.0);
+    }
+
+    // Products whose flags the editor can show open without a word.
+    for (const auto& [variable, percent] : {std::pair{false, false}, {true, false}, {true, true}}) {
+        products.Clear();
+        prompts.warnings.clear();
+        AddProduct(5, "Kaffee", 1);
+        products.Item(0).VerkaufVariabel = variable;
+        products.Item(0).EinkaufProzent = percent;
+        Open(0);
+        EXPECT_TRUE(prompts.warnings.isEmpty()) << variable << percent;
+        Click(bCancel(*editor));
+    }
 }
 
 TEST_F(ProductDialogTest, ExistingProductShowsItsListsAndFlags)
@@ -372,6 +395,31 @@ TEST_F(ProductDialogTest, ChangeOfARowKeepsItsDateAndTakesTheNewValue)
     Click(bOK(*editor));
     EXPECT_DOUBLE_EQ(products.Item(0).Verkauf.ValueAt(kToday), 3.46);
     EXPECT_EQ(products.Item(0).Gruppe.ValueAt(kToday), 2);
+}
+
+TEST_F(ProductDialogTest, NameLongerThanTheFieldIsKeptWholeWhenItsRowChanges)
+{
+    // 52 characters; the file holds it, the name field takes 40 when typed.
+    const std::string stored = "Schwarzw\xe4lder Kirschtorte nach Art des Hauses, St\xfc"
+                               "ck";
+    AddProduct(5, stored, 1, kToday);
+    Open(0);
+    SelectRow(*List(Kind::Name), 0);
+    // Only the date of the name changes.
+    dialogs.Next([](QDialog& dialog) {
+        auto& detail = dynamic_cast<DatedValueDialog&>(dialog);
+        EXPECT_EQ(Value(detail).Text(), QStringLiteral("Schwarzwälder Kirschtorte nach Art des Hauses, Stück"));
+        TheDay(detail).setSelectedDate(ui::DateOfDay(kToday - 1));
+        Click(bOK(detail));
+    });
+    Click(Button(Kind::Name, "Edit"));
+    Type(ProdID(*editor), QStringLiteral("8"));
+    Click(bOK(*editor));
+    const model::tProduct& product = products.Item(0);
+    EXPECT_EQ(product.ID, 8);
+    ASSERT_EQ(product.Name.Count(), 1);
+    EXPECT_EQ(product.Name.Item(0).Date, kToday - 1);
+    EXPECT_EQ(product.Name.Item(0).Text, stored);
 }
 
 TEST_F(ProductDialogTest, NewRowDialogsGetTheirLabelsAndProposals)

@@ -113,12 +113,29 @@ TEST_F(CalcEditTest, TypingReplacesASelectedCellText)
     EXPECT_EQ(edit->text(), Shown(",7"));
 }
 
-TEST_F(CalcEditTest, DeleteLeavingNothingShowsZero)
+TEST_F(CalcEditTest, DeletionsLeavingNothingShowZero)
 {
-    edit->setText(QStringLiteral("5"));
-    edit->home(false);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    EXPECT_EQ(edit->text(), QStringLiteral("0"));
+    struct Case {
+        const char* start;
+        int selectFrom; // -1: no selection, the caret at the start
+        int selectLength;
+        Qt::Key key;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"5", -1, 0, Qt::Key_Delete, "0"},       {"12,50", 0, 5, Qt::Key_Delete, "0"},
+        {"12,50", 0, 5, Qt::Key_Backspace, "0"}, {"125", 1, 2, Qt::Key_Backspace, "1"},
+        {"125", 0, 2, Qt::Key_Delete, "5"},
+    };
+    for (const Case& c : cases) {
+        edit->setText(Shown(c.start));
+        if (c.selectFrom < 0)
+            edit->home(false);
+        else
+            edit->setSelection(c.selectFrom, c.selectLength);
+        QTest::keyClick(edit, c.key);
+        EXPECT_EQ(edit->text(), Shown(c.shown)) << c.start << " " << c.key;
+    }
 }
 
 TEST_F(CalcEditTest, GridKeysAreLeftToTheGrid)

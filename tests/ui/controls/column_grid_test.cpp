@@ -305,6 +305,65 @@ TEST_F(ColumnGridTest, TabRunsAlongTheRowThenToTheNextRow)
     EXPECT_EQ(G().CursorCol(), columns::day::DB1P);
 }
 
+TEST_F(ColumnGridTest, HomeAndEndGoToTheFirstAndLastEditableColumnOfTheRow)
+{
+    G().SetCursor(columns::day::Menge, 1);
+    QTest::keyClick(view.get(), Qt::Key_End);
+    EXPECT_EQ(G().CursorCol(), columns::day::VerkaufB);
+    QTest::keyClick(view.get(), Qt::Key_Home);
+    EXPECT_EQ(G().CursorCol(), columns::day::Produkt);
+    EXPECT_EQ(log, (std::vector<std::string>{"col 2>3", "col 3>1"}));
+
+    // A row of a product with a fixed price: its gross amount is computed.
+    G().SetCell(columns::day::Produkt, 1, "5");
+    G().SetCellReadOnly(columns::day::VerkaufB, 1, true, grid::kLightYellow);
+    QTest::keyClick(view.get(), Qt::Key_End);
+    EXPECT_EQ(G().CursorCol(), columns::day::Menge);
+    G().SetCursor(columns::day::DB1P, 1);
+    QTest::keyClick(view.get(), Qt::Key_Home);
+    EXPECT_EQ(G().CursorCol(), columns::day::Produkt);
+    EXPECT_EQ(G().CursorRow(), 1);
+}
+
+TEST(ColumnGridHomeEnd, GridsWithoutEditableCellsGoToTheirFirstAndLastShownColumn)
+{
+    struct Case {
+        void (*setup)(PlainGrid&);
+        int first;
+        int last;
+    };
+    const Case cases[] = {
+        {&grid::SetupSumView, columns::sum::Produkt, columns::sum::DB1P},
+        {&grid::SetupGroupView, columns::group::Gruppe, columns::group::Anteil},
+    };
+    for (const Case& c : cases) {
+        ColumnGrid view;
+        c.setup(view.Grid());
+        view.resize(300, 200);
+        view.show();
+        QTest::keyClick(&view, Qt::Key_End);
+        EXPECT_EQ(view.Grid().CursorCol(), c.last);
+        // The last column is scrolled into view.
+        EXPECT_FALSE(view.CellRect(c.last, 1).isEmpty());
+        EXPECT_LE(view.CellRect(c.last, 1).right(), view.viewport()->width());
+        QTest::keyClick(&view, Qt::Key_Home);
+        EXPECT_EQ(view.Grid().CursorCol(), c.first);
+        EXPECT_EQ(view.horizontalScrollBar()->value(), 0);
+    }
+}
+
+TEST_F(ColumnGridTest, BackspaceOverTheWholeCalculatorTextLeavesZero)
+{
+    G().SetCell(columns::day::Produkt, 1, "5");
+    G().SetCell(columns::day::Menge, 1, "12");
+    G().SetCursor(columns::day::Menge, 1);
+    QTest::keyClick(view.get(), Qt::Key_F2); // opens with the text selected
+    ASSERT_TRUE(view->IsEditing());
+    QTest::keyClick(view->Editor(), Qt::Key_Backspace);
+    QTest::keyClick(view->Editor(), Qt::Key_Return);
+    EXPECT_EQ(G().Cell(columns::day::Menge, 1), "0");
+}
+
 TEST_F(ColumnGridTest, DoubleClickOpensTheEditor)
 {
     G().SetCell(columns::day::Produkt, 1, "3");
