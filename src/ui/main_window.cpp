@@ -40,10 +40,10 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent) : QMainWin
     setObjectName(QStringLiteral("KontarosMain"));
     setWindowTitle(texts::AppTitle());
     setMinimumSize(600, 500);
-    resize(900, 640);
 
     CreatePages();
     CreateCommands();
+    resize(900, 640);
 
     // Start-up: the day view starts on today (its own set-up), every sheet hidden,
     // no project until New or Load.
@@ -171,6 +171,7 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
+        GrowToShowThePages();
         if (QScreen* screen = this->screen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
@@ -181,6 +182,19 @@ void MainWindow::showEvent(QShowEvent* event)
     // A project loaded at start-up was shown before the grid could take the focus.
     if (projectOpen_ && myPages_->currentIndex() == int(Page::DayView))
         dayView_->gDayView().setFocus();
+}
+
+void MainWindow::GrowToShowThePages()
+{
+    // The grids' columns are as wide as their captions and figures in the desktop's
+    // font, so the usual start size may cut the day: grow, as far as the screen allows.
+    if (isMaximized() || isFullScreen())
+        return;
+    QSize wanted = size().expandedTo(sizeHint());
+    if (const QScreen* screen = this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size().expandedTo(size()));
+    if (wanted != size())
+        resize(wanted);
 }
 
 void MainWindow::SetFileName(const QString& name)
@@ -202,6 +216,8 @@ void MainWindow::SetProjectOpen(bool open)
     // A disabled menu keeps its items' shortcuts alive; the items follow it.
     for (QAction* item : viewMenu_->actions())
         item->setEnabled(open);
+    if (open && isVisible())
+        GrowToShowThePages();
 }
 
 void MainWindow::ResetProject()

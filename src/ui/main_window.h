@@ -70,6 +70,8 @@ private:
     void LoadFileName();
     // Empties the project, giving up an open cell edit, and shows today's empty day.
     void ResetProject();
+    // Widens the window to its pages' size hint, never beyond the screen.
+    void GrowToShowThePages();
     void WarnAboutDroppedElements(const model::LoadReport& report);
 
     model::Project project_;
