@@ -164,6 +164,8 @@ void SummaryPage::Calculate(bool fromUser)
 
     views::FillGrid(grid, result.grid);
     grid.SetCursor(grid.Options().fixedCols, grid.FirstDataRow());
+    // A grid scrolled down in the last result starts again at its first row.
+    grid_->EnsureCursorVisible();
     gridPeriod_ = period;
 
     if (!result.daysFound) {

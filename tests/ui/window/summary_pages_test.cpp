@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
 
@@ -524,6 +525,28 @@ TEST_F(SummaryPagesTest, CalculationSeesTheDayViewsLastEdits)
     // A project never saved: empty parentheses.
     EXPECT_EQ(FooterCell(kSumPage, 0), "Summe ()");
     EXPECT_EQ(prompts.warnings, NoWarnings());
+}
+
+TEST_F(SummaryPagesTest, NewResultStartsAtItsFirstRow)
+{
+    model::Project project;
+    AddGroup(project, 10, "Getr\xe4nke");
+    for (int id = 1; id <= 60; ++id) {
+        AddProduct(project, {.id = id, .name = "Artikel " + std::to_string(id)});
+        AddEntry(project, March(10), id, 1);
+    }
+    Start({WriteProject(project, "lang.kdt")});
+    Calculate(kSumPage);
+    auto& view = Find<controls::ColumnGrid>(kSumPage, kSumPage.grid);
+    ASSERT_EQ(view.Grid().DataRowCount(), 60);
+    // Scrolled with the scroll bar: the cursor stays on the first row.
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    ASSERT_EQ(view.Grid().CursorRow(), 1);
+    ASSERT_TRUE(view.CellRect(1, 1).isEmpty());
+
+    Calculate(kSumPage);
+    EXPECT_EQ(view.Grid().CursorRow(), 1);
+    EXPECT_FALSE(view.CellRect(1, 1).isEmpty());
 }
 
 // The grid grows with the window on every side; the period's row stays at the
