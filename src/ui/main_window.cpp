@@ -7,7 +7,9 @@
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
+#include "ui/group_view_page.h"
 #include "ui/page_control.h"
+#include "ui/sum_view_page.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
 
@@ -81,29 +83,25 @@ void MainWindow::CreatePages()
     myPages_->setObjectName(QStringLiteral("MyPages"));
     setCentralWidget(myPages_);
 
-    dayView_ = new DayView(
-        project_, [this] { return fileName_; }, myPages_);
+    const auto fileName = [this] { return fileName_; };
+    dayView_ = new DayView(project_, fileName, myPages_);
     dayView_->setObjectName(QStringLiteral("tabDayView"));
     myPages_->addTab(dayView_, texts::PageDayView());
 
-    const struct {
-        const char* name;
-        QString caption;
-    } sheets[] = {
-        {"tabMonthView", texts::PageSumView()},
-        {"tabYearView", texts::PageGroupView()},
-        {"tabProducts", texts::PageProducts()},
-        {"tabGroups", texts::PageGroups()},
-    };
-    QWidget* sheetWidgets[4] = {};
-    int index = 0;
-    for (const auto& sheet : sheets) {
-        auto* widget = new QWidget(myPages_);
-        widget->setObjectName(QLatin1StringView(sheet.name));
-        myPages_->addTab(widget, sheet.caption);
-        sheetWidgets[index++] = widget;
-    }
-    cataloguePages_ = CreateCataloguePages(*this, *sheetWidgets[2], *sheetWidgets[3]);
+    sumView_ = new SumViewPage(project_, fileName, myPages_);
+    sumView_->setObjectName(QStringLiteral("tabMonthView"));
+    myPages_->addTab(sumView_, texts::PageSumView());
+    groupView_ = new GroupViewPage(project_, fileName, myPages_);
+    groupView_->setObjectName(QStringLiteral("tabYearView"));
+    myPages_->addTab(groupView_, texts::PageGroupView());
+
+    auto* tabProducts = new QWidget(myPages_);
+    tabProducts->setObjectName(QStringLiteral("tabProducts"));
+    myPages_->addTab(tabProducts, texts::PageProducts());
+    auto* tabGroups = new QWidget(myPages_);
+    tabGroups->setObjectName(QStringLiteral("tabGroups"));
+    myPages_->addTab(tabGroups, texts::PageGroups());
+    cataloguePages_ = CreateCataloguePages(*this, *tabProducts, *tabGroups);
 
     myPages_->SetChangingHandler([this](int leaving, int entering) { return MyPagesChanging(leaving, entering); });
 }
@@ -239,6 +237,10 @@ void MainWindow::ResetProject()
     day.StoreDayOnSwitch = false;
     day.CalDayClick();
     day.StoreDayOnSwitch = true;
+
+    // A result of the project that went would pass for one of the new project.
+    sumView_->ProjectReset();
+    groupView_->ProjectReset();
 }
 
 void MainWindow::NewProject(bool fromUser)

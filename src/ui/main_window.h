@@ -7,7 +7,7 @@
 // Pages, in this order: 0 "Tagesansicht" (tabDayView), 1 "Summenansicht"
 // (tabMonthView), 2 "Gruppenansicht" (tabYearView), 3 "Produkte" (tabProducts),
 // 4 "Gruppen" (tabGroups). The catalogue pages fill sheets 3 and 4 through
-// catalogue_hook.h; the two summary sheets are empty.
+// catalogue_hook.h.
 #include "model/project_file.h"
 
 #include <QMainWindow>
@@ -23,7 +23,9 @@ namespace kontaro::ui {
 
 class CataloguePages;
 class DayView;
+class GroupViewPage;
 class PageControl;
+class SumViewPage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -39,6 +41,10 @@ public:
     model::tGroups& Groups() { return project_.Groups; }
     model::tProducts& Products() { return project_.Products; }
     model::tDays& Days() { return project_.Days; }
+
+    // The summary pages, for the print and export commands.
+    SumViewPage& SumView() { return *sumView_; }
+    GroupViewPage& GroupView() { return *groupView_; }
 
     bool ProjectOpen() const { return projectOpen_; }
     const QString& FileName() const { return fileName_; }
@@ -68,7 +74,8 @@ private:
     void CreateCommands();
     // Loads FileName without questions (OpenProject once the file is chosen).
     void LoadFileName();
-    // Empties the project, giving up an open cell edit, and shows today's empty day.
+    // Empties the project, giving up an open cell edit, shows today's empty day and
+    // the summary pages' empty grids.
     void ResetProject();
     // Widens the window to its pages' size hint, never beyond the screen.
     void GrowToShowThePages();
@@ -81,6 +88,8 @@ private:
 
     PageControl* myPages_ = nullptr;
     DayView* dayView_ = nullptr;
+    SumViewPage* sumView_ = nullptr;
+    GroupViewPage* groupView_ = nullptr;
     std::unique_ptr<CataloguePages> cataloguePages_;
 
     QAction* saveTool_ = nullptr;

@@ -81,4 +81,11 @@ inline QString ProductUsedOnDay() { return QStringLiteral("Produkt wird an diese
 // A handler of the grid failed; the detail is the failure's own text.
 inline QString EditFailed() { return QStringLiteral("Die Änderung konnte nicht durchgeführt werden:\n%s"); }
 
+// Summary pages ("Drucken...", "Drucker Einstellungen...", "Export..." and the
+// waiting notice as in the day view).
+inline QString LabelFrom() { return QStringLiteral("Von:"); }
+inline QString LabelTo() { return QStringLiteral("Bis:"); }
+inline QString ButtonCalculate() { return QStringLiteral("&Berechnen"); }
+inline QString ButtonExportDaily() { return QStringLiteral("Export mit Tagessummen..."); }
+
 } // namespace kontaro::ui::texts
