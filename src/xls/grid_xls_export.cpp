@@ -342,19 +342,13 @@ void GridXlsExport::WriteSheet(ExportWorkbook& workbook, const std::string& shee
     if (workbook.blankTemplate) {
         book.SetCurrentSheet(1);
     } else {
-        bool found = false;
-        for (int sheet = 1; sheet <= book.SheetTotal() && !found; ++sheet) {
+        if (const int sheet = book.FindSheet(sheetName); sheet > 0) {
+            // A chart or other sheet takes no cells: writing into it would silently write nothing.
+            if (!book.SheetAt(sheet).IsWorksheet())
+                throw XlsError(numbers::FormatText(texts::kNotAWorksheet, {sheetName}));
             book.SetCurrentSheet(sheet);
-            if (book.CurrentSheetTitle() == sheetName) {
-                // A chart or other sheet takes no cells: writing into it would silently write nothing.
-                if (!book.SheetAt(sheet).IsWorksheet()) {
-                    throw XlsError(numbers::FormatText(texts::kNotAWorksheet, {sheetName}));
-                }
-                book.ResetCurrentSheet();
-                found = true;
-            }
-        }
-        if (!found) {
+            book.ResetCurrentSheet();
+        } else {
             const int position =
                 sheetPosition > 0 && sheetPosition <= book.SheetTotal() ? sheetPosition : book.SheetTotal() + 1;
             book.InsertBlankSheets(position, 1);
