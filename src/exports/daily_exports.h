@@ -5,6 +5,9 @@
 // and written once, beside the target under a temporary name that replaces the target
 // when complete.
 //
+// `projectFile` is the project file's path: its name without folder and extension goes
+// into the footers, as the view builder writes them (calc's grids).
+//
 // Both return Written, or Cancelled when `progress` returned false; and throw
 // xls::XlsError with the writer's message when a step fails. Cancelled or failed, the
 // target stays exactly as it was. The project is only read.
