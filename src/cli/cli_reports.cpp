@@ -70,6 +70,15 @@ std::string LoadProject(Arguments& args, std::string_view usage, model::Project&
     return path;
 }
 
+// What a report tells after it was written: nothing, or that the period holds no stored day.
+int Outcome(const Report& report)
+{
+    if (report.daysFound)
+        return kExitOk;
+    std::fprintf(stderr, "%s\n", calc::texts::kKeinePassendenEintraege);
+    return kExitNothingFound;
+}
+
 // With --xls the report goes into the workbook instead of standard output.
 int Print(const Report& report, const OutputOptions& options, std::string_view sheet)
 {
@@ -81,30 +90,62 @@ int Print(const Report& report, const OutputOptions& options, std::string_view s
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fflush(stdout);
     }
-    if (report.daysFound)
-        return kExitOk;
-    std::fprintf(stderr, "%s\n", calc::texts::kKeinePassendenEintraege);
-    return kExitNothingFound;
+    return Outcome(report);
+}
+
+// --daily: the workbook of the page's "Export mit Tagessummen..." into --xls FILE alone.
+bool TakeDaily(Arguments& args, const OutputOptions& options)
+{
+    if (!args.TakeFlag("--daily"))
+        return false;
+    if (!options.workbook || options.workbook->sheet || options.workbook->replace)
+        throw Failure{std::string(texts::kDailyNeedsXlsAlone)};
+    return true;
 }
 
 using SummaryBuilder = Report (*)(const model::Project&, model::DayNumber, model::DayNumber, const std::string&,
                                   const numbers::NumberLocale&);
 
-int RunPeriodReport(Arguments& args, std::string_view usage, SummaryBuilder build)
+struct PeriodVerb {
+    std::string_view usage;
+    SummaryBuilder build;
+    // Writes the export with daily sums of `report` (the period's grid) into `file`.
+    void (*exportDaily)(const Report& report, const model::Project& project, model::DayNumber from, model::DayNumber to,
+                        const std::string& projectFile, const std::string& file, const numbers::NumberLocale& locale);
+};
+
+int RunPeriodReport(Arguments& args, const PeriodVerb& verb)
 {
     const OutputOptions options = TakeOutputOptions(args);
-    const model::DayNumber from = TakeRequiredDate(args, "--from", usage);
-    const model::DayNumber to = TakeRequiredDate(args, "--to", usage);
+    const bool daily = TakeDaily(args, options);
+    const model::DayNumber from = TakeRequiredDate(args, "--from", verb.usage);
+    const model::DayNumber to = TakeRequiredDate(args, "--to", verb.usage);
     model::Project project;
-    const std::string path = LoadProject(args, usage, project);
-    return Print(build(project, from, to, path, options.locale), options, texts::kSummarySheet);
+    const std::string path = LoadProject(args, verb.usage, project);
+    const Report report = verb.build(project, from, to, path, options.locale);
+    if (!daily)
+        return Print(report, options, texts::kSummarySheet);
+    verb.exportDaily(report, project, from, to, path, options.workbook->file, options.locale);
+    return Outcome(report);
 }
 
 } // namespace
 
-int RunSummary(Arguments& args) { return RunPeriodReport(args, texts::kSummaryUsage, SummaryReport); }
+int RunSummary(Arguments& args)
+{
+    return RunPeriodReport(args, {texts::kSummaryUsage, SummaryReport, ExportSummaryWithDailySums});
+}
 
-int RunGroups(Arguments& args) { return RunPeriodReport(args, texts::kGroupsUsage, GroupReport); }
+int RunGroups(Arguments& args)
+{
+    // The group series computes the period's summary again for its first sheet, as the page does.
+    return RunPeriodReport(
+        args, {texts::kGroupsUsage, GroupReport,
+               [](const Report&, const model::Project& project, model::DayNumber from, model::DayNumber to,
+                  const std::string& projectFile, const std::string& file, const numbers::NumberLocale& locale) {
+                   ExportGroupsWithDailySums(project, from, to, projectFile, file, locale);
+               }});
+}
 
 int RunDay(Arguments& args)
 {
@@ -121,6 +162,12 @@ int RunProducts(Arguments& args)
     const model::DayNumber day = TakeDate(args, "--date").value_or(model::TodayNumber());
     model::Project project;
     const std::string path = LoadProject(args, texts::kProductsUsage, project);
+    // --xls FILE --replace is the window's overview export, a new file; without --replace
+    // the sheet joins an existing workbook as every report's does.
+    if (options.workbook && !options.workbook->sheet && options.workbook->replace) {
+        ExportProductOverview(project, day, path, options.workbook->file, options.locale);
+        return kExitOk;
+    }
     return Print(ProductsReport(project, day, path, options.locale), options, texts::kProductsSheet);
 }
 

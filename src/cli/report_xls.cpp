@@ -1,6 +1,8 @@
 #include "cli/report_xls.h"
 
 #include "cli/cli_report_texts.h"
+#include "exports/daily_exports.h"
+#include "exports/view_exports.h"
 #include "grid/export_adapter.h"
 #include "model/model_texts.h"
 #include "numbers/format_text.h"
@@ -8,6 +10,21 @@
 #include "xls/xls_error.h"
 
 namespace kontaro::cli {
+
+namespace {
+
+// Runs a write of `file`, turning the writer's error into the report's Failure.
+template <typename Write>
+void WriteWorkbook(const std::string& file, Write write)
+{
+    try {
+        write();
+    } catch (const xls::XlsError& error) {
+        throw Failure{numbers::FormatText(texts::kWorkbookFailed, {file, error.what()})};
+    }
+}
+
+} // namespace
 
 std::optional<WorkbookTarget> TakeWorkbookTarget(Arguments& args)
 {
@@ -34,11 +51,29 @@ void ExportReport(const Report& report, const WorkbookTarget& target, std::strin
     exporter.SetGridStartCol(0);
     exporter.Options.ExportOverwrite = target.replace ? xls::OverwriteMode::Always : xls::OverwriteMode::Never;
     exporter.Locale = locale;
-    try {
-        exporter.ExportGrid(target.file, target.sheet.value_or(std::string(defaultSheet)), -1, 1);
-    } catch (const xls::XlsError& error) {
-        throw Failure{numbers::FormatText(texts::kWorkbookFailed, {target.file, error.what()})};
-    }
+    WriteWorkbook(target.file,
+                  [&] { exporter.ExportGrid(target.file, target.sheet.value_or(std::string(defaultSheet)), -1, 1); });
+}
+
+void ExportSummaryWithDailySums(const Report& report, const model::Project& project, model::DayNumber from,
+                                model::DayNumber to, const std::string& projectFile, const std::string& file,
+                                const numbers::NumberLocale& locale)
+{
+    WriteWorkbook(file,
+                  [&] { exports::ExportSumWithDailySums(report.grid, project, from, to, projectFile, file, locale); });
+}
+
+void ExportGroupsWithDailySums(const model::Project& project, model::DayNumber from, model::DayNumber to,
+                               const std::string& projectFile, const std::string& file,
+                               const numbers::NumberLocale& locale)
+{
+    WriteWorkbook(file, [&] { exports::ExportGroupWithDailySums(project, from, to, projectFile, file, locale); });
+}
+
+void ExportProductOverview(const model::Project& project, model::DayNumber day, const std::string& projectFile,
+                           const std::string& file, const numbers::NumberLocale& locale)
+{
+    WriteWorkbook(file, [&] { exports::ExportProductOverview(project, day, projectFile, file, locale); });
 }
 
 } // namespace kontaro::cli

@@ -6,6 +6,7 @@
 // the report's own locale, so every figure arrives as a number.
 #include "cli/cli_args.h"
 #include "cli/report_grid.h"
+#include "model/project_file.h"
 #include "numbers/number_locale.h"
 
 #include <optional>
@@ -29,5 +30,19 @@ std::optional<WorkbookTarget> TakeWorkbookTarget(Arguments& args);
 // the file then stays as it was.
 void ExportReport(const Report& report, const WorkbookTarget& target, std::string_view defaultSheet,
                   const numbers::NumberLocale& locale);
+
+// The window's exports, through the same code (exports/): the workbook of "Export mit
+// Tagessummen..." of the summary page ("Summe" holding `report`, then every day's day view,
+// a new file) or of the group page (the group summaries; other sheets of FILE kept), and
+// the product overview of "Export Übersicht" (a new file). Each throws Failure as
+// ExportReport does; the file then stays as it was.
+void ExportSummaryWithDailySums(const Report& report, const model::Project& project, model::DayNumber from,
+                                model::DayNumber to, const std::string& projectFile, const std::string& file,
+                                const numbers::NumberLocale& locale);
+void ExportGroupsWithDailySums(const model::Project& project, model::DayNumber from, model::DayNumber to,
+                               const std::string& projectFile, const std::string& file,
+                               const numbers::NumberLocale& locale);
+void ExportProductOverview(const model::Project& project, model::DayNumber day, const std::string& projectFile,
+                           const std::string& file, const numbers::NumberLocale& locale);
 
 } // namespace kontaro::cli

@@ -298,11 +298,14 @@ void SheetWriter::StoreCellFromText(int row, int column, const std::string& text
 
 } // namespace
 
-void GridXlsExport::ExportGrid(const std::string& fileName, const std::string& sheetName, int sheetPosition,
-                               int activeSheet)
+void SaveWorkbook(ExportWorkbook& workbook, const std::string& fileName, int activeSheet)
 {
-    if (!Grid)
-        throw XlsError(std::string(texts::kNoGridAssigned));
+    workbook.book.MakeSheetSelected(activeSheet);
+    ReplaceFile(fileName, workbook.book.WriteWorkbookBytes());
+}
+
+std::optional<ExportWorkbook> GridXlsExport::OpenWorkbook(const std::string& fileName) const
+{
     std::error_code ignored;
     const bool exists = fs::exists(fileName, ignored);
     bool readExisting = exists;
@@ -314,44 +317,60 @@ void GridXlsExport::ExportGrid(const std::string& fileName, const std::string& s
         if (exists) {
             const std::string question = numbers::FormatText(Options.ExportOverwriteMessage, {fileName});
             if (!OnConfirmOverwrite || !OnConfirmOverwrite(question))
-                return;
+                return std::nullopt;
             readExisting = false;
         }
         break;
     case OverwriteMode::Never:
         break;
     }
-
-    WorkbookFile book;
+    ExportWorkbook workbook;
     if (readExisting) {
-        book.ReadWorkbookFile(fileName);
-        bool found = false;
-        for (int sheet = 1; sheet <= book.SheetTotal() && !found; ++sheet) {
+        workbook.book.ReadWorkbookFile(fileName);
+    } else {
+        workbook.book.CreateFromTemplate(1);
+        workbook.blankTemplate = true;
+    }
+    return workbook;
+}
+
+void GridXlsExport::WriteSheet(ExportWorkbook& workbook, const std::string& sheetName, int sheetPosition) const
+{
+    if (!Grid)
+        throw XlsError(std::string(texts::kNoGridAssigned));
+    WorkbookFile& book = workbook.book;
+    if (workbook.blankTemplate) {
+        book.SetCurrentSheet(1);
+    } else {
+        if (const int sheet = book.FindSheet(sheetName); sheet > 0) {
+            // A chart or other sheet takes no cells: writing into it would silently write nothing.
+            if (!book.SheetAt(sheet).IsWorksheet())
+                throw XlsError(numbers::FormatText(texts::kNotAWorksheet, {sheetName}));
             book.SetCurrentSheet(sheet);
-            if (book.CurrentSheetTitle() == sheetName) {
-                // A chart or other sheet takes no cells: writing into it would silently write nothing.
-                if (!book.SheetAt(sheet).IsWorksheet()) {
-                    throw XlsError(numbers::FormatText(texts::kNotAWorksheet, {sheetName}));
-                }
-                book.ResetCurrentSheet();
-                found = true;
-            }
-        }
-        if (!found) {
+            book.ResetCurrentSheet();
+        } else {
             const int position =
                 sheetPosition > 0 && sheetPosition <= book.SheetTotal() ? sheetPosition : book.SheetTotal() + 1;
             book.InsertBlankSheets(position, 1);
             book.SetCurrentSheet(position);
         }
-    } else {
-        book.CreateFromTemplate(1);
     }
-
+    workbook.blankTemplate = false;
     SheetWriter(*this, book).Write();
     if (!sheetName.empty())
         book.SetCurrentSheetTitle(sheetName);
-    book.MakeSheetSelected(activeSheet);
-    ReplaceFile(fileName, book.WriteWorkbookBytes());
+}
+
+void GridXlsExport::ExportGrid(const std::string& fileName, const std::string& sheetName, int sheetPosition,
+                               int activeSheet)
+{
+    if (!Grid)
+        throw XlsError(std::string(texts::kNoGridAssigned));
+    std::optional<ExportWorkbook> workbook = OpenWorkbook(fileName);
+    if (!workbook)
+        return;
+    WriteSheet(*workbook, sheetName, sheetPosition);
+    SaveWorkbook(*workbook, fileName, activeSheet);
 }
 
 } // namespace kontaro::xls

@@ -10,8 +10,10 @@
 #include "numbers/number_locale.h"
 #include "xls/date_conventions.h"
 #include "xls/exportable_grid.h"
+#include "xls/workbook_file.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kontaro::xls {
@@ -30,6 +32,20 @@ struct ExportOptions {
     bool ExportWordWrapped = false;
     bool ExportHardBorders = false;
 };
+
+// A workbook that one or more exports write into, held in memory until SaveWorkbook writes
+// it: so that a series of sheets costs one read and one write of the file.
+struct ExportWorkbook {
+    WorkbookFile book;
+    // True while the book is the built-in empty workbook whose one sheet no export has
+    // written yet: the next sheet written goes into it.
+    bool blankTemplate = false;
+};
+
+// Selects the 1-based sheet activeSheet and writes the workbook to fileName as ExportGrid
+// does: beside the target under a temporary name, moved over the target once complete.
+// Throws XlsError; the target then stays exactly as it was.
+void SaveWorkbook(ExportWorkbook& workbook, const std::string& fileName, int activeSheet = 1);
 
 class GridXlsExport {
 public:
@@ -62,6 +78,18 @@ public:
     // when the user declined to overwrite.
     void ExportGrid(const std::string& fileName, const std::string& sheetName, int sheetPosition = -1,
                     int activeSheet = 1);
+
+    // ExportGrid's steps, for a series of sheets written in memory and saved once.
+    //
+    // The workbook ExportGrid(fileName, ...) starts from: the existing file read when the
+    // overwrite mode keeps it, otherwise the built-in empty workbook. nullopt when the user
+    // declined to overwrite. Throws XlsError when the file cannot be read.
+    std::optional<ExportWorkbook> OpenWorkbook(const std::string& fileName) const;
+    // Writes the grid into `workbook` as ExportGrid writes it into the file: into the blank
+    // template's sheet, or into the sheet named sheetName (compared exactly), which is
+    // cleared and written in its place, or else into a new sheet at sheetPosition (-1:
+    // behind the last). Throws XlsError (no grid, a sheet of that name that is no worksheet).
+    void WriteSheet(ExportWorkbook& workbook, const std::string& sheetName, int sheetPosition = -1) const;
 
 private:
     int gridStartRow_ = 1;

@@ -38,7 +38,20 @@ std::u16string FoldedSheetName(std::u16string_view name)
     return folded;
 }
 
-bool SameSheetName(std::u16string_view a, std::u16string_view b) { return FoldedSheetName(a) == FoldedSheetName(b); }
+// The folded names compared character by character, without building them: a workbook of
+// many sheets compares a new name with each.
+bool SameSheetName(std::u16string_view a, std::u16string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char16_t x, char16_t y) { return UpperLatin(x) == UpperLatin(y); });
+}
+
+// Whether the name folds to one that starts like a blank sheet's name ("Sheet", "Sheet1", ...).
+bool FoldsLikeBlankSheetName(std::u16string_view name)
+{
+    constexpr std::u16string_view kFoldedBlank = u"SHEET";
+    return name.size() >= kFoldedBlank.size() && SameSheetName(name.substr(0, kFoldedBlank.size()), kFoldedBlank);
+}
 
 // The type of a section's BOF, whose version must be BIFF8.
 std::uint16_t SectionType(const BiffRecord& bof)
@@ -188,6 +201,18 @@ std::string WorkbookFile::CurrentSheetTitle() const
     return Utf16ToUtf8(globals_.sheets[static_cast<std::size_t>(current_ - 1)].name);
 }
 
+int WorkbookFile::FindSheet(const std::string& title) const
+{
+    const std::u16string name = Utf8ToUtf16(title);
+    if (globals_.sheetNames.count(name) == 0)
+        return 0;
+    for (std::size_t i = 0; i < globals_.sheets.size(); ++i) {
+        if (globals_.sheets[i].name == name)
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
 void WorkbookFile::SetCurrentSheetTitle(const std::string& title)
 {
     if (current_ < 1 || current_ > SheetTotal()) {
@@ -222,10 +247,14 @@ void WorkbookFile::InsertBlankSheets(int position, int count)
         throw XlsError(numbers::FormatText(texts::kSheetNumberInvalid,
                                            {std::to_string(position), "1", std::to_string(total + 1)}));
     }
-    // Looked up in a set: a workbook may hold very many sheets named like the new ones.
+    // Looked up in a set: a workbook may hold very many sheets named like the new ones. Only
+    // those can take a new name, so that inserting into a workbook of many other sheets stays
+    // cheap.
     std::set<std::u16string> taken;
-    for (const BoundSheet& sheet : globals_.sheets)
-        taken.insert(FoldedSheetName(sheet.name));
+    for (const BoundSheet& sheet : globals_.sheets) {
+        if (FoldsLikeBlankSheetName(sheet.name))
+            taken.insert(FoldedSheetName(sheet.name));
+    }
     for (int k = 0; k < count; ++k) {
         std::u16string name = u"Sheet";
         for (int number = 1; taken.count(FoldedSheetName(name)) != 0; ++number)

@@ -41,6 +41,8 @@ public:
     void SetCurrentSheet(int sheet) { current_ = sheet; }
     std::string CurrentSheetTitle() const; // UTF-8
     void SetCurrentSheetTitle(const std::string& title);
+    // The 1-based sheet whose title is exactly `title` (UTF-8, case included), or 0.
+    int FindSheet(const std::string& title) const;
     void InsertBlankSheets(int position, int count);
     void ResetCurrentSheet();
     void MakeSheetSelected(int sheet);

@@ -119,8 +119,53 @@ TEST(ReportWorkbook, AWorkbookThatCannotBeWrittenIsReportedInGermanWithTheWriter
                            "\". Check it is not in use by another user");
 }
 
+// --daily writes in one go the workbook that the summary and one day export per calendar
+// day give, the days around the one stored day (6 March 2005) included.
+TEST(ReportWorkbook, DailySumsAreTheSummaryAndEveryDaysDayViewInOneWorkbook)
+{
+    TempDir dir;
+    const std::string daily = dir.File("Laden_05-03-07.xls");
+    const std::string perDay = dir.File("je-Tag.xls");
+    const std::vector<std::string> period = {"--from", "2005-03-05", "--to", "2005-03-07", "--decimal", ","};
+    std::vector<std::string> args = {"summary", kExample};
+    args.insert(args.end(), period.begin(), period.end());
+
+    std::vector<std::string> dailyArgs = args;
+    dailyArgs.insert(dailyArgs.end(), {"--xls", daily, "--daily"});
+    const ProcessResult r = Report(dailyArgs);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+
+    args.insert(args.end(), {"--xls", perDay, "--replace"});
+    ASSERT_EQ(Report(args).exitCode, 0);
+    for (const char* day : {"2005-03-05", "2005-03-06", "2005-03-07"})
+        ASSERT_EQ(Report({"day", kExample, "--date", day, "--decimal", ",", "--xls", perDay}).exitCode, 0);
+    EXPECT_TRUE(SameBytes(ReadFileBytes(perDay), ReadFileBytes(daily)));
+
+    // the overview with --replace is the window's export of a new file
+    const std::string products = dir.File("Laden_Produkte.xls");
+    WriteFileBytes(products, "alt");
+    ASSERT_EQ(Report({"products", kExample, "--date", "2005-03-06", "--xls", products, "--replace"}).exitCode, 0);
+    const std::string alone = dir.File("allein.xls");
+    ASSERT_EQ(Report({"products", kExample, "--date", "2005-03-06", "--xls", alone}).exitCode, 0);
+    EXPECT_TRUE(SameBytes(ReadFileBytes(alone), ReadFileBytes(products)));
+}
+
+TEST(ReportWorkbook, AFailedSeriesLeavesTheWorkbookAsItWas)
+{
+    TempDir dir;
+    const std::string book = dir.File("Laden_Grp_05-03-31.xls");
+    WriteFileBytes(book, "keine Mappe");
+    const ProcessResult r =
+        Report({"groups", kExample, "--from", "2005-03-01", "--to", "2005-03-31", "--xls", book, "--daily"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err.rfind("Die Excel-Mappe \"" + book + "\" wurde nicht geschrieben: ", 0), 0u) << r.err;
+    EXPECT_EQ(ReadFileBytes(book), "keine Mappe");
+}
+
 TEST(ReportCommandLine, HelpAndMistakes)
 {
+    const std::string kDailyAlone = "--daily gilt nur mit --xls DATEI, ohne --sheet und --replace.";
     const ProcessResult help = Report({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* verb : {"info DATEI", "check DATEI", "normalize EIN AUS", "--help"})
@@ -135,6 +180,13 @@ TEST(ReportCommandLine, HelpAndMistakes)
         {{"info"}, "Falsche Argumente für \"info\". Aufruf: kontaro-report info DATEI"},
         {{"normalize", "a"}, "Falsche Argumente für \"normalize\". Aufruf: kontaro-report normalize EIN AUS"},
         {{"info", "--xls", "a.kdt"}, "Unbekannte Option \"--xls\" für \"info\". Hilfe: kontaro-report --help"},
+        {{"summary", "a.kdt", "--from", "2005-03-01", "--to", "2005-03-31", "--daily"}, kDailyAlone},
+        {{"groups", "a.kdt", "--from", "2005-03-01", "--to", "2005-03-31", "--xls", "a.xls", "--sheet", "S", "--daily"},
+         kDailyAlone},
+        {{"summary", "a.kdt", "--from", "2005-03-01", "--to", "2005-03-31", "--xls", "a.xls", "--replace", "--daily"},
+         kDailyAlone},
+        {{"day", "a.kdt", "--date", "2005-03-01", "--xls", "a.xls", "--daily"},
+         "Unbekannte Option \"--daily\" für \"day\". Hilfe: kontaro-report --help"},
     };
     for (const auto& m : mistakes)
         ExpectOneLineError(Report(m.args), m.message);

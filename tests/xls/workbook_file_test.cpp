@@ -224,6 +224,32 @@ TEST_F(WorkbookFileTest, InsertedSheetsGetFreeNames)
     EXPECT_EQ(ErrorOf([&] { book.InsertBlankSheets(6, 1); }), "Sheet number \"6\" invalid. Must be between 1 and 5");
 }
 
+TEST_F(WorkbookFileTest, InsertedSheetsAvoidNamesThatDifferOnlyInCase)
+{
+    book.SetCurrentSheetTitle("sHEET");
+    book.InsertBlankSheets(2, 2);
+    book.SetCurrentSheet(2);
+    book.SetCurrentSheetTitle("\u00fcbersicht"); // folds like "\u00dcBERSICHT", not like a blank sheet
+    book.SetCurrentSheet(3);
+    EXPECT_EQ(book.CurrentSheetTitle(), "Sheet2");
+    book.SetCurrentSheetTitle("sheet1");
+    book.InsertBlankSheets(4, 1);
+    book.SetCurrentSheet(4);
+    EXPECT_EQ(book.CurrentSheetTitle(), "Sheet2");
+}
+
+TEST_F(WorkbookFileTest, FindsASheetByItsExactName)
+{
+    book.InsertBlankSheets(2, 1);
+    book.SetCurrentSheet(2);
+    book.SetCurrentSheetTitle("Summe");
+    EXPECT_EQ(book.FindSheet("Summe"), 2);
+    EXPECT_EQ(book.FindSheet("Sheet1"), 1);
+    EXPECT_EQ(book.FindSheet("summe"), 0); // case counts
+    EXPECT_EQ(book.FindSheet("Sheet"), 0); // the inserted sheet's name before the renaming
+    EXPECT_EQ(book.FindSheet(""), 0);
+}
+
 TEST_F(WorkbookFileTest, RenamingChecksTheOtherNames)
 {
     book.InsertBlankSheets(2, 1);
