@@ -8,10 +8,13 @@ namespace {
 
 constexpr std::string_view kExtension = ".xls";
 
-std::string Proposal(const std::string& projectFile, std::string_view suffix)
+// The project's path without its extension, then `suffix`, `date` and ".xls"; built by
+// appending, as GCC 12 misreads a literal prepended to a temporary string.
+std::string Proposal(const std::string& projectFile, std::string_view suffix, std::string_view date = {})
 {
     std::string name = model::RemoveFileExt(projectFile);
     name += suffix;
+    name += date;
     name += kExtension;
     return name;
 }
@@ -24,12 +27,12 @@ std::string DayExportName(const std::string& projectFile) { return Proposal(proj
 
 std::string SumExportName(const std::string& projectFile, model::DayNumber to)
 {
-    return Proposal(projectFile, "_" + model::ShortDateText(to));
+    return Proposal(projectFile, "_", model::ShortDateText(to));
 }
 
 std::string GroupExportName(const std::string& projectFile, model::DayNumber to)
 {
-    return Proposal(projectFile, "_Grp_" + model::ShortDateText(to));
+    return Proposal(projectFile, "_Grp_", model::ShortDateText(to));
 }
 
 std::string ProductsExportName(const std::string& projectFile) { return Proposal(projectFile, "_Produkte"); }
