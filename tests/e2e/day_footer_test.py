@@ -29,6 +29,12 @@ def footer_date(footer):
     raise E2eFailure(f"no date in the footer {footer}")
 
 
+def dated_footer(program, table, day=None):
+    """The footer once it holds a date (that day, when given); None before."""
+    footer = program.footer(table)
+    return footer if (day is None and footer_date(footer)) or (day and footer_date(footer) == day) else None
+
+
 def expect_report_footer(report, project, footer, env):
     day = footer_date(footer)
     expected = report_footer(report, ["day", project, "--date", day.isoformat()], env)
@@ -49,7 +55,7 @@ def main(args):
     with Program(kontaro, [project], env=dict(LOCALE, ASAN_OPTIONS="detect_leaks=0")) as program:
         grid = program.wait_find("gDayView", program.pyatspi.ROLE_TABLE)
         table = grid.queryTable()
-        first = program.footer(table)
+        first = wait_for("the day view's footer", lambda: dated_footer(program, table))
         shown = expect_report_footer(report, project, first, env)
         print(f"{shown}: {first}")
         if all(re.fullmatch(r"-?0[,.]00|", text) for h, text in first.items() if h.startswith("Verkauf")):
@@ -61,8 +67,7 @@ def main(args):
         program.press("Left")
 
         before = shown - datetime.timedelta(days=1)
-        second = wait_for(f"the footer of {before}",
-                          lambda: (lambda f: f if footer_date(f) == before else None)(program.footer(table)))
+        second = wait_for(f"the footer of {before}", lambda: dated_footer(program, table, before))
         expect_report_footer(report, project, second, env)
         print(f"{before}: {second}")
         if second == first:
