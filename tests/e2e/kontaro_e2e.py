@@ -13,11 +13,13 @@ import csv
 import importlib.util
 import io
 import os
+import random
 import select
 import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 SKIP = 77
@@ -71,6 +73,8 @@ def run_e2e(main):
             print(f"FAIL: no end after {RUN_LIMIT_SECONDS} s", file=sys.stderr)
         finally:
             _end_group(runner)
+        if status != 0:
+            screen.report()
     sys.exit(status)
 
 
@@ -81,25 +85,46 @@ class VirtualScreen:
         self.screen = screen
         self.process = None
         self.display = None
+        self.log = None
 
     def __enter__(self):
+        # A display number another X server of this machine holds in the abstract socket
+        # namespace (shared across sandboxes) would route the program to that server.
+        for attempt in range(3):
+            try:
+                self._start(_free_display())
+                return self
+            except E2eFailure:
+                self.__exit__()
+                if attempt == 2:
+                    raise
+            except BaseException:
+                self.__exit__()
+                raise
+        return self
+
+    def _start(self, number):
         read_end, write_end = os.pipe()
         try:
+            self.log = tempfile.TemporaryFile()
             self.process = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp"],
-                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                start_new_session=True)
+                ["Xvfb", f":{number}", "-displayfd", str(write_end), "-screen", "0", self.screen,
+                 "-nolisten", "tcp"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=self.log, start_new_session=True)
             os.close(write_end)
             write_end = None
             self.display = ":" + _read_line(read_end, WAIT_SECONDS, "Xvfb's display number")
-        except BaseException:
-            self.__exit__()
-            raise
         finally:
             os.close(read_end)
             if write_end is not None:
                 os.close(write_end)
-        return self
+
+    def report(self):
+        """Tells on stderr how the screen fared, for a failed test."""
+        state = "running" if self.process.poll() is None else f"ended with status {self.process.returncode}"
+        self.log.seek(0)
+        output = self.log.read().decode(errors="replace").strip()
+        print(f"Xvfb on {self.display}: {state}" + (f"; it said:\n{output}" if output else ""), file=sys.stderr)
 
     def __exit__(self, *exc):
         if self.process is not None:
@@ -291,6 +316,22 @@ def report_footer(report_binary, arguments, env=None):
     text = result.stdout
     rows = list(csv.reader(io.StringIO(text), delimiter=";" if ";" in text.splitlines()[0] else ","))
     return dict(zip(rows[0], rows[-1]))
+
+
+def _free_display():
+    """A display number in use neither by a lock file nor by a listening X socket."""
+    try:
+        with open("/proc/net/unix") as sockets:
+            listening = sockets.read()
+    except OSError:
+        listening = ""
+    for number in random.sample(range(200, 1000), 800):
+        if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            continue
+        if f"/tmp/.X11-unix/X{number}\n" in listening:
+            continue
+        return number
+    raise E2eFailure("no free display number")
 
 
 def _read_line(fd, seconds, what):
