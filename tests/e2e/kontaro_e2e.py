@@ -109,8 +109,10 @@ class VirtualScreen:
         try:
             self.log = tempfile.TemporaryFile()
             self.process = subprocess.Popen(
+                # -noreset: a server that resets when its last client leaves drops the
+                # connections being made at that moment.
                 ["Xvfb", f":{number}", "-displayfd", str(write_end), "-screen", "0", self.screen,
-                 "-nolisten", "tcp"],
+                 "-nolisten", "tcp", "-noreset"],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=self.log, start_new_session=True)
             os.close(write_end)
             write_end = None
