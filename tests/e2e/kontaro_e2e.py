@@ -250,6 +250,24 @@ class Program:
         self.pyatspi.Registry.generateMouseEvent(x + width // 2, y + min(height // 2, 30), "b1c")
         self.wait_focused(node)
 
+    def activate(self, node, action="Press"):
+        """Runs one of node's actions, as a screen reader's user does (a button's or a
+        page tab's "Press")."""
+        actions = node.queryAction()
+        names = [actions.getName(i) for i in range(actions.nActions)]
+        if action not in names:
+            raise E2eFailure(f"'{node.name}' has no action {action} (only {names})")
+        actions.doAction(names.index(action))
+
+    def show_page(self, title, content):
+        """Brings the page of that tab title to the front; waits until content, an
+        object on that page, shows."""
+        self.activate(self.wait_find(title, self.pyatspi.ROLE_PAGE_TAB))
+        wait_for(f"the page '{title}' to show '{content.name}'", lambda: self.showing(content))
+
+    def showing(self, node):
+        return node.getState().contains(self.pyatspi.STATE_SHOWING)
+
     def wait_focused(self, node):
         focused = self.pyatspi.STATE_FOCUSED
         wait_for(f"'{node.name}' to have the focus", lambda: node.getState().contains(focused))
