@@ -13,8 +13,8 @@ namespace kontaro::controls {
 
 class ColumnGrid;
 
-// Installs the factory that gives every ColumnGrid its accessible table; once per
-// process, before the first grid is asked for its interface.
+// Installs the factory that gives every ColumnGrid its accessible table. The first
+// ColumnGrid of the process calls it.
 void InstallColumnGridAccessibility();
 
 class ColumnGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
