@@ -1,6 +1,7 @@
 #include "controls/column_grid.h"
 
 #include "controls/calc_edit_link.h"
+#include "controls/column_grid_accessible.h"
 #include "controls/controls_texts.h"
 #include "controls/edit_link.h"
 #include "controls/grid_printer.h"
@@ -86,6 +87,8 @@ ColumnGrid::ColumnGrid(QWidget* parent)
       numericLink_(std::make_unique<LineEditLink>(true)),
       calcLink_(std::make_unique<CalcEditLink>())
 {
+    // Assistive technology reads every grid as a table (column_grid_accessible.h).
+    [[maybe_unused]] static const bool accessibilityInstalled = (InstallColumnGridAccessibility(), true);
     grid_.Options().numberLocale = SystemNumberLocale();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setFocusProxy(this);
@@ -772,12 +775,14 @@ QSize ColumnGrid::sizeHint() const
 void ColumnGrid::GridChanged()
 {
     MeasureColumns();
+    ColumnGridAccessible::NotifyCellsChanged(this);
     if (editor_ && !committing_ &&
         (editCol_ >= grid_.ColumnCount() || editRow_ >= grid_.RowCount() || !grid_.IsDataRow(editRow_)))
         CloseEditorWidget();
     if (grid_.CursorCol() != lastCursorCol_ || grid_.CursorRow() != lastCursorRow_) {
         lastCursorCol_ = grid_.CursorCol();
         lastCursorRow_ = grid_.CursorRow();
+        ColumnGridAccessible::NotifyCursorMoved(this);
         EnsureCursorVisible();
         return;
     }

@@ -30,6 +30,7 @@ DatedGroupDialog::DatedGroupDialog(QWidget* owner, const model::tGroups& groups)
     setObjectName(QStringLiteral("DatedGroupDialog"));
     setWindowTitle(t::GroupDetailCaption());
     TheDay_->setObjectName(QStringLiteral("TheDay"));
+    TheDay_->setAccessibleName(t::ColumnDate());
     groupLabel_->setObjectName(QStringLiteral("GroupLabel"));
     comGroup_->setObjectName(QStringLiteral("comGroup"));
     ErrText_->setObjectName(QStringLiteral("ErrText"));

@@ -35,6 +35,7 @@ DatedValueDialog::DatedValueDialog(QWidget* owner)
     setObjectName(QStringLiteral("DatedValueDialog"));
     setWindowTitle(t::DetailCaption());
     TheDay_->setObjectName(QStringLiteral("TheDay"));
+    TheDay_->setAccessibleName(t::ColumnDate());
     Value_->setObjectName(QStringLiteral("Value"));
     ErrText_->setObjectName(QStringLiteral("ErrText"));
     bOK_->setObjectName(QStringLiteral("bOK"));

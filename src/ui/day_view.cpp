@@ -70,6 +70,7 @@ void DayView::CreateComponents()
 
     calDay_ = new MonthCalendar(side);
     calDay_->setObjectName(QStringLiteral("CalDay"));
+    calDay_->setAccessibleName(texts::CalendarName());
     column->addWidget(calDay_);
     // The column is 162 pixels wide unless the calendar needs more to show a
     // whole month in the desktop's font.

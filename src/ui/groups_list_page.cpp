@@ -7,6 +7,7 @@
 #include "ui/group_dialog.h"
 #include "ui/modal_runner.h"
 #include "ui/model_text.h"
+#include "ui/texts.h"
 #include "ui/user_prompts.h"
 
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@ GroupsPage::GroupsPage(model::tGroups& groups, const model::tProducts& products,
       model_(new GroupListModel(groups, this))
 {
     ListGroups_->setObjectName(QStringLiteral("ListGroups"));
+    ListGroups_->setAccessibleName(texts::PageGroups());
     bNewGroup_->setObjectName(QStringLiteral("bNewGroup"));
     bEditGroup_->setObjectName(QStringLiteral("bEditGroup"));
     bDelGroup_->setObjectName(QStringLiteral("bDelGroup"));

@@ -7,6 +7,7 @@
 #include "ui/catalogue_texts.h"
 #include "ui/modal_runner.h"
 #include "ui/product_dialog.h"
+#include "ui/texts.h"
 #include "ui/user_prompts.h"
 
 #include <QHBoxLayout>
@@ -38,6 +39,7 @@ ProductsPage::ProductsPage(model::tProducts& products, const model::tGroups& gro
       model_(new ProductListModel(products, this))
 {
     ListProducts_->setObjectName(QStringLiteral("ListProducts"));
+    ListProducts_->setAccessibleName(texts::PageProducts());
     bAddProd_->setObjectName(QStringLiteral("bAddProd"));
     bEditProd_->setObjectName(QStringLiteral("bEditProd"));
     bDelProd_->setObjectName(QStringLiteral("bDelProd"));

@@ -66,6 +66,8 @@ inline QString MoreDropped() { return QStringLiteral("... und %s weitere"); }
 inline QString ButtonPrint() { return QStringLiteral("Drucken..."); }
 inline QString ButtonPrintSettings() { return QStringLiteral("Drucker Einstellungen..."); }
 inline QString ButtonExport() { return QStringLiteral("Export..."); }
+// The accessible name of the day view's month calendar.
+inline QString CalendarName() { return QStringLiteral("Kalender"); }
 inline QString HintBoxTitle() { return QStringLiteral(" Bedienungshinweise "); }
 inline QString PleaseWait() { return QStringLiteral("Bitte warten: Berechnung wird durchgeführt..."); }
 inline QString DayHintHtml()
