@@ -112,16 +112,23 @@ void WriteOwnWorkbooks(const fs::path& out)
     Export(TextGrid{{{"neu"}}}, out / "replaced.xls", "Neu", OverwriteMode::Always);
 }
 
-void WriteCorpusWorkbooks(const fs::path& out, const fs::path& corpus)
+// The corpus's workbooks in name order, so that every run lists them alike.
+std::vector<fs::path> CorpusWorkbooks(const fs::path& corpus)
 {
-    fs::create_directories(out / "corpus");
-    std::ofstream list(out / "corpus.txt");
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(corpus)) {
         if (entry.path().extension() == ".xls")
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
+    return files;
+}
+
+void WriteCorpusWorkbooks(const fs::path& out, const fs::path& corpus)
+{
+    fs::create_directories(out / "corpus");
+    std::ofstream list(out / "corpus.txt");
+    const std::vector<fs::path> files = CorpusWorkbooks(corpus);
     const TextGrid grid{{{"Kontaro", "Wert"}, {"Apfel", "12,50"}}};
     for (const fs::path& source : files) {
         const fs::path copy = out / "corpus" / source.filename();
@@ -198,12 +205,7 @@ void WriteEmptyRecordWorkbooks(const fs::path& out, const fs::path& corpus)
     const fs::path folder = out / "empty_records";
     fs::create_directories(folder / "source");
     std::ofstream list(out / "empty_records.txt");
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(corpus)) {
-        if (entry.path().extension() == ".xls")
-            files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
+    const std::vector<fs::path> files = CorpusWorkbooks(corpus);
     const TextGrid grid{{{"Kontaro", "Wert"}, {"Apfel", "12,50"}}};
     for (const fs::path& file : files) {
         CompoundFileContents contents;
