@@ -25,8 +25,18 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <tuple>
 #include <vector>
+
+namespace kontaro::xls {
+// A differing cell format in failure messages: its fill, alignment and number format.
+void PrintTo(const CellFormat& format, std::ostream* out)
+{
+    *out << "fill " << format.fillPattern << "/" << format.fillForeground << "/" << format.fillBackground << ", align "
+         << format.horizontalAlignment << ", format of " << format.numberFormat.size() << " characters";
+}
+} // namespace kontaro::xls
 
 namespace kontaro::test {
 namespace {
