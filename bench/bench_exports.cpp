@@ -2,11 +2,11 @@
 // behind the summary sheet, built in memory and written once, against a complete read and
 // write of the workbook per sheet as the single-sheet exports give, in the same run.
 #include "bench/project_generator.h"
-#include "calc/day_grid.h"
 #include "calc/period_summary.h"
 #include "exports/daily_exports.h"
 #include "exports/export_names.h"
 #include "exports/exporters.h"
+#include "exports/view_exports.h"
 #include "grid/export_adapter.h"
 #include "grid/grid_setups.h"
 #include "model/day_number.h"
@@ -73,8 +73,7 @@ void BM_DailySumsWritePerDay(benchmark::State& state)
         const grid::ExportAdapter sumAdapter(sum);
         exports::SumExcel(sumAdapter, kLocale).ExportGrid(file, std::string(exports::kSumSheet));
         for (model::DayNumber day = from; day <= to; ++day) {
-            const grid::PlainGrid grid = views::FilledGrid(
-                grid::SetupDayView, calc::StoredDayGrid(LargeProject(), day, kProjectFile, kLocale), kLocale);
+            const grid::PlainGrid grid = exports::StoredDayViewGrid(LargeProject(), day, kProjectFile, kLocale);
             const grid::ExportAdapter adapter(grid);
             exports::DayExcel(adapter, kLocale).ExportGrid(file, exports::DaySheetName(day));
         }

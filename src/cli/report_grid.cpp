@@ -1,9 +1,9 @@
 #include "cli/report_grid.h"
 
-#include "calc/day_grid.h"
 #include "calc/group_summary.h"
 #include "calc/period_summary.h"
 #include "calc/product_overview.h"
+#include "exports/view_exports.h"
 #include "grid/grid_setups.h"
 #include "views/filled_grid.h"
 
@@ -26,8 +26,8 @@ Report GroupReport(const model::Project& project, model::DayNumber from, model::
 Report DayReport(const model::Project& project, model::DayNumber day, const std::string& fileName,
                  const numbers::NumberLocale& locale)
 {
-    const calc::TextGrid texts = calc::StoredDayGrid(project, day, fileName, locale);
-    return {views::FilledGrid(grid::SetupDayView, texts, locale)};
+    // As the window shows and exports the day, its entries' cell colours included.
+    return {exports::StoredDayViewGrid(project, day, fileName, locale)};
 }
 
 Report ProductsReport(const model::Project& project, model::DayNumber day, const std::string& fileName,

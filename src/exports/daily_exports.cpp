@@ -1,9 +1,9 @@
 #include "exports/daily_exports.h"
 
-#include "calc/day_grid.h"
 #include "calc/group_summary.h"
 #include "exports/export_names.h"
 #include "exports/exporters.h"
+#include "exports/view_exports.h"
 #include "grid/export_adapter.h"
 #include "grid/grid_setups.h"
 #include "views/filled_grid.h"
@@ -15,12 +15,6 @@ namespace {
 using DayGridBuilder = grid::PlainGrid (*)(const model::Project&, model::DayNumber, const std::string&,
                                            const numbers::NumberLocale&);
 using Exporter = xls::GridXlsExport (*)(const xls::ExportableGrid&, const numbers::NumberLocale&);
-
-grid::PlainGrid DayViewGrid(const model::Project& project, model::DayNumber day, const std::string& projectFile,
-                            const numbers::NumberLocale& locale)
-{
-    return views::FilledGrid(grid::SetupDayView, calc::StoredDayGrid(project, day, projectFile, locale), locale);
-}
 
 grid::PlainGrid GroupGrid(const model::Project& project, model::DayNumber from, model::DayNumber to,
                           const std::string& projectFile, const numbers::NumberLocale& locale)
@@ -66,7 +60,7 @@ SeriesOutcome ExportSumWithDailySums(const grid::PlainGrid& sumGrid, const model
                                      const std::string& file, const numbers::NumberLocale& locale,
                                      const DayProgress& progress)
 {
-    return ExportSeries(sumGrid, SumExcel, DayExcel, DayViewGrid, project, from, to, projectFile, file, locale,
+    return ExportSeries(sumGrid, SumExcel, DayExcel, StoredDayViewGrid, project, from, to, projectFile, file, locale,
                         progress);
 }
 

@@ -27,6 +27,8 @@ public:
         groups_->Reset();
     }
 
+    ProductsPage& Products() override { return *products_; }
+
 private:
     static void Fill(QWidget& sheet, QWidget* page)
     {

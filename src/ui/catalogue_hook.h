@@ -14,11 +14,14 @@ class QWidget;
 namespace kontaro::ui {
 
 class MainWindow;
+class ProductsPage;
 
 class CataloguePages {
 public:
     virtual ~CataloguePages() = default;
     virtual void ListsChanged() = 0;
+    // The page "Produkte", for the product export.
+    virtual ProductsPage& Products() = 0;
 };
 
 std::unique_ptr<CataloguePages> CreateCataloguePages(MainWindow& main, QWidget& tabProducts, QWidget& tabGroups);

@@ -17,7 +17,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -86,11 +85,6 @@ void DayView::CreateComponents()
     bDayPrint_ = makeButton("bDayPrint", texts::ButtonPrint());
     bDayPrintSet_ = makeButton("bDayPrintSet", texts::ButtonPrintSettings());
     bDayExport_ = makeButton("bDayExport", texts::ButtonExport());
-
-    MyProgress_ = new QProgressBar(side);
-    MyProgress_->setObjectName(QStringLiteral("MyProgress"));
-    MyProgress_->hide();
-    column->addWidget(MyProgress_);
 
     HintBox_ = new QGroupBox(texts::HintBoxTitle(), side);
     HintBox_->setObjectName(QStringLiteral("HintBox"));

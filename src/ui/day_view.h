@@ -26,7 +26,6 @@
 
 class QGroupBox;
 class QLabel;
-class QProgressBar;
 class QPushButton;
 
 namespace kontaro::grid {
@@ -58,14 +57,13 @@ public:
     // For the main window, which sets the calendar's day and gives the grid the focus.
     MonthCalendar& CalDay() { return *calDay_; }
     controls::ColumnGrid& gDayView() { return *gDayView_; }
+    QPushButton& ExportButton() { return *bDayExport_; }
     grid::PlainGrid& Grid();
 
     // The day switch: drops an incomplete cursor row, stores the grid into
     // CurrentDay's day when StoreDayOnSwitch is set (deleting that day when the
     // grid holds no product), then shows the calendar's day.
     void CalDayClick();
-    // A cell's own read-only flag with its colour: light yellow, or the window colour.
-    void SetCellReadOnly(int col, bool readOnly, int row);
 
     // The grid's events.
     void gDayViewCellValidate(int col, int row, std::string& value, bool& valid);
@@ -113,7 +111,6 @@ private:
     QPushButton* bDayPrint_ = nullptr;
     QPushButton* bDayPrintSet_ = nullptr;
     QPushButton* bDayExport_ = nullptr;
-    QProgressBar* MyProgress_ = nullptr;
     QGroupBox* HintBox_ = nullptr;
     controls::HtmlLabel* DayHint_ = nullptr;
     QLabel* pleaseWait_ = nullptr;

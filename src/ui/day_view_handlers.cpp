@@ -1,16 +1,14 @@
 // The day view's handlers: the day switch, showing entries, the checks of typed
 // values and the row figures. The page's widgets are built in day_view.cpp.
-#include "calc/calc_texts.h"
 #include "calc/day_grid.h"
 #include "calc/entry_figures.h"
 #include "calc/shown_value.h"
 #include "columns/grid_columns.h"
 #include "controls/column_grid.h"
 #include "controls/qt_number_locale.h"
+#include "grid/day_entry_marks.h"
 #include "grid/grid_setups.h"
 #include "grid/plain_grid.h"
-#include "model/globals.h"
-#include "numbers/format_text.h"
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
@@ -18,8 +16,6 @@
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
 #include "views/filled_grid.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 #include <memory>
@@ -49,11 +45,6 @@ std::string Utf8(const QString& text) { return text.toStdString(); }
 } // namespace
 
 grid::PlainGrid& DayView::Grid() { return gDayView_->Grid(); }
-
-void DayView::SetCellReadOnly(int col, bool readOnly, int row)
-{
-    Grid().SetCellReadOnly(col, row, readOnly, readOnly ? grid::kLightYellow : grid::kWindowColour);
-}
 
 QString DayView::ProductName(int productIndex, model::DayNumber day) const
 {
@@ -110,12 +101,6 @@ void DayView::CalDayClick()
     CurrentDay = DayOfDate(calDay_->Date());
     LoadDay();
 
-    grid.SetCell(Produkt, grid.FooterRow(), model::ShortDateText(CurrentDay));
-    const QString file = fileName_();
-    const QString project =
-        file.isEmpty() ? QString() : QString::fromStdString(model::RemoveFileExt(Utf8(QFileInfo(file).fileName())));
-    grid.SetCell(Name, grid.FooterRow(), numbers::FormatText(calc::texts::kSummeFormat, {Utf8(project)}));
-
     grid.EndUpdate();
     if (gDayView_->isVisible())
         gDayView_->setFocus();
@@ -163,8 +148,9 @@ void DayView::LoadDay()
     grid.ClearRow(grid.FirstDataRow());
     grid.SetCursor(Produkt, grid.FirstDataRow());
 
-    // The footer's name, date and sums are the window's: CalDayClick writes them.
-    views::FillGrid(grid, calc::StoredDayGrid(project_, CurrentDay, std::string(), controls::SystemNumberLocale()));
+    // The footer's name and date are those every stored day's grid shows, the exports'
+    // day sheets included; its sums are the grid's own, kept up to date while typing.
+    views::FillGrid(grid, calc::StoredDayGrid(project_, CurrentDay, Utf8(fileName_()), controls::SystemNumberLocale()));
     const int dayIndex = project_.Days.IndexOfDate(CurrentDay);
     const int count = dayIndex >= 0 ? project_.Days.Item(dayIndex).Count() : 0;
     for (int entry = 0; entry < count; ++entry)
@@ -177,8 +163,7 @@ void DayView::MarkStoredEntry(int row, const model::tDayEntry& entry)
 {
     const int productIndex = project_.Products.IndexOfID(entry.ProductID);
     const bool variable = productIndex >= 0 && project_.Products.Item(productIndex).VerkaufVariabel;
-    SetCellReadOnly(Menge, variable, row);
-    SetCellReadOnly(VerkaufB, !variable, row);
+    grid::MarkDayEntryRow(Grid(), row, variable);
     Grid().SetExactNumber(ValueColumn(row), row, entry.Value);
     if (productIndex < 0)
         Prompts().Warning(window(), texts::UnknownProductEntry());
@@ -208,8 +193,7 @@ bool DayView::ValidateProduct(int row, const std::string& text)
         }
     }
     const bool variable = project_.Products.Item(productIndex).VerkaufVariabel;
-    SetCellReadOnly(Menge, variable, row);
-    SetCellReadOnly(VerkaufB, !variable, row);
+    grid::MarkDayEntryRow(Grid(), row, variable);
     if (variable)
         grid.SetCell(Menge, row, std::string());
     grid.SetCell(Name, row, Utf8(ProductName(productIndex, CurrentDay)));

@@ -7,6 +7,7 @@
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
+#include "ui/export_commands.h"
 #include "ui/group_view_page.h"
 #include "ui/page_control.h"
 #include "ui/sum_view_page.h"
@@ -102,6 +103,8 @@ void MainWindow::CreatePages()
     tabGroups->setObjectName(QStringLiteral("tabGroups"));
     myPages_->addTab(tabGroups, texts::PageGroups());
     cataloguePages_ = CreateCataloguePages(*this, *tabProducts, *tabGroups);
+    // A child of the window, connected to the pages' export buttons.
+    new ExportCommands(*this, project_, fileName, *dayView_, *sumView_, *groupView_, cataloguePages_->Products());
 
     myPages_->SetChangingHandler([this](int leaving, int entering) { return MyPagesChanging(leaving, entering); });
 }

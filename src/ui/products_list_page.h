@@ -30,6 +30,8 @@ public:
 
     // The overview grid of the product export; hidden, laid out once.
     grid::PlainGrid& ExportGrid() { return gExportGrid; }
+    // "&Export Übersicht", enabled while there are products; its click is the export's.
+    QPushButton& ExportButton() { return *bExportProd_; }
 
     // Shows the products as they are now (after New, Load or any change of them).
     void Reset();

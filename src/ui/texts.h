@@ -90,4 +90,12 @@ inline QString LabelTo() { return QStringLiteral("Bis:"); }
 inline QString ButtonCalculate() { return QStringLiteral("&Berechnen"); }
 inline QString ButtonExportDaily() { return QStringLiteral("Export mit Tagessummen..."); }
 
+// Exports.
+inline QString ExportFilter() { return QStringLiteral("Excel Datei (*.xls)"); }
+inline QString ExportExtension() { return QStringLiteral("xls"); }
+// The workbook writer's own (English) message follows the lead-in.
+inline QString ExportFailed() { return QStringLiteral("Die Excel-Mappe \"%s\" wurde nicht geschrieben:\n%s"); }
+inline QString ExportProgressCaption() { return QStringLiteral("Export mit Tagessummen"); }
+inline QString ExportProgressDay() { return QStringLiteral("Tag %s wird exportiert..."); }
+
 } // namespace kontaro::ui::texts

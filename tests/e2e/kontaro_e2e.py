@@ -313,8 +313,8 @@ class Program:
     # --- the keyboard -----------------------------------------------------------------
 
     def press(self, key, *modifiers):
-        """Presses and releases a key (an X keysym name such as "Tab" or "Page_Up") with
-        modifier keys ("Control_L", "Shift_L") held down."""
+        """Presses and releases a key (an X keysym name such as "Tab" or "Page_Up", or a
+        digit) with modifier keys ("Control_L", "Shift_L") held down."""
         registry = self.pyatspi.Registry
         codes = [self._keycode(m) for m in modifiers]
         for code in codes:
@@ -327,7 +327,9 @@ class Program:
     def _keycode(name):
         # The keycodes of the X server's default (evdev) keymap.
         codes = {"Control_L": 37, "Shift_L": 50, "Tab": 23, "Page_Up": 112, "Page_Down": 117,
-                 "Left": 113, "Right": 114, "Up": 111, "Down": 116, "Return": 36, "Escape": 9}
+                 "Left": 113, "Right": 114, "Up": 111, "Down": 116, "Return": 36, "Escape": 9,
+                 "Home": 110, "0": 19}
+        codes.update({str(digit): 9 + digit for digit in range(1, 10)})
         return codes[name]
 
 

@@ -1,9 +1,9 @@
-#include "calc/day_grid.h"
 #include "calc/group_summary.h"
 #include "calc/period_summary.h"
 #include "export_fixture.h"
 #include "exports/daily_exports.h"
 #include "exports/exporters.h"
+#include "exports/view_exports.h"
 #include "grid/export_adapter.h"
 #include "grid/grid_setups.h"
 #include "support/bytes.h"
@@ -112,8 +112,7 @@ TEST_F(DailyExports, OneWriteGivesTheWorkbookOfAWritePerSheet)
     const grid::ExportAdapter sumAdapter(sum);
     SumExcel(sumAdapter, kLocale).ExportGrid(perSheet, "Summe");
     for (model::DayNumber day = March(1); day <= March(3); ++day) {
-        const grid::PlainGrid grid =
-            views::FilledGrid(grid::SetupDayView, calc::StoredDayGrid(project, day, kProjectFile, kLocale), kLocale);
+        const grid::PlainGrid grid = StoredDayViewGrid(project, day, kProjectFile, kLocale);
         const grid::ExportAdapter adapter(grid);
         DayExcel(adapter, kLocale).ExportGrid(perSheet, model::ShortDateText(day));
     }
