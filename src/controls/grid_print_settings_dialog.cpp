@@ -3,12 +3,15 @@
 #include "controls/column_grid.h"
 #include "controls/controls_texts.h"
 #include "controls/grid_printer.h"
+#include "controls/page_output.h"
 #include "controls/qt_format_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,13 +21,15 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace kontaro::controls {
 
-// The first page as it would print, drawn on an A4 sheet at low resolution.
+// The first page as it prints, drawn on the queue's paper at low resolution.
 class PrintPreview : public QWidget {
 public:
     explicit PrintPreview(QWidget* parent) : QWidget(parent)
@@ -36,9 +41,10 @@ public:
     void Show(const grid::PlainGrid* grid, const grid::PrintSettings& settings)
     {
         constexpr int kDpi = 60;
-        const bool landscape = settings.Orientation == grid::PrinterOrientation::Landscape;
-        const QSize a4(210 * kDpi * 10 / 254, 297 * kDpi * 10 / 254);
-        page_ = QImage(landscape ? a4.transposed() : a4, QImage::Format_RGB32);
+        const bool landscape =
+            !settings.UseDefaultOrientation && settings.Orientation == grid::PrinterOrientation::Landscape;
+        const QSize paper = paper_.sizePixels(kDpi);
+        page_ = QImage(landscape ? paper.transposed() : paper, QImage::Format_RGB32);
         page_.setDotsPerMeterX(kDpi * 10000 / 254);
         page_.setDotsPerMeterY(kDpi * 10000 / 254);
         if (grid)
@@ -64,6 +70,8 @@ protected:
     }
 
 private:
+    // The queue's paper, looked up once: every change of a setting paints again.
+    const QPageSize paper_ = QueuePaper();
     QImage page_;
 };
 
@@ -110,11 +118,13 @@ GridPrintSettingsDialog::GridPrintSettingsDialog(QWidget* parent) : QDialog(pare
 {
     setObjectName(QStringLiteral("GridPrintSettingsDialog"));
     setWindowTitle(texts::PrintSettingsCaption());
-    askFile_ = [](QWidget* owner, bool save, QString* selectedFilter) {
-        return save ? QFileDialog::getSaveFileName(owner, {}, {}, FileFilter(), selectedFilter)
-                    : QFileDialog::getOpenFileName(owner, {}, {}, FileFilter(), selectedFilter);
+    askFile_ = [](QWidget* owner, bool save, const QString& filter, QString* selectedFilter) {
+        const auto options = QFileDialog::DontUseNativeDialog;
+        return save ? QFileDialog::getSaveFileName(owner, {}, {}, filter, selectedFilter, options)
+                    : QFileDialog::getOpenFileName(owner, {}, {}, filter, selectedFilter, options);
     };
     warn_ = [](QWidget* owner, const QString& text) { QMessageBox::warning(owner, {}, text); };
+    run_ = [](QDialog& dialog) { return dialog.exec(); };
     Build();
 }
 
@@ -151,9 +161,11 @@ void GridPrintSettingsDialog::Build()
     columns->addLayout(left);
     columns->addLayout(middle);
     columns->addLayout(right);
+    auto* bottom = BuildPageButtons();
+    bottom->addWidget(buttons);
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(columns);
-    whole->addWidget(buttons);
+    whole->addLayout(bottom);
 
     ConnectChanges();
 }
@@ -300,6 +312,24 @@ QGroupBox* GridPrintSettingsDialog::BuildFileBox()
     return file;
 }
 
+QHBoxLayout* GridPrintSettingsDialog::BuildPageButtons()
+{
+    auto* row = new QHBoxLayout;
+    auto* preview = new QPushButton(texts::PrintPreview());
+    preview->setObjectName(QStringLiteral("bPrintPreview"));
+    auto* pdf = new QPushButton(texts::SavePdf());
+    pdf->setObjectName(QStringLiteral("bSavePdf"));
+    // Enter in a field means OK, not one of these.
+    for (QPushButton* button : {preview, pdf}) {
+        button->setAutoDefault(false);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    connect(preview, &QPushButton::clicked, this, &GridPrintSettingsDialog::PreviewAllPages);
+    connect(pdf, &QPushButton::clicked, this, [this] { SaveAsPdf(); });
+    return row;
+}
+
 void GridPrintSettingsDialog::ConnectChanges()
 {
     // Every change goes into the grid's settings at once.
@@ -324,7 +354,7 @@ bool GridPrintSettingsDialog::Show()
     }
     saved_ = grid_->PrintSettings();
     Fill();
-    return exec() == QDialog::Accepted;
+    return run_(*this) == QDialog::Accepted;
 }
 
 void GridPrintSettingsDialog::done(int result)
@@ -429,18 +459,56 @@ void GridPrintSettingsDialog::Apply()
     preview_->Show(&grid_->Grid(), s);
 }
 
+QString GridPrintSettingsDialog::AskFile(bool save, const QString& filter, const QString& extension)
+{
+    QString chosenFilter;
+    QString path = askFile_(this, save, filter, &chosenFilter);
+    if (path.isEmpty())
+        return {};
+    const QString firstFilter = filter.section(QStringLiteral(";;"), 0, 0);
+    // Only the file's own name counts: a dot in a folder's name says nothing about
+    // the file's extension.
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.')) &&
+        (chosenFilter.isEmpty() || chosenFilter == firstFilter))
+        path += extension;
+    return path;
+}
+
 QString GridPrintSettingsDialog::ChosenFile(bool save)
 {
     if (!iniFile_.isEmpty())
         return iniFile_;
-    QString filter;
-    QString path = askFile_(this, save, &filter);
+    return AskFile(save, FileFilter(), QStringLiteral(".ini"));
+}
+
+bool GridPrintSettingsDialog::SaveAsPdf()
+{
+    if (!grid_)
+        return false;
+    const QString path = AskFile(true, texts::PdfFilter(), QStringLiteral(".pdf"));
     if (path.isEmpty())
-        return {};
-    const QString firstFilter = FileFilter().section(QStringLiteral(";;"), 0, 0);
-    if (!path.contains(QLatin1Char('.')) && (filter.isEmpty() || filter == firstFilter))
-        path += QStringLiteral(".ini");
-    return path;
+        return false;
+    QString error;
+    if (!grid_->SaveAsPdf(path, &error)) {
+        warn_(this, error);
+        return false;
+    }
+    return true;
+}
+
+void GridPrintSettingsDialog::PreviewAllPages()
+{
+    if (!grid_)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    SetUpPrinterPage(printer, PrintOrientation(grid_->PrintSettings()));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
+    preview.setWindowTitle(texts::PreviewCaption());
+    const PagePainter paint = GridPagePainter(grid_->Grid(), grid_->PrintSettings());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* pages) { paint(*pages); });
+    run_(preview);
 }
 
 void GridPrintSettingsDialog::SaveSettings()
@@ -450,6 +518,8 @@ void GridPrintSettingsDialog::SaveSettings()
     const QString path = ChosenFile(true);
     if (path.isEmpty())
         return;
+    // A settings file in the user's configuration folder is the first thing there.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     if (!grid::SavePrintSettingsFile(grid_->PrintSettings(), path.toStdString()))
         warn_(this, FormatText(texts::CannotWrite(), {path}));
 }

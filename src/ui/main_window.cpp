@@ -9,6 +9,7 @@
 #include "ui/day_view.h"
 #include "ui/group_view_page.h"
 #include "ui/page_control.h"
+#include "ui/print_commands.h"
 #include "ui/sum_view_page.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
@@ -103,6 +104,7 @@ void MainWindow::CreatePages()
     myPages_->addTab(tabGroups, texts::PageGroups());
     cataloguePages_ = CreateCataloguePages(*this, *tabProducts, *tabGroups);
 
+    InstallPrintCommands(*this, *dayView_, *sumView_, *groupView_);
     myPages_->SetChangingHandler([this](int leaving, int entering) { return MyPagesChanging(leaving, entering); });
 }
 

@@ -90,4 +90,15 @@ inline QString LabelTo() { return QStringLiteral("Bis:"); }
 inline QString ButtonCalculate() { return QStringLiteral("&Berechnen"); }
 inline QString ButtonExportDaily() { return QStringLiteral("Export mit Tagessummen..."); }
 
+// Printing: the day view's settings file, the dialogs' captions and the job's
+// title (each with the page's name), and the question without a printer.
+inline QString DayPrintSettingsName() { return QStringLiteral("Print.set"); }
+inline QString PrintSettingsTitle() { return QStringLiteral("Druckeinstellungen: %s"); }
+inline QString PrintJobTitle() { return QStringLiteral("Kontaro %s"); }
+inline QString NoPrinterOfferPdf()
+{
+    return QStringLiteral("Es ist kein Drucker eingerichtet. Wollen Sie die Seiten stattdessen als PDF-Datei "
+                          "speichern?");
+}
+
 } // namespace kontaro::ui::texts
