@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace kontaro::controls {
 
@@ -92,6 +95,19 @@ QSpinBox* Number(int maximum, const char* name)
     box->setObjectName(QString::fromLatin1(name));
     return box;
 }
+
+// Millimetres with one decimal: the settings keep tenths of a millimetre.
+QDoubleSpinBox* Millimetres(const char* name)
+{
+    auto* box = new QDoubleSpinBox;
+    box->setRange(0, 999.9);
+    box->setDecimals(1);
+    box->setSingleStep(1);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+int Tenths(const QDoubleSpinBox* box) { return int(std::lround(box->value() * 10)); }
 
 QLineEdit* Line(const char* name)
 {
@@ -267,7 +283,7 @@ QGroupBox* GridPrintSettingsDialog::BuildMarginBox()
     const char* marginNames[] = {"HeaderSize", "FooterSize", "LeftSize", "RightSize"};
     const QString marginLabels[] = {texts::Top(), texts::Bottom(), texts::Left(), texts::Right()};
     for (int i = 0; i < 4; ++i) {
-        margins_[i] = Number(999, marginNames[i]);
+        margins_[i] = Millimetres(marginNames[i]);
         marginForm->addRow(marginLabels[i], margins_[i]);
     }
     return margins;
@@ -280,7 +296,7 @@ QGroupBox* GridPrintSettingsDialog::BuildSpacingBox()
     const char* spacingNames[] = {"RowSpacing", "ColumnSpacing", "TitleSpacing"};
     const QString spacingLabels[] = {texts::RowSpacing(), texts::ColumnSpacing(), texts::TitleSpacing()};
     for (int i = 0; i < 3; ++i) {
-        spacings_[i] = Number(999, spacingNames[i]);
+        spacings_[i] = Millimetres(spacingNames[i]);
         spacingForm->addRow(spacingLabels[i], spacings_[i]);
     }
     return spacing;
@@ -340,8 +356,10 @@ void GridPrintSettingsDialog::ConnectChanges()
         connect(box, &QCheckBox::toggled, this, apply);
     for (QSpinBox* box : findChildren<QSpinBox*>())
         connect(box, &QSpinBox::valueChanged, this, apply);
+    for (QDoubleSpinBox* box : findChildren<QDoubleSpinBox*>())
+        connect(box, &QDoubleSpinBox::valueChanged, this, apply);
     for (QLineEdit* edit : findChildren<QLineEdit*>())
-        if (!qobject_cast<QSpinBox*>(edit->parentWidget()))
+        if (!qobject_cast<QAbstractSpinBox*>(edit->parentWidget()))
             connect(edit, &QLineEdit::textChanged, this, apply);
     connect(titleLines_, &QPlainTextEdit::textChanged, this, apply);
 }
@@ -402,10 +420,10 @@ void GridPrintSettingsDialog::Fill()
     pageSuffix_->setText(FromModel(s.PageSuffix));
     const int marginValues[] = {s.HeaderSize, s.FooterSize, s.LeftSize, s.RightSize};
     for (int i = 0; i < 4; ++i)
-        margins_[i]->setValue(marginValues[i] / 10);
+        margins_[i]->setValue(marginValues[i] / 10.0);
     const int spacingValues[] = {s.RowSpacing, s.ColumnSpacing, s.TitleSpacing};
     for (int i = 0; i < 3; ++i)
-        spacings_[i]->setValue(spacingValues[i] / 10);
+        spacings_[i]->setValue(spacingValues[i] / 10.0);
     orientation_->setCurrentIndex(int(s.Orientation));
     defaultOrientation_->setChecked(s.UseDefaultOrientation);
     filling_ = false;
@@ -450,10 +468,10 @@ void GridPrintSettingsDialog::Apply()
     s.PageSuffix = ToModel(pageSuffix_->text());
     int* marginTargets[] = {&s.HeaderSize, &s.FooterSize, &s.LeftSize, &s.RightSize};
     for (int i = 0; i < 4; ++i)
-        *marginTargets[i] = margins_[i]->value() * 10;
+        *marginTargets[i] = Tenths(margins_[i]);
     int* spacingTargets[] = {&s.RowSpacing, &s.ColumnSpacing, &s.TitleSpacing};
     for (int i = 0; i < 3; ++i)
-        *spacingTargets[i] = spacings_[i]->value() * 10;
+        *spacingTargets[i] = Tenths(spacings_[i]);
     s.Orientation = grid::PrinterOrientation(orientation_->currentIndex());
     s.UseDefaultOrientation = defaultOrientation_->isChecked();
     preview_->Show(&grid_->Grid(), s);

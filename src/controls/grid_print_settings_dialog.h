@@ -19,6 +19,7 @@ class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
+class QDoubleSpinBox;
 class QSpinBox;
 
 namespace kontaro::controls {
@@ -128,8 +129,8 @@ private:
     QLineEdit* pagePrefix_ = nullptr;
     QLineEdit* pageSeparator_ = nullptr;
     QLineEdit* pageSuffix_ = nullptr;
-    QSpinBox* margins_[4] = {};  // top, bottom, left, right in millimetres
-    QSpinBox* spacings_[3] = {}; // rows, columns, title in millimetres
+    QDoubleSpinBox* margins_[4] = {};  // top, bottom, left, right in millimetres
+    QDoubleSpinBox* spacings_[3] = {}; // rows, columns, title in millimetres
     QComboBox* orientation_ = nullptr;
     QCheckBox* defaultOrientation_ = nullptr;
     PrintPreview* preview_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -66,6 +67,19 @@ TEST_F(PrintSettingsDialogTest, OkKeepsTheChangesAndCancelRestoresTheSettings)
     EXPECT_TRUE(ShowAndClose(landscape, true));
     EXPECT_EQ(grid.PrintSettings().Orientation, grid::PrinterOrientation::Landscape);
     EXPECT_TRUE(warnings.isEmpty());
+}
+
+TEST_F(PrintSettingsDialogTest, MarginsShowInMillimetresAndKeepTheirTenths)
+{
+    grid.PrintSettings().HeaderSize = 95;
+    const auto widen = [this] {
+        auto* top = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("HeaderSize"));
+        EXPECT_DOUBLE_EQ(top->value(), 9.5);
+        dialog.findChild<QDoubleSpinBox*>(QStringLiteral("LeftSize"))->setValue(12.3);
+    };
+    EXPECT_TRUE(ShowAndClose(widen, true));
+    EXPECT_EQ(grid.PrintSettings().HeaderSize, 95);
+    EXPECT_EQ(grid.PrintSettings().LeftSize, 123);
 }
 
 TEST_F(PrintSettingsDialogTest, WithoutAGridItWarnsAndReturnsFalse)

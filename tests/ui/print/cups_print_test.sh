@@ -16,7 +16,7 @@ skip() {
 }
 
 [ "$(id -u)" -eq 0 ] || skip "starting cupsd with the cups-pdf backend needs root"
-for tool in cupsd lpadmin lpstat pdftotext; do
+for tool in cupsd lpadmin lpstat cupsreject pdftotext; do
   command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/setup installs cups and poppler-utils)"
 done
 backend=/usr/lib/cups/backend/cups-pdf
@@ -142,3 +142,17 @@ if [ "$missing" -ne 0 ]; then
   exit 1
 fi
 echo "printed the $(wc -l <"$root/figures.txt") rows of the day on $queue: $written"
+
+# A queue that refuses jobs: the program says so with the printing system's reason
+# and reports no success.
+cupsreject "$queue"
+if "$driver" "$project" >/dev/null 2>"$root/refused.txt"; then
+  echo "a refused job was taken for printed" >&2
+  exit 1
+fi
+if ! grep -q "abgelehnt" "$root/refused.txt" || ! grep -qi "accepting" "$root/refused.txt"; then
+  echo "the refusal was not shown with its reason:" >&2
+  cat "$root/refused.txt" >&2
+  exit 1
+fi
+echo "a refused job is shown as: $(grep -A1 abgelehnt "$root/refused.txt" | tr '\n' ' ')"

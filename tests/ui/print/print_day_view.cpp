@@ -3,6 +3,8 @@
 // default printer queue. Writes the day's figures that the printout must hold to
 // standard output: each row's texts after the name, then the footer's texts, one
 // line per row, separated by one blank.
+// With a second argument, a missing printer is answered by saving the pages as
+// that PDF file, as a user without a printer does.
 // Exits 1 when the program warned (no printer, a refused job), 2 on bad use.
 #include "controls/column_grid.h"
 #include "grid/plain_grid.h"
@@ -17,12 +19,16 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
-// Answers every question with No and reports every warning on standard error.
+// Answers the offer of a PDF with Yes when there is a file for it, every other
+// question with No, and reports every warning on standard error.
 class ReportingPrompts final : public kontaro::ui::UserPrompts {
 public:
+    explicit ReportingPrompts(QString pdf) : pdf_(std::move(pdf)) {}
+
     void Warning(QWidget*, const QString& text) override
     {
         std::fprintf(stderr, "warning: %s\n", qUtf8Printable(text));
@@ -30,6 +36,8 @@ public:
     }
     kontaro::ui::Answer ConfirmYesNo(QWidget* owner, const QString& text) override
     {
+        if (!pdf_.isEmpty())
+            return kontaro::ui::Answer::Yes;
         Warning(owner, text);
         return kontaro::ui::Answer::No;
     }
@@ -39,9 +47,17 @@ public:
         return kontaro::ui::Answer::Cancel;
     }
     std::optional<QString> OpenFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override { return {}; }
-    std::optional<QString> SaveFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override { return {}; }
+    std::optional<QString> SaveFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override
+    {
+        if (pdf_.isEmpty())
+            return {};
+        return pdf_;
+    }
 
     bool warned = false;
+
+private:
+    QString pdf_;
 };
 
 } // namespace
@@ -49,11 +65,11 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: print_day_view PROJECT\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: print_day_view PROJECT [PDF]\n");
         return 2;
     }
-    ReportingPrompts prompts;
+    ReportingPrompts prompts(argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString());
     kontaro::ui::SetPrompts(&prompts);
     kontaro::ui::SetModalRunner([](QDialog& dialog) {
         dialog.show();
