@@ -42,6 +42,8 @@ cleanup() {
   rm -rf "$root"
 }
 trap cleanup EXIT
+# A test run stopped from outside still stops the server.
+trap "exit 1" INT TERM
 
 # The filters run as the user lp: they need to pass through the folder and write
 # their temporary files.
@@ -76,6 +78,11 @@ DefaultAuthType None
 </Policy>
 CONF
 
+# cups-pdf names its file after the job's number: a number of this run's own keeps
+# another run's file apart from ours.
+first_job=$(( (RANDOM << 8 | $$ % 256) % 900000 + 1000 ))
+printf '# Job cache file for CUPS\nNextJobId %d\n' "$first_job" >"$root/cache/job.cache"
+
 cupsd -f -c "$root/cupsd.conf" -s "$root/cups-files.conf" >"$root/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
 for _ in $(seq 1 100); do
@@ -99,8 +106,6 @@ lpadmin -d "$queue"
 lpstat -d | grep -q "$queue" || { echo "the queue $queue is not the default printer" >&2; exit 1; }
 
 mkdir -p "$out"
-touch "$root/before"
-sleep 1
 "$driver" "$project" >"$root/figures.txt"
 [ -s "$root/figures.txt" ] || { echo "the program wrote no figures" >&2; exit 1; }
 
@@ -116,8 +121,10 @@ if [ "$jobs" -ne 1 ]; then
   tail -n 30 "$root/log/error_log" >&2
   exit 1
 fi
+job="$(lpstat -W completed -o "$queue" | sed -n "s/^$queue-\([0-9]*\) .*/\1/p")"
+[ "$job" -ge "$first_job" ] || { echo "the job's number $job is not this server's" >&2; exit 1; }
 for _ in $(seq 1 60); do
-  written="$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$root/before" | head -n 1)"
+  written="$(find "$out" -maxdepth 1 -name "*-job_$job.pdf" | head -n 1)"
   [ -n "$written" ] && break
   sleep 0.5
 done
