@@ -5,6 +5,7 @@
 #include "controls/controls_texts.h"
 #include "controls/edit_link.h"
 #include "controls/grid_printer.h"
+#include "controls/page_output.h"
 #include "controls/qt_number_locale.h"
 
 #include <QApplication>
@@ -14,8 +15,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -744,24 +743,14 @@ void ColumnGrid::resizeEvent(QResizeEvent* event)
     PlaceEditor();
 }
 
-bool ColumnGrid::Print(QString* error)
+bool ColumnGrid::Print(const QString& title, QString* error)
 {
-    if (QPrinterInfo::defaultPrinter().isNull()) {
-        if (error)
-            *error = texts::NoPrinter();
-        return false;
-    }
-    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    if (!printSettings_.UseDefaultOrientation)
-        printer.setPageOrientation(printSettings_.Orientation == grid::PrinterOrientation::Landscape
-                                       ? QPageLayout::Landscape
-                                       : QPageLayout::Portrait);
-    if (PrintGridPages({grid_, printSettings_}, printer) == 0) {
-        if (error)
-            *error = texts::PrintFailed();
-        return false;
-    }
-    return true;
+    return PrintPagesOnQueue(GridPagePainter(grid_, printSettings_), PrintOrientation(printSettings_), title, error);
+}
+
+bool ColumnGrid::SaveAsPdf(const QString& path, QString* error)
+{
+    return SavePagesAsPdf(GridPagePainter(grid_, printSettings_), PrintOrientation(printSettings_), path, error);
 }
 
 QSize ColumnGrid::sizeHint() const

@@ -79,9 +79,12 @@ public:
     // The grid's print settings (see grid/print_settings.h).
     grid::PrintSettings& PrintSettings() { return printSettings_; }
     const grid::PrintSettings& PrintSettings() const { return printSettings_; }
-    // Prints every row and visible column on the default printer as one job. False
-    // with a German message when there is no printer or the job was refused.
-    bool Print(QString* error = nullptr);
+    // Prints every row and visible column on the default printer as one job named
+    // `title`. False with a German message when there is no printer or the job was
+    // refused (controls/page_output.h).
+    bool Print(const QString& title, QString* error = nullptr);
+    // Writes the same pages into a PDF file; false with a German message.
+    bool SaveAsPdf(const QString& path, QString* error = nullptr);
 
     QSize sizeHint() const override;
 

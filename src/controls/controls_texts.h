@@ -7,6 +7,10 @@ namespace kontaro::controls::texts {
 
 inline QString NoPrinter() { return QStringLiteral("Es ist kein Drucker eingerichtet."); }
 inline QString PrintFailed() { return QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."); }
+// The queue's name, then the printing system's own message.
+inline QString JobRefused() { return QStringLiteral("Der Drucker \"%s\" hat den Druckauftrag abgelehnt:\n%s"); }
+inline QString CannotWritePdf() { return QStringLiteral("Die Datei %s kann nicht geschrieben werden."); }
+inline QString PdfFilter() { return QStringLiteral("PDF-Dateien (*.pdf);;Alle Dateien (*.*)"); }
 
 // The print settings dialog.
 inline QString PrintSettingsCaption() { return QStringLiteral("Druckeinstellungen"); }
@@ -52,6 +56,9 @@ inline QString TitleSpacing() { return QStringLiteral("Unter dem Titel:"); }
 inline QString UseDefaultOrientation() { return QStringLiteral("Einstellung des Druckers verwenden"); }
 inline QString LoadSettings() { return QStringLiteral("Laden..."); }
 inline QString SaveSettings() { return QStringLiteral("Speichern..."); }
+inline QString PrintPreview() { return QStringLiteral("Seitenansicht..."); }
+inline QString SavePdf() { return QStringLiteral("Als PDF speichern..."); }
+inline QString PreviewCaption() { return QStringLiteral("Seitenansicht"); }
 inline QStringList BorderKinds()
 {
     return {QStringLiteral("Keine"),

@@ -3,12 +3,16 @@
 #include "controls/column_grid.h"
 #include "controls/controls_texts.h"
 #include "controls/grid_printer.h"
+#include "controls/page_output.h"
 #include "controls/qt_format_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,13 +22,17 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace kontaro::controls {
 
-// The first page as it would print, drawn on an A4 sheet at low resolution.
+// The first page as it prints, drawn on the queue's paper at low resolution.
 class PrintPreview : public QWidget {
 public:
     explicit PrintPreview(QWidget* parent) : QWidget(parent)
@@ -36,9 +44,10 @@ public:
     void Show(const grid::PlainGrid* grid, const grid::PrintSettings& settings)
     {
         constexpr int kDpi = 60;
-        const bool landscape = settings.Orientation == grid::PrinterOrientation::Landscape;
-        const QSize a4(210 * kDpi * 10 / 254, 297 * kDpi * 10 / 254);
-        page_ = QImage(landscape ? a4.transposed() : a4, QImage::Format_RGB32);
+        const bool landscape =
+            !settings.UseDefaultOrientation && settings.Orientation == grid::PrinterOrientation::Landscape;
+        const QSize paper = paper_.sizePixels(kDpi);
+        page_ = QImage(landscape ? paper.transposed() : paper, QImage::Format_RGB32);
         page_.setDotsPerMeterX(kDpi * 10000 / 254);
         page_.setDotsPerMeterY(kDpi * 10000 / 254);
         if (grid)
@@ -64,6 +73,8 @@ protected:
     }
 
 private:
+    // The queue's paper, looked up once: every change of a setting paints again.
+    const QPageSize paper_ = QueuePaper();
     QImage page_;
 };
 
@@ -84,6 +95,19 @@ QSpinBox* Number(int maximum, const char* name)
     box->setObjectName(QString::fromLatin1(name));
     return box;
 }
+
+// Millimetres with one decimal: the settings keep tenths of a millimetre.
+QDoubleSpinBox* Millimetres(const char* name)
+{
+    auto* box = new QDoubleSpinBox;
+    box->setRange(0, 999.9);
+    box->setDecimals(1);
+    box->setSingleStep(1);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+int Tenths(const QDoubleSpinBox* box) { return int(std::lround(box->value() * 10)); }
 
 QLineEdit* Line(const char* name)
 {
@@ -110,11 +134,13 @@ GridPrintSettingsDialog::GridPrintSettingsDialog(QWidget* parent) : QDialog(pare
 {
     setObjectName(QStringLiteral("GridPrintSettingsDialog"));
     setWindowTitle(texts::PrintSettingsCaption());
-    askFile_ = [](QWidget* owner, bool save, QString* selectedFilter) {
-        return save ? QFileDialog::getSaveFileName(owner, {}, {}, FileFilter(), selectedFilter)
-                    : QFileDialog::getOpenFileName(owner, {}, {}, FileFilter(), selectedFilter);
+    askFile_ = [](QWidget* owner, bool save, const QString& filter, QString* selectedFilter) {
+        const auto options = QFileDialog::DontUseNativeDialog;
+        return save ? QFileDialog::getSaveFileName(owner, {}, {}, filter, selectedFilter, options)
+                    : QFileDialog::getOpenFileName(owner, {}, {}, filter, selectedFilter, options);
     };
     warn_ = [](QWidget* owner, const QString& text) { QMessageBox::warning(owner, {}, text); };
+    run_ = [](QDialog& dialog) { return dialog.exec(); };
     Build();
 }
 
@@ -151,9 +177,11 @@ void GridPrintSettingsDialog::Build()
     columns->addLayout(left);
     columns->addLayout(middle);
     columns->addLayout(right);
+    auto* bottom = BuildPageButtons();
+    bottom->addWidget(buttons);
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(columns);
-    whole->addWidget(buttons);
+    whole->addLayout(bottom);
 
     ConnectChanges();
 }
@@ -255,7 +283,7 @@ QGroupBox* GridPrintSettingsDialog::BuildMarginBox()
     const char* marginNames[] = {"HeaderSize", "FooterSize", "LeftSize", "RightSize"};
     const QString marginLabels[] = {texts::Top(), texts::Bottom(), texts::Left(), texts::Right()};
     for (int i = 0; i < 4; ++i) {
-        margins_[i] = Number(999, marginNames[i]);
+        margins_[i] = Millimetres(marginNames[i]);
         marginForm->addRow(marginLabels[i], margins_[i]);
     }
     return margins;
@@ -268,7 +296,7 @@ QGroupBox* GridPrintSettingsDialog::BuildSpacingBox()
     const char* spacingNames[] = {"RowSpacing", "ColumnSpacing", "TitleSpacing"};
     const QString spacingLabels[] = {texts::RowSpacing(), texts::ColumnSpacing(), texts::TitleSpacing()};
     for (int i = 0; i < 3; ++i) {
-        spacings_[i] = Number(999, spacingNames[i]);
+        spacings_[i] = Millimetres(spacingNames[i]);
         spacingForm->addRow(spacingLabels[i], spacings_[i]);
     }
     return spacing;
@@ -300,6 +328,24 @@ QGroupBox* GridPrintSettingsDialog::BuildFileBox()
     return file;
 }
 
+QHBoxLayout* GridPrintSettingsDialog::BuildPageButtons()
+{
+    auto* row = new QHBoxLayout;
+    auto* preview = new QPushButton(texts::PrintPreview());
+    preview->setObjectName(QStringLiteral("bPrintPreview"));
+    auto* pdf = new QPushButton(texts::SavePdf());
+    pdf->setObjectName(QStringLiteral("bSavePdf"));
+    // Enter in a field means OK, not one of these.
+    for (QPushButton* button : {preview, pdf}) {
+        button->setAutoDefault(false);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    connect(preview, &QPushButton::clicked, this, &GridPrintSettingsDialog::PreviewAllPages);
+    connect(pdf, &QPushButton::clicked, this, [this] { SaveAsPdf(); });
+    return row;
+}
+
 void GridPrintSettingsDialog::ConnectChanges()
 {
     // Every change goes into the grid's settings at once.
@@ -310,8 +356,10 @@ void GridPrintSettingsDialog::ConnectChanges()
         connect(box, &QCheckBox::toggled, this, apply);
     for (QSpinBox* box : findChildren<QSpinBox*>())
         connect(box, &QSpinBox::valueChanged, this, apply);
+    for (QDoubleSpinBox* box : findChildren<QDoubleSpinBox*>())
+        connect(box, &QDoubleSpinBox::valueChanged, this, apply);
     for (QLineEdit* edit : findChildren<QLineEdit*>())
-        if (!qobject_cast<QSpinBox*>(edit->parentWidget()))
+        if (!qobject_cast<QAbstractSpinBox*>(edit->parentWidget()))
             connect(edit, &QLineEdit::textChanged, this, apply);
     connect(titleLines_, &QPlainTextEdit::textChanged, this, apply);
 }
@@ -324,7 +372,7 @@ bool GridPrintSettingsDialog::Show()
     }
     saved_ = grid_->PrintSettings();
     Fill();
-    return exec() == QDialog::Accepted;
+    return run_(*this) == QDialog::Accepted;
 }
 
 void GridPrintSettingsDialog::done(int result)
@@ -372,10 +420,10 @@ void GridPrintSettingsDialog::Fill()
     pageSuffix_->setText(FromModel(s.PageSuffix));
     const int marginValues[] = {s.HeaderSize, s.FooterSize, s.LeftSize, s.RightSize};
     for (int i = 0; i < 4; ++i)
-        margins_[i]->setValue(marginValues[i] / 10);
+        margins_[i]->setValue(marginValues[i] / 10.0);
     const int spacingValues[] = {s.RowSpacing, s.ColumnSpacing, s.TitleSpacing};
     for (int i = 0; i < 3; ++i)
-        spacings_[i]->setValue(spacingValues[i] / 10);
+        spacings_[i]->setValue(spacingValues[i] / 10.0);
     orientation_->setCurrentIndex(int(s.Orientation));
     defaultOrientation_->setChecked(s.UseDefaultOrientation);
     filling_ = false;
@@ -420,27 +468,65 @@ void GridPrintSettingsDialog::Apply()
     s.PageSuffix = ToModel(pageSuffix_->text());
     int* marginTargets[] = {&s.HeaderSize, &s.FooterSize, &s.LeftSize, &s.RightSize};
     for (int i = 0; i < 4; ++i)
-        *marginTargets[i] = margins_[i]->value() * 10;
+        *marginTargets[i] = Tenths(margins_[i]);
     int* spacingTargets[] = {&s.RowSpacing, &s.ColumnSpacing, &s.TitleSpacing};
     for (int i = 0; i < 3; ++i)
-        *spacingTargets[i] = spacings_[i]->value() * 10;
+        *spacingTargets[i] = Tenths(spacings_[i]);
     s.Orientation = grid::PrinterOrientation(orientation_->currentIndex());
     s.UseDefaultOrientation = defaultOrientation_->isChecked();
     preview_->Show(&grid_->Grid(), s);
+}
+
+QString GridPrintSettingsDialog::AskFile(bool save, const QString& filter, const QString& extension)
+{
+    QString chosenFilter;
+    QString path = askFile_(this, save, filter, &chosenFilter);
+    if (path.isEmpty())
+        return {};
+    const QString firstFilter = filter.section(QStringLiteral(";;"), 0, 0);
+    // Only the file's own name counts: a dot in a folder's name says nothing about
+    // the file's extension.
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.')) &&
+        (chosenFilter.isEmpty() || chosenFilter == firstFilter))
+        path += extension;
+    return path;
 }
 
 QString GridPrintSettingsDialog::ChosenFile(bool save)
 {
     if (!iniFile_.isEmpty())
         return iniFile_;
-    QString filter;
-    QString path = askFile_(this, save, &filter);
+    return AskFile(save, FileFilter(), QStringLiteral(".ini"));
+}
+
+bool GridPrintSettingsDialog::SaveAsPdf()
+{
+    if (!grid_)
+        return false;
+    const QString path = AskFile(true, texts::PdfFilter(), QStringLiteral(".pdf"));
     if (path.isEmpty())
-        return {};
-    const QString firstFilter = FileFilter().section(QStringLiteral(";;"), 0, 0);
-    if (!path.contains(QLatin1Char('.')) && (filter.isEmpty() || filter == firstFilter))
-        path += QStringLiteral(".ini");
-    return path;
+        return false;
+    QString error;
+    if (!grid_->SaveAsPdf(path, &error)) {
+        warn_(this, error);
+        return false;
+    }
+    return true;
+}
+
+void GridPrintSettingsDialog::PreviewAllPages()
+{
+    if (!grid_)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    SetUpPrinterPage(printer, PrintOrientation(grid_->PrintSettings()));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
+    preview.setWindowTitle(texts::PreviewCaption());
+    const PagePainter paint = GridPagePainter(grid_->Grid(), grid_->PrintSettings());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* pages) { paint(*pages); });
+    run_(preview);
 }
 
 void GridPrintSettingsDialog::SaveSettings()
@@ -450,6 +536,8 @@ void GridPrintSettingsDialog::SaveSettings()
     const QString path = ChosenFile(true);
     if (path.isEmpty())
         return;
+    // A settings file in the user's configuration folder is the first thing there.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     if (!grid::SavePrintSettingsFile(grid_->PrintSettings(), path.toStdString()))
         warn_(this, FormatText(texts::CannotWrite(), {path}));
 }

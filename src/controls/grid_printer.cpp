@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -196,8 +197,10 @@ private:
         if (s.Title != PrintPosition::None)
             for (const std::string& line : s.TitleLines)
                 texts[s.Title] << QString::fromStdString(line);
+        // Without a format of its own the date is written as the desktop writes it.
         if (s.Date != PrintPosition::None)
-            texts[s.Date] << job_.printedAt.date().toString(QtDateFormat(s.DateFormat));
+            texts[s.Date] << (s.DateFormat.empty() ? QLocale().toString(job_.printedAt.date(), QLocale::ShortFormat)
+                                                   : job_.printedAt.date().toString(QtDateFormat(s.DateFormat)));
         if (s.Time != PrintPosition::None)
             texts[s.Time] << job_.printedAt.time().toString(QStringLiteral("hh:mm:ss"));
         if (s.PageNr != PrintPosition::None)
@@ -401,6 +404,18 @@ int PrintGridPages(const PrintJob& job, QPagedPaintDevice& device)
     }
     painter.end();
     return layout.PageCount();
+}
+
+PagePainter GridPagePainter(const grid::PlainGrid& grid, const grid::PrintSettings& settings)
+{
+    return [&grid, &settings](QPagedPaintDevice& device) { return PrintGridPages({grid, settings}, device); };
+}
+
+PageOrientation PrintOrientation(const grid::PrintSettings& settings)
+{
+    if (settings.UseDefaultOrientation)
+        return std::nullopt;
+    return settings.Orientation == grid::PrinterOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 } // namespace kontaro::controls

@@ -58,6 +58,9 @@ public:
     MonthCalendar& CalDay() { return *calDay_; }
     controls::ColumnGrid& gDayView() { return *gDayView_; }
     QPushButton& ExportButton() { return *bDayExport_; }
+    // "Drucken..." and "Drucker Einstellungen...", for the print commands.
+    QPushButton& PrintButton() { return *bDayPrint_; }
+    QPushButton& PrintSettingsButton() { return *bDayPrintSet_; }
     grid::PlainGrid& Grid();
 
     // The day switch: drops an incomplete cursor row, stores the grid into

@@ -10,6 +10,7 @@
 #include "ui/export_commands.h"
 #include "ui/group_view_page.h"
 #include "ui/page_control.h"
+#include "ui/print_commands.h"
 #include "ui/sum_view_page.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
@@ -106,6 +107,7 @@ void MainWindow::CreatePages()
     // A child of the window, connected to the pages' export buttons.
     new ExportCommands(*this, project_, fileName, *dayView_, *sumView_, *groupView_, cataloguePages_->Products());
 
+    InstallPrintCommands(*this, *dayView_, *sumView_, *groupView_);
     myPages_->SetChangingHandler([this](int leaving, int entering) { return MyPagesChanging(leaving, entering); });
 }
 

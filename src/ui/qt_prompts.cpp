@@ -47,6 +47,8 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogOptions& op
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    if (options.selectedFilter)
+        *options.selectedFilter = dialog.selectedNameFilter();
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }
 

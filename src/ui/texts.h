@@ -97,5 +97,15 @@ inline QString ExportExtension() { return QStringLiteral("xls"); }
 inline QString ExportFailed() { return QStringLiteral("Die Excel-Mappe \"%s\" wurde nicht geschrieben:\n%s"); }
 inline QString ExportProgressCaption() { return QStringLiteral("Export mit Tagessummen"); }
 inline QString ExportProgressDay() { return QStringLiteral("Tag %s wird exportiert..."); }
+// Printing: the day view's settings file, the dialogs' captions and the job's
+// title (each with the page's name), and the question without a printer.
+inline QString DayPrintSettingsName() { return QStringLiteral("Print.set"); }
+inline QString PrintSettingsTitle() { return QStringLiteral("Druckeinstellungen: %s"); }
+inline QString PrintJobTitle() { return QStringLiteral("Kontaro %s"); }
+inline QString NoPrinterOfferPdf()
+{
+    return QStringLiteral("Es ist kein Drucker eingerichtet. Wollen Sie die Seiten stattdessen als PDF-Datei "
+                          "speichern?");
+}
 
 } // namespace kontaro::ui::texts

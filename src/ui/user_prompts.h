@@ -18,6 +18,9 @@ struct FileDialogOptions {
     QString initialFileName;
     bool mustExist = false;    // open dialogs
     bool askOverwrite = false; // save dialogs
+    // Receives the entry of `filter` (entries separated by ";;") the user chose;
+    // may be null.
+    QString* selectedFilter = nullptr;
 };
 
 class UserPrompts {

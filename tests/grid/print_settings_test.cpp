@@ -11,26 +11,107 @@ namespace {
 PrintSettings Changed()
 {
     PrintSettings s;
+    s.ColumnSpacing = 30;
+    s.RowSpacing = 5;
+    s.TitleSpacing = 40;
+    s.FixedHeight = 50;
+    s.FixedWidth = 60;
+    s.Centered = false;
+    s.NoAutoSize = true;
+    s.UseFixedHeight = true;
+    s.RepeatFixedRows = true;
+    s.RepeatFixedCols = true;
+    s.UseDisplayFont = false;
+    s.UseDefaultOrientation = true;
     s.Borders = PrintBorderKind::AroundVertical;
     s.BorderStyle = PenStyle::Dot;
     s.Date = PrintPosition::TopLeft;
-    s.Time = PrintPosition::BottomCenter;
     s.PageNr = PrintPosition::BottomRight;
     s.Title = PrintPosition::TopCenter;
-    s.TitleLines = {"Kontaro", "M\xe4rz"};
-    s.PagePrefix = "Seite ";
-    s.PageSuffix = ".";
+    s.Time = PrintPosition::BottomCenter;
+    s.DateFormat = "dd.mm.yyyy";
+    s.FooterSize = 120;
     s.HeaderSize = 150;
     s.LeftSize = 0;
-    s.RowSpacing = 5;
+    s.RightSize = 95;
     s.FitToPage = FitToPageMode::Shrink;
-    s.Centered = false;
-    s.UseDisplayFont = false;
-    s.RepeatFixedRows = true;
     s.Font = {"Arial", 12, kBold | kItalic, RgbColour(255, 0, 0)};
-    s.HeaderFont.colour = kWindowTextColour;
+    s.HeaderFont = {"Times New Roman", 14, kUnderline, kWindowTextColour};
+    s.PageNumSep = " von ";
+    s.PageSuffix = ".";
+    s.PagePrefix = "Seite ";
     s.Orientation = PrinterOrientation::Landscape;
+    s.TitleLines = {"Kontaro", "M\xe4rz"};
     return s;
+}
+
+// Every key of the file in the order it is written: its value for Changed(), and
+// the value a file without the key reads as (shown by writing what was read).
+struct KeyRow {
+    const char* key;
+    const char* changed;
+    const char* missing;
+};
+const KeyRow kKeys[] = {
+    {"ColumnSpacing", "30", "20"},
+    {"RowSpacing", "5", "20"},
+    {"TitleSpacing", "40", "20"},
+    {"FixedHeight", "50", "0"},
+    {"FixedWidth", "60", "0"},
+    {"Centered", "N", "Y"},
+    {"NoAutoSize", "Y", "N"},
+    {"UseFixedHeight", "Y", "N"},
+    {"UseFixedWidth", "N", "N"},
+    {"RepeatFixedRows", "Y", "N"},
+    {"RepeatFixedCols", "Y", "N"},
+    {"UseDisplFont", "N", "N"},
+    {"UseDefOrientation", "Y", "N"},
+    {"Borders", "6", "0"},
+    {"BorderStyle", "2", "0"},
+    {"Date", "1", "0"},
+    {"PageNr", "5", "0"},
+    {"Title", "3", "0"},
+    {"Time", "6", "0"},
+    {"DateFormat", "dd.mm.yyyy", ""},
+    {"TitleText", "", ""},
+    {"FooterSize", "120", "100"},
+    {"HeaderSize", "150", "100"},
+    {"LeftSize", "0", "100"},
+    {"RightSize", "95", "100"},
+    {"FitToPage", "2", "0"},
+    {"FontName", "Arial", "Arial"},
+    {"FontSize", "12", "10"},
+    {"FontStyle", "3", "0"},
+    {"FontColor", "255", "0"},
+    {"HeaderFontName", "Times New Roman", "Arial"},
+    {"HeaderFontSize", "14", "10"},
+    {"HeaderFontStyle", "4", "0"},
+    {"HeaderFontColor", "-2147483640", "0"},
+    {"FooterFontName", "MS Sans Serif", "Arial"},
+    {"FooterFontSize", "8", "10"},
+    {"FooterFontStyle", "0", "0"},
+    {"FooterFontColor", "-2147483640", "0"},
+    {"PageNumSep", " von ", ""},
+    {"PageSuffix", ".", ""},
+    {"PagePrefix", "Seite ", ""},
+    {"Orientation", "1", "0"},
+    {"TitleLines", "Kontaro\\nM\xe4rz", ""},
+};
+
+// The written file as its lines, without the line ends.
+std::vector<std::string> WrittenLines(const PrintSettings& settings)
+{
+    const std::string text = WritePrintSettings(settings, "");
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1) << "lines end in CR LF";
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 TEST(PrintSettings, InitialValues)
@@ -39,53 +120,41 @@ TEST(PrintSettings, InitialValues)
     EXPECT_EQ(s.Borders, PrintBorderKind::Single);
     EXPECT_TRUE(s.Centered);
     EXPECT_TRUE(s.UseDisplayFont);
+    EXPECT_FALSE(s.RepeatFixedRows);
     EXPECT_EQ(s.DateFormat, "dd/mm/yyyy");
     EXPECT_EQ(s.PageNumSep, "/");
-    EXPECT_EQ(s.Font.name, "MS Sans Serif");
-    EXPECT_EQ(s.Font.size, 8);
+    EXPECT_EQ(s.Font, (PrintFont{"MS Sans Serif", 8, 0, kWindowTextColour}));
+    EXPECT_EQ(s.HeaderSize + s.FooterSize + s.LeftSize + s.RightSize + s.RowSpacing + s.ColumnSpacing, 0);
     EXPECT_EQ(s.FitToPage, FitToPageMode::Never);
-    EXPECT_EQ(DayViewPrintSettings().FitToPage, FitToPageMode::Shrink);
+    EXPECT_EQ(s.Orientation, PrinterOrientation::Portrait);
+    PrintSettings day = DayViewPrintSettings();
+    EXPECT_EQ(day.FitToPage, FitToPageMode::Shrink);
+    day.FitToPage = FitToPageMode::Never;
+    EXPECT_EQ(day, s) << "the day view differs in FitToPage only";
 }
 
-TEST(PrintSettings, WrittenSettingsReadBackUnchanged)
+TEST(PrintSettings, FileKeysValuesAndDefaultsFollowTheTable)
 {
-    const PrintSettings written = Changed();
+    const std::vector<std::string> written = WrittenLines(Changed());
+    ASSERT_EQ(written.size(), 1 + std::size(kKeys));
+    EXPECT_EQ(written[0], "[PRINTSETTINGS]");
+    for (std::size_t i = 0; i < std::size(kKeys); ++i)
+        EXPECT_EQ(written[i + 1], std::string(kKeys[i].key) + "=" + kKeys[i].changed);
+
     PrintSettings read;
-    ReadPrintSettings(read, WritePrintSettings(written, ""));
-    read.FixedFont = written.FixedFont; // not stored
-    EXPECT_EQ(read, written);
-}
+    ReadPrintSettings(read, WritePrintSettings(Changed(), ""));
+    read.FixedFont = Changed().FixedFont; // not stored
+    EXPECT_EQ(read, Changed()) << "a written file reads back unchanged";
 
-TEST(PrintSettings, WritesEveryKeyInOrder)
-{
-    const std::string text = WritePrintSettings(PrintSettings{}, "");
-    std::istringstream in(text);
-    std::string line;
-    std::vector<std::string> keys;
-    while (std::getline(in, line))
-        keys.push_back(line.substr(0, line.find('=')));
-    ASSERT_EQ(keys.size(), 1u + 43u);
-    EXPECT_EQ(keys.front(), "[PRINTSETTINGS]\r");
-    EXPECT_EQ(keys[1], "ColumnSpacing");
-    EXPECT_EQ(keys[14], "Borders");
-    EXPECT_EQ(keys.back(), "TitleLines");
-    EXPECT_NE(text.find("\r\nCentered=Y\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nFontColor=-2147483640\r\n"), std::string::npos);
-}
-
-TEST(PrintSettings, MissingKeysGiveTheFileDefaults)
-{
-    PrintSettings s = Changed();
-    ReadPrintSettings(s, "[Other]\r\nCentered=N\r\n");
-    EXPECT_TRUE(s.Centered);
-    EXPECT_EQ(s.FitToPage, FitToPageMode::Never);
-    EXPECT_EQ(s.Borders, PrintBorderKind::NoBorder);
-    EXPECT_EQ(s.ColumnSpacing, 20);
-    EXPECT_EQ(s.HeaderSize, 100);
-    EXPECT_EQ(s.Font, (PrintFont{"Arial", 10, 0, 0}));
-    EXPECT_FALSE(s.UseDisplayFont);
-    EXPECT_EQ(s.PageNumSep, "");
-    EXPECT_TRUE(s.TitleLines.empty());
+    // A file without the section, and one without any of the keys: every setting
+    // takes the table's default, whatever it was before.
+    for (const std::string& text : {std::string(), std::string("[Other]\r\nCentered=N\r\n[PRINTSETTINGS]\r\n")}) {
+        PrintSettings defaults = Changed();
+        ReadPrintSettings(defaults, text);
+        const std::vector<std::string> lines = WrittenLines(defaults);
+        for (std::size_t i = 0; i < std::size(kKeys); ++i)
+            EXPECT_EQ(lines[i + 1], std::string(kKeys[i].key) + "=" + kKeys[i].missing);
+    }
 }
 
 TEST(PrintSettings, ReadingRules)

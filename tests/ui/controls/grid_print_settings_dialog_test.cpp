@@ -1,10 +1,14 @@
 #include "controls/column_grid.h"
 #include "controls/grid_print_settings_dialog.h"
+#include "controls/grid_printer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -20,9 +24,10 @@ protected:
         ASSERT_TRUE(folder.isValid());
         dialog.SetGrid(&grid);
         dialog.SetWarning([this](QWidget*, const QString& text) { warnings << text; });
-        dialog.SetFileQuestion([this](QWidget*, bool save, QString* filter) {
+        dialog.SetFileQuestion([this](QWidget*, bool save, const QString& filter, QString* chosen) {
             asked << (save ? QStringLiteral("save") : QStringLiteral("open"));
-            *filter = answerFilter;
+            filters << filter;
+            *chosen = filter.section(QStringLiteral(";;"), answerFilter, answerFilter);
             return answer;
         });
     }
@@ -43,8 +48,9 @@ protected:
     GridPrintSettingsDialog dialog;
     QStringList warnings;
     QStringList asked;
+    QStringList filters;
     QString answer;
-    QString answerFilter = GridPrintSettingsDialog::FileFilter().section(QStringLiteral(";;"), 0, 0);
+    int answerFilter = 0; // the entry of the offered filter the user chooses
 };
 
 TEST_F(PrintSettingsDialogTest, OkKeepsTheChangesAndCancelRestoresTheSettings)
@@ -63,6 +69,19 @@ TEST_F(PrintSettingsDialogTest, OkKeepsTheChangesAndCancelRestoresTheSettings)
     EXPECT_TRUE(warnings.isEmpty());
 }
 
+TEST_F(PrintSettingsDialogTest, MarginsShowInMillimetresAndKeepTheirTenths)
+{
+    grid.PrintSettings().HeaderSize = 95;
+    const auto widen = [this] {
+        auto* top = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("HeaderSize"));
+        EXPECT_DOUBLE_EQ(top->value(), 9.5);
+        dialog.findChild<QDoubleSpinBox*>(QStringLiteral("LeftSize"))->setValue(12.3);
+    };
+    EXPECT_TRUE(ShowAndClose(widen, true));
+    EXPECT_EQ(grid.PrintSettings().HeaderSize, 95);
+    EXPECT_EQ(grid.PrintSettings().LeftSize, 123);
+}
+
 TEST_F(PrintSettingsDialogTest, WithoutAGridItWarnsAndReturnsFalse)
 {
     dialog.SetGrid(nullptr);
@@ -77,7 +96,7 @@ TEST_F(PrintSettingsDialogTest, SaveAddsTheExtensionOnlyForTheFirstFilter)
     EXPECT_TRUE(QFile::exists(answer + QStringLiteral(".ini")));
 
     answer = folder.filePath(QStringLiteral("Andere"));
-    answerFilter = GridPrintSettingsDialog::FileFilter().section(QStringLiteral(";;"), 1, 1);
+    answerFilter = 1;
     dialog.SaveSettings();
     EXPECT_TRUE(QFile::exists(answer));
 
@@ -114,10 +133,55 @@ TEST_F(PrintSettingsDialogTest, LoadReadsMissingKeysAsDefaultsAndSaveFailureWarn
     EXPECT_EQ(grid.PrintSettings().Borders, grid::PrintBorderKind::Vertical);
     EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("Borders"))->currentIndex(), 3);
 
-    dialog.SetIniFile(folder.filePath(QStringLiteral("fehlt/Print.set")));
+    // A file where the settings file's folder should be.
+    QFile blocker(folder.filePath(QStringLiteral("Datei")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unwritable = folder.filePath(QStringLiteral("Datei/Print.set"));
+    dialog.SetIniFile(unwritable);
+    grid.PrintSettings().Centered = false;
     dialog.SaveSettings();
-    EXPECT_EQ(warnings, QStringList{QStringLiteral("In %1 kann nicht geschrieben werden")
-                                        .arg(folder.filePath(QStringLiteral("fehlt/Print.set")))});
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("In %1 kann nicht geschrieben werden").arg(unwritable)});
+    EXPECT_FALSE(grid.PrintSettings().Centered) << "the grid's settings are not affected";
+
+    // A missing folder of the settings file is made.
+    dialog.SetIniFile(folder.filePath(QStringLiteral("neu/Print.set")));
+    dialog.SaveSettings();
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("neu/Print.set"))));
+    EXPECT_EQ(warnings.size(), 1);
+}
+
+TEST_F(PrintSettingsDialogTest, SavesThePagesAsPdfAndPreviewsAllOfThem)
+{
+    grid.Grid().SetRowCount(300);
+    answer = folder.filePath(QStringLiteral("Tag"));
+    EXPECT_TRUE(dialog.SaveAsPdf());
+    EXPECT_EQ(filters.constLast(), QStringLiteral("PDF-Dateien (*.pdf);;Alle Dateien (*.*)"));
+    QFile pdf(answer + QStringLiteral(".pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF-"));
+
+    answer = folder.filePath(QStringLiteral("Datei/Tag.pdf")); // below a file: not writable
+    QFile(folder.filePath(QStringLiteral("Datei"))).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(dialog.SaveAsPdf());
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(answer)});
+
+    // The preview shows every page the printout has.
+    int previewPages = 0;
+    dialog.SetModalRun([&previewPages](QDialog& shown) {
+        auto* preview = shown.findChild<QPrintPreviewWidget*>();
+        if (preview) {
+            preview->updatePreview();
+            previewPages = preview->pageCount();
+        }
+        return int(QDialog::Rejected);
+    });
+    dialog.PreviewAllPages();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    SetUpPrinterPage(printer, PrintOrientation(grid.PrintSettings()));
+    EXPECT_GT(previewPages, 1);
+    EXPECT_EQ(previewPages, CountGridPages({grid.Grid(), grid.PrintSettings()}, printer));
 }
 
 } // namespace
