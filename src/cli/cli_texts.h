@@ -18,6 +18,8 @@ inline constexpr std::string_view kDroppedOnLoad =
     "Warnung: Beim Laden von \"%s\" wurde Unlesbares verworfen (Einzelheiten: kontaro-report check).";
 
 inline constexpr std::string_view kHelpHelp = "--help: zeigt diese Hilfe";
+inline constexpr std::string_view kVersionHelp = "--version: zeigt die Version";
+inline constexpr std::string_view kVersion = "kontaro-report %s";
 inline constexpr std::string_view kInfoHelp =
     "info DATEI: zählt Gruppen, Produkte, Tage und Einträge und nennt den ersten und letzten Tag";
 inline constexpr std::string_view kCheckHelp =

@@ -23,6 +23,7 @@ struct Verb {
 };
 
 int RunHelp(Arguments&);
+int RunVersion(Arguments&);
 
 const Verb kVerbs[] = {
     {"info", texts::kInfoHelp, RunInfo},
@@ -33,6 +34,7 @@ const Verb kVerbs[] = {
     {"day", texts::kDayHelp, RunDay},
     {"products", texts::kProductsHelp, RunProducts},
     {"--help", texts::kHelpHelp, RunHelp},
+    {"--version", texts::kVersionHelp, RunVersion},
 };
 
 int RunHelp(Arguments&)
@@ -42,6 +44,12 @@ int RunHelp(Arguments&)
     PrintLine(texts::kVerbsHeading);
     for (const Verb& verb : kVerbs)
         PrintLine("  " + std::string(verb.help));
+    return kExitOk;
+}
+
+int RunVersion(Arguments&)
+{
+    PrintLine(numbers::FormatText(texts::kVersion, {KONTARO_VERSION}));
     return kExitOk;
 }
 

@@ -59,12 +59,10 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent) : QMainWin
     for (QAction* item : viewMenu_->actions())
         item->setEnabled(false);
 
+    // A file that cannot be opened gets Load's warning rather than a silent empty window.
     if (!arguments.isEmpty()) {
-        const QFileInfo file(arguments.constFirst());
-        if (file.exists() && file.isFile()) {
-            SetFileName(file.absoluteFilePath());
-            LoadFileName();
-        }
+        SetFileName(QFileInfo(arguments.constFirst()).absoluteFilePath());
+        LoadFileName();
     }
 }
 

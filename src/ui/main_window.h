@@ -34,7 +34,8 @@ public:
     static constexpr int kPageCount = 5;
 
     // `arguments` are the command-line arguments without the program name; a first
-    // argument naming an existing file is loaded before the window is shown.
+    // argument is loaded as Load does before the window is shown, with Load's warning
+    // when it cannot be.
     explicit MainWindow(const QStringList& arguments = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 

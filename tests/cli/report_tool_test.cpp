@@ -168,8 +168,11 @@ TEST(ReportCommandLine, HelpAndMistakes)
     const std::string kDailyAlone = "--daily gilt nur mit --xls DATEI, ohne --sheet und --replace.";
     const ProcessResult help = Report({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* verb : {"info DATEI", "check DATEI", "normalize EIN AUS", "--help"})
+    for (const char* verb : {"info DATEI", "check DATEI", "normalize EIN AUS", "--help", "--version"})
         EXPECT_NE(help.out.find("\n  " + std::string(verb)), std::string::npos) << verb;
+    const ProcessResult version = Report({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "kontaro-report " KONTARO_VERSION "\n");
 
     const struct {
         std::vector<std::string> args;

@@ -136,12 +136,22 @@ TEST_F(FileCommandsTest, SampleProjectOpensWithoutWarningsOnItsFirstRow)
     EXPECT_TRUE(DayGrid().hasFocus());
 }
 
-TEST_F(FileCommandsTest, CommandLineArgumentThatIsNoFileIsIgnored)
+TEST_F(FileCommandsTest, CommandLineFileThatCannotBeOpenedWarnsAsLoadDoes)
 {
-    Start({QString::fromStdString(temp.File("fehlt.kdt")), QStringLiteral("zweites")});
-    EXPECT_FALSE(Main().ProjectOpen());
-    EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
-    EXPECT_TRUE(prompts.warnings.isEmpty());
+    std::filesystem::create_directory(temp.File("ordner.kdt"));
+    for (const char* name : {"fehlt.kdt", "ordner.kdt"}) {
+        SCOPED_TRACE(name);
+        const QString path = QString::fromStdString(temp.File(name));
+        Start({path, QStringLiteral("zweites")});
+        ASSERT_EQ(prompts.warnings.size(), 1);
+        EXPECT_EQ(prompts.warnings[0],
+                  controls::FormatText(QStringLiteral("Konnte die Datei \"%s\" nicht laden!"), {path}));
+        EXPECT_TRUE(Main().ProjectOpen());
+        EXPECT_TRUE(Main().FileName().isEmpty());
+        EXPECT_EQ(Main().windowTitle(), texts::AppTitle());
+        EXPECT_EQ(Main().Groups().Count(), 0);
+        prompts.warnings.clear();
+    }
 }
 
 TEST_F(FileCommandsTest, LoadWithoutProjectShowsTheOpenDialogAtOnce)
