@@ -13,6 +13,7 @@
 #include "numbers/format_text.h"
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
+#include "ui/day_undo.h"
 #include "ui/day_view.h"
 #include "ui/model_text.h"
 #include "ui/texts.h"
@@ -98,6 +99,8 @@ void DayView::CalDayClick()
     if (gDayView_->IsEditing() && !gDayView_->CommitEditor())
         gDayView_->CancelEditor();
     DayGridBusy = true;
+    FlagScope switching(switching_);
+    const model::DayNumber shownDay = CurrentDay;
     grid.BeginUpdate();
 
     if (CursorRowIncomplete())
@@ -117,6 +120,11 @@ void DayView::CalDayClick()
     grid.SetCell(Name, grid.FooterRow(), numbers::FormatText(calc::texts::kSummeFormat, {Utf8(project)}));
 
     grid.EndUpdate();
+    // Storing the shown day and showing it again (a save) keeps its history.
+    if (StoreDayOnSwitch && CurrentDay == shownDay)
+        undo_->Rebase();
+    else
+        undo_->Reset();
     if (gDayView_->isVisible())
         gDayView_->setFocus();
     DayGridBusy = false;

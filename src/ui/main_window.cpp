@@ -7,17 +7,22 @@
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
+#include "ui/edit_menu.h"
 #include "ui/group_view_page.h"
 #include "ui/page_control.h"
+#include "ui/recent_files.h"
+#include "ui/recovery_copy.h"
 #include "ui/sum_view_page.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
+#include "ui/window_state.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 
 namespace kontaro::ui {
@@ -45,7 +50,9 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent) : QMainWin
 
     CreatePages();
     CreateCommands();
+    CreateRecovery();
     resize(900, 640);
+    geometryRestored_ = RestoreWindowGeometry(*this);
 
     // Start-up: the day view starts on today (its own set-up), every sheet hidden,
     // no project until New or Load.
@@ -106,6 +113,35 @@ void MainWindow::CreatePages()
     myPages_->SetChangingHandler([this](int leaving, int entering) { return MyPagesChanging(leaving, entering); });
 }
 
+void MainWindow::CreateRecovery()
+{
+    RecoveryCopy::Hooks hooks;
+    hooks.projectOpen = [this] { return projectOpen_; };
+    // Only the day view's grid is newer than the project; on another page it was
+    // stored when it was left, and the project may have changed since.
+    hooks.storeShown = [this] {
+        if (myPages_->currentIndex() == int(Page::DayView))
+            dayView_->StoreShownDay();
+    };
+    hooks.fileName = [this] { return fileName_; };
+    recovery_ = new RecoveryCopy(project_, std::move(hooks), this);
+    connect(dayView_, &DayView::DayEdited, this, &MainWindow::MarkProjectChanged);
+}
+
+void MainWindow::OpenRecoveryCopy(const QString& copy)
+{
+    SetFileName(copy);
+    LoadFileName(false);
+    SetFileName(QString());
+    if (!projectOpen_)
+        return;
+    // The footer names the project by its file, which it no longer has.
+    dayView_->CalDayClick();
+    // The copy is deleted once opened: what it held lives on in this program's copy.
+    project_.MarkChanged();
+    recovery_->WriteNow();
+}
+
 void MainWindow::CreateCommands()
 {
     auto makeAction = [this](const char* name, const QString& caption) {
@@ -139,12 +175,16 @@ void MainWindow::CreateCommands()
     QAction* exitItem = makeAction("ExitProgram", texts::MenuExit());
     fileMenu->addActions({newItem, openItem, saveItem_, saveAsItem_});
     fileMenu->addSeparator();
+    QAction* recentEnd = fileMenu->addSeparator();
+    ListRecentFiles(*fileMenu, recentEnd, [this](const QString& path) { OpenProjectFile(path); });
     fileMenu->addAction(exitItem);
     connect(newItem, &QAction::triggered, this, [this] { NewProject(); });
     connect(openItem, &QAction::triggered, this, [this] { OpenProject(); });
     connect(saveItem_, &QAction::triggered, this, [this] { SaveProject(); });
     connect(saveAsItem_, &QAction::triggered, this, [this] { SaveProjectAs(); });
     connect(exitItem, &QAction::triggered, this, [this] { ExitProgram(); });
+
+    CreateEditMenu(*menuBar(), *dayView_, *myPages_);
 
     viewMenu_ = menuBar()->addMenu(texts::MenuView());
     viewMenu_->setObjectName(QStringLiteral("ViewMenu"));
@@ -167,8 +207,8 @@ void MainWindow::CreateCommands()
 
 void MainWindow::showEvent(QShowEvent* event)
 {
-    if (!centred_) {
-        centred_ = true;
+    // A window put back where the last run left it keeps its place and size.
+    if (!centred_ && !geometryRestored_) {
         GrowToShowThePages();
         if (QScreen* screen = this->screen()) {
             QRect frame = frameGeometry();
@@ -176,10 +216,21 @@ void MainWindow::showEvent(QShowEvent* event)
             move(frame.topLeft());
         }
     }
+    if (!centred_) {
+        centred_ = true;
+        OfferRecoveryCopies();
+    }
     QMainWindow::showEvent(event);
     // A project loaded at start-up was shown before the grid could take the focus.
     if (projectOpen_ && myPages_->currentIndex() == int(Page::DayView))
         dayView_->gDayView().setFocus();
+}
+
+void MainWindow::OfferRecoveryCopies()
+{
+    // Asked once the window shows, so that the question stands in front of it.
+    QTimer::singleShot(
+        0, this, [this] { RecoveryCopy::OfferOrphans(this, [this](const QString& copy) { OpenRecoveryCopy(copy); }); });
 }
 
 void MainWindow::GrowToShowThePages()
@@ -241,6 +292,7 @@ void MainWindow::ResetProject()
     // A result of the project that went would pass for one of the new project.
     sumView_->ProjectReset();
     groupView_->ProjectReset();
+    recovery_->Discard();
 }
 
 void MainWindow::NewProject(bool fromUser)
@@ -251,7 +303,22 @@ void MainWindow::NewProject(bool fromUser)
     if (fromUser)
         SetFileName(QString());
     SetProjectOpen(true);
-    myPages_->SetActivePage(int(Page::DayView));
+    if (fromUser)
+        ShowStartPage();
+    else
+        myPages_->SetActivePage(int(Page::DayView));
+}
+
+void MainWindow::ShowStartPage()
+{
+    int page = int(Page::DayView);
+    if (!startPageShown_) {
+        startPageShown_ = true;
+        const int saved = SavedPage();
+        if (saved >= 0 && saved < kPageCount)
+            page = saved;
+    }
+    myPages_->SetActivePage(page);
 }
 
 void MainWindow::OpenProject(bool fromUser)
@@ -269,7 +336,15 @@ void MainWindow::OpenProject(bool fromUser)
     LoadFileName();
 }
 
-void MainWindow::LoadFileName()
+void MainWindow::OpenProjectFile(const QString& path)
+{
+    if (projectOpen_ && Prompts().ConfirmYesNo(this, texts::AskLoad()) != Answer::Yes)
+        return;
+    SetFileName(path);
+    LoadFileName();
+}
+
+void MainWindow::LoadFileName(bool remember)
 {
     NewProject(false);
 
@@ -295,7 +370,9 @@ void MainWindow::LoadFileName()
         day.StoreDayOnSwitch = true;
     }
     SetProjectOpen(true);
-    myPages_->SetActivePage(int(Page::DayView));
+    ShowStartPage();
+    if (remember)
+        AddRecentFile(fileName_);
     if (!result.report.Empty())
         WarnAboutDroppedElements(result.report);
 }
@@ -322,9 +399,13 @@ bool MainWindow::SaveProject()
         dayView_->CalDayClick();
     const model::SaveResult result = model::SaveProjectFile(fileName_.toStdString(), project_);
     if (!result.ok) {
+        // What the user typed must survive until the file can be written.
+        recovery_->WriteNow();
         Prompts().Warning(this, QString::fromStdString(result.message));
         return false;
     }
+    recovery_->Saved();
+    AddRecentFile(fileName_);
     return true;
 }
 
@@ -360,6 +441,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
             break;
         }
     }
+    recovery_->Remove();
+    SaveWindowState(*this, myPages_->currentIndex());
     event->accept();
 }
 
