@@ -359,6 +359,33 @@ bool PlainGrid::DeleteKey()
 
 // --- footer ---------------------------------------------------------------------
 
+PlainGrid::DataRows PlainGrid::SaveDataRows() const
+{
+    DataRows saved;
+    saved.rows.assign(rows_.begin() + FirstDataRow(), rows_.begin() + LastDataRow() + 1);
+    saved.cursorCol = cursorCol_;
+    saved.cursorRow = cursorRow_;
+    return saved;
+}
+
+void PlainGrid::RestoreDataRows(const DataRows& saved)
+{
+    // There is always one data row; saved rows of another column count belong to
+    // another grid.
+    if (saved.rows.empty())
+        throw std::invalid_argument("RestoreDataRows: no data row");
+    for (const RowData& row : saved.rows)
+        if (int(row.cells.size()) != ColumnCount())
+            throw std::invalid_argument("RestoreDataRows: column count differs");
+    rows_.erase(rows_.begin() + FirstDataRow(), rows_.begin() + LastDataRow() + 1);
+    rows_.insert(rows_.begin() + FirstDataRow(), saved.rows.begin(), saved.rows.end());
+    cursorCol_ = saved.cursorCol;
+    cursorRow_ = saved.cursorRow;
+    ClampCursor();
+    Changed();
+    RecalcFooter();
+}
+
 void PlainGrid::RecalcFooter()
 {
     if (!options_.footer)

@@ -160,18 +160,33 @@ public:
     // The view's hook: called after every visible change.
     void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
-private:
+    // --- the data rows as a value (undo) ----------------------------------------
     struct CellData {
         std::string text;
         std::optional<double> exactNumber;
         std::optional<bool> readOnly;
         std::optional<Colour> colour;
+        bool operator==(const CellData&) const = default;
     };
     struct RowData {
         std::vector<CellData> cells;
         std::optional<int> height;
+        bool operator==(const RowData&) const = default;
     };
+    // Everything the user changes by editing: the data rows with their texts, exact
+    // numbers and cell states, and the cursor.
+    struct DataRows {
+        std::vector<RowData> rows;
+        int cursorCol = 1;
+        int cursorRow = 1;
+        bool operator==(const DataRows&) const = default;
+    };
+    DataRows SaveDataRows() const;
+    // Puts saved data rows and cursor back (the column count must be the same) and
+    // recalculates the footer; raises no event but OnCalcFooter.
+    void RestoreDataRows(const DataRows& saved);
 
+private:
     CellData& At(int col, int row);
     const CellData& At(int col, int row) const;
     void CheckColumn(int col) const;

@@ -7,6 +7,7 @@
 #include "model/days.h"
 #include "model/output_sink.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,6 +20,11 @@ struct Project {
     tGroups Groups;
     tProducts Products;
     tDays Days;
+    // Counts the user's changes: every editing path calls MarkChanged, so a value
+    // that differs from one taken earlier means the project changed since then.
+    // Loading, saving and Clear leave it alone.
+    std::uint64_t Changes = 0;
+    void MarkChanged() { ++Changes; }
     void Clear();
 };
 

@@ -19,6 +19,8 @@ public:
     {
         Fill(tabProducts, products_);
         Fill(tabGroups, groups_);
+        QObject::connect(products_, &ProductsPage::CatalogueChanged, &main, &MainWindow::MarkProjectChanged);
+        QObject::connect(groups_, &GroupsPage::CatalogueChanged, &main, &MainWindow::MarkProjectChanged);
     }
 
     void ListsChanged() override

@@ -10,6 +10,7 @@
 #include "model/globals.h"
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
+#include "ui/day_undo.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
 
@@ -35,6 +36,8 @@ DayView::DayView(model::Project& project, std::function<QString()> fileName, QWi
 {
     CreateComponents();
     ConnectGrid();
+    undo_ = new DayUndo(Grid(), this);
+    connect(undo_, &DayUndo::RowsRestored, this, &DayView::DayEdited);
 
     CurrentDay = model::TodayNumber();
     calDay_->SetDate(DateOfDay(CurrentDay));
@@ -110,7 +113,14 @@ void DayView::ConnectGrid()
     events.OnCellValidate = [this](int col, int row, std::string& value, bool& valid) {
         gDayViewCellValidate(col, row, value, valid);
     };
-    events.OnCellsChanged = [this](const grid::CellRect&) { gDayViewCellsChanged(); };
+    events.OnCellsChanged = [this](const grid::CellRect&) {
+        gDayViewCellsChanged();
+        // The handler has written the row's figures: the edit step is complete.
+        if (!switching_) {
+            undo_->Record();
+            emit DayEdited();
+        }
+    };
     events.OnRowChanging = [this](int oldRow, int newRow, bool& allow) { gDayViewRowChanging(oldRow, newRow, allow); };
     events.OnColChanging = [this](int oldCol, int newCol, bool& allow) { gDayViewColChanging(oldCol, newCol, allow); };
     events.OnCanInsertRow = [this](int row, bool& canInsert) { gDayViewCanInsertRow(row, canInsert); };
@@ -126,6 +136,22 @@ void DayView::ConnectGrid()
     connect(calDay_, &MonthCalendar::UserChanged, this, [this] { CalDayClick(); });
     connect(calDay_, &QCalendarWidget::activated, this, [this] { gDayView_->setFocus(); });
     gDayView_->installEventFilter(this);
+}
+
+void DayView::UndoEdit()
+{
+    if (gDayView_->IsEditing() && !gDayView_->CommitEditor())
+        gDayView_->CancelEditor();
+    undo_->Undo();
+    gDayView_->EnsureCursorVisible();
+}
+
+void DayView::RedoEdit()
+{
+    if (gDayView_->IsEditing() && !gDayView_->CommitEditor())
+        gDayView_->CancelEditor();
+    undo_->Redo();
+    gDayView_->EnsureCursorVisible();
 }
 
 bool DayView::eventFilter(QObject* watched, QEvent* event)

@@ -38,6 +38,7 @@ class HtmlLabel;
 
 namespace kontaro::ui {
 
+class DayUndo;
 class MonthCalendar;
 
 class DayView : public QWidget {
@@ -62,6 +63,15 @@ public:
     QPushButton& PrintButton() { return *bDayPrint_; }
     QPushButton& PrintSettingsButton() { return *bDayPrintSet_; }
     grid::PlainGrid& Grid();
+    // The grid's edits since the day was shown.
+    DayUndo& Undo() { return *undo_; }
+    // Ctrl+Z and Ctrl+Y: an open edit is committed first (given up when refused),
+    // so that it is the step undone.
+    void UndoEdit();
+    void RedoEdit();
+    // Stores the grid into CurrentDay's day and leaves the grid as it is (an open
+    // edit stays open and is not stored): for a copy of the project.
+    void StoreShownDay() { StoreGrid(); }
 
     // The day switch: drops an incomplete cursor row, stores the grid into
     // CurrentDay's day when StoreDayOnSwitch is set (deleting that day when the
@@ -78,6 +88,10 @@ public:
     void gDayViewCanDeleteRow(int row, bool& canDelete);
     void gDayViewAutoDeleteRow(int row);
     void DayFooterPercent(int col, int row, std::string& value);
+
+signals:
+    // The user changed the shown day's rows (an edit, undo or redo).
+    void DayEdited();
 
 protected:
     // Ctrl+Tab leads from the grid, which keeps Tab for its cells, to the calendar.
@@ -108,6 +122,9 @@ private:
 
     model::Project& project_;
     std::function<QString()> fileName_;
+    DayUndo* undo_ = nullptr;
+    // True while the day switch fills the grid: its row changes are no edits.
+    bool switching_ = false;
 
     controls::ColumnGrid* gDayView_ = nullptr;
     MonthCalendar* calDay_ = nullptr;

@@ -11,6 +11,7 @@
 #include "grid/plain_grid.h"
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
+#include "ui/day_undo.h"
 #include "ui/day_view.h"
 #include "ui/model_text.h"
 #include "ui/texts.h"
@@ -89,6 +90,8 @@ void DayView::CalDayClick()
     if (gDayView_->IsEditing() && !gDayView_->CommitEditor())
         gDayView_->CancelEditor();
     DayGridBusy = true;
+    FlagScope switching(switching_);
+    const model::DayNumber shownDay = CurrentDay;
     grid.BeginUpdate();
 
     if (CursorRowIncomplete())
@@ -102,6 +105,11 @@ void DayView::CalDayClick()
     LoadDay();
 
     grid.EndUpdate();
+    // Storing the shown day and showing it again (a save) keeps its history.
+    if (StoreDayOnSwitch && CurrentDay == shownDay)
+        undo_->Rebase();
+    else
+        undo_->Reset();
     if (gDayView_->isVisible())
         gDayView_->setFocus();
     DayGridBusy = false;

@@ -110,6 +110,7 @@ void GroupsPage::bNewGroupClick()
     group->Name = ToModelText(editor.GroupName()).value_or(std::string());
     if (groups_.AddGroup(group) < 0)
         Prompts().Warning(window(), t::GroupNotAdded());
+    emit CatalogueChanged();
     model_->Reset();
     SelectID(editor.GroupID());
 }
@@ -131,6 +132,7 @@ void GroupsPage::bEditGroupClick()
     group.ID = editor.GroupID();
     group.Name = ToModelText(editor.GroupName()).value_or(group.Name);
     groups_.SortByID();
+    emit CatalogueChanged();
     model_->Reset();
     SelectID(editor.GroupID());
 }
@@ -161,6 +163,7 @@ void GroupsPage::bDelGroupClick()
     if (Prompts().ConfirmYesNo(window(), t::AskDeleteGroup()) != Answer::Yes)
         return;
     groups_.Delete(index);
+    emit CatalogueChanged();
     model_->Reset();
     ListGroupsChange();
 }

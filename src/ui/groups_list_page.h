@@ -35,6 +35,10 @@ public:
     void bEditGroupClick();
     void bDelGroupClick();
 
+signals:
+    // A group was added, changed or deleted.
+    void CatalogueChanged();
+
 private:
     int SelectedIndex() const;
     void SelectID(int32_t id);

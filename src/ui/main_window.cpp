@@ -7,19 +7,24 @@
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
+#include "ui/edit_menu.h"
 #include "ui/export_commands.h"
 #include "ui/group_view_page.h"
 #include "ui/page_control.h"
 #include "ui/print_commands.h"
+#include "ui/recent_files.h"
+#include "ui/recovery_copy.h"
 #include "ui/sum_view_page.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
+#include "ui/window_state.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 
 namespace kontaro::ui {
@@ -47,7 +52,9 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent) : QMainWin
 
     CreatePages();
     CreateCommands();
+    CreateRecovery();
     resize(900, 640);
+    geometryRestored_ = RestoreWindowGeometry(*this);
 
     // Start-up: the day view starts on today (its own set-up), every sheet hidden,
     // no project until New or Load.
@@ -109,6 +116,35 @@ void MainWindow::CreatePages()
     myPages_->SetChangingHandler([this](int leaving, int entering) { return MyPagesChanging(leaving, entering); });
 }
 
+void MainWindow::CreateRecovery()
+{
+    RecoveryCopy::Hooks hooks;
+    hooks.projectOpen = [this] { return projectOpen_; };
+    // Only the day view's grid is newer than the project; on another page it was
+    // stored when it was left, and the project may have changed since.
+    hooks.storeShown = [this] {
+        if (myPages_->currentIndex() == int(Page::DayView))
+            dayView_->StoreShownDay();
+    };
+    hooks.fileName = [this] { return fileName_; };
+    recovery_ = new RecoveryCopy(project_, std::move(hooks), this);
+    connect(dayView_, &DayView::DayEdited, this, &MainWindow::MarkProjectChanged);
+}
+
+void MainWindow::OpenRecoveryCopy(const QString& copy)
+{
+    SetFileName(copy);
+    LoadFileName(false);
+    SetFileName(QString());
+    if (!projectOpen_)
+        return;
+    // The footer names the project by its file, which it no longer has.
+    dayView_->CalDayClick();
+    // The copy is deleted once opened: what it held lives on in this program's copy.
+    project_.MarkChanged();
+    recovery_->WriteNow();
+}
+
 void MainWindow::CreateCommands()
 {
     auto makeAction = [this](const char* name, const QString& caption) {
@@ -142,12 +178,16 @@ void MainWindow::CreateCommands()
     QAction* exitItem = makeAction("ExitProgram", texts::MenuExit());
     fileMenu->addActions({newItem, openItem, saveItem_, saveAsItem_});
     fileMenu->addSeparator();
+    QAction* recentEnd = fileMenu->addSeparator();
+    ListRecentFiles(*fileMenu, recentEnd, [this](const QString& path) { OpenProjectFile(path); });
     fileMenu->addAction(exitItem);
     connect(newItem, &QAction::triggered, this, [this] { NewProject(); });
     connect(openItem, &QAction::triggered, this, [this] { OpenProject(); });
     connect(saveItem_, &QAction::triggered, this, [this] { SaveProject(); });
     connect(saveAsItem_, &QAction::triggered, this, [this] { SaveProjectAs(); });
     connect(exitItem, &QAction::triggered, this, [this] { ExitProgram(); });
+
+    CreateEditMenu(*menuBar(), *dayView_, *myPages_);
 
     viewMenu_ = menuBar()->addMenu(texts::MenuView());
     viewMenu_->setObjectName(QStringLiteral("ViewMenu"));
@@ -170,8 +210,8 @@ void MainWindow::CreateCommands()
 
 void MainWindow::showEvent(QShowEvent* event)
 {
-    if (!centred_) {
-        centred_ = true;
+    // A window put back where the last run left it keeps its place and size.
+    if (!centred_ && !geometryRestored_) {
         GrowToShowThePages();
         if (QScreen* screen = this->screen()) {
             QRect frame = frameGeometry();
@@ -179,10 +219,21 @@ void MainWindow::showEvent(QShowEvent* event)
             move(frame.topLeft());
         }
     }
+    if (!centred_) {
+        centred_ = true;
+        OfferRecoveryCopies();
+    }
     QMainWindow::showEvent(event);
     // A project loaded at start-up was shown before the grid could take the focus.
     if (projectOpen_ && myPages_->currentIndex() == int(Page::DayView))
         dayView_->gDayView().setFocus();
+}
+
+void MainWindow::OfferRecoveryCopies()
+{
+    // Asked once the window shows, so that the question stands in front of it.
+    QTimer::singleShot(
+        0, this, [this] { RecoveryCopy::OfferOrphans(this, [this](const QString& copy) { OpenRecoveryCopy(copy); }); });
 }
 
 void MainWindow::GrowToShowThePages()
@@ -244,6 +295,7 @@ void MainWindow::ResetProject()
     // A result of the project that went would pass for one of the new project.
     sumView_->ProjectReset();
     groupView_->ProjectReset();
+    recovery_->Discard();
 }
 
 void MainWindow::NewProject(bool fromUser)
@@ -254,7 +306,22 @@ void MainWindow::NewProject(bool fromUser)
     if (fromUser)
         SetFileName(QString());
     SetProjectOpen(true);
-    myPages_->SetActivePage(int(Page::DayView));
+    if (fromUser)
+        ShowStartPage();
+    else
+        myPages_->SetActivePage(int(Page::DayView));
+}
+
+void MainWindow::ShowStartPage()
+{
+    int page = int(Page::DayView);
+    if (!startPageShown_) {
+        startPageShown_ = true;
+        const int saved = SavedPage();
+        if (saved >= 0 && saved < kPageCount)
+            page = saved;
+    }
+    myPages_->SetActivePage(page);
 }
 
 void MainWindow::OpenProject(bool fromUser)
@@ -272,7 +339,15 @@ void MainWindow::OpenProject(bool fromUser)
     LoadFileName();
 }
 
-void MainWindow::LoadFileName()
+void MainWindow::OpenProjectFile(const QString& path)
+{
+    if (projectOpen_ && Prompts().ConfirmYesNo(this, texts::AskLoad()) != Answer::Yes)
+        return;
+    SetFileName(path);
+    LoadFileName();
+}
+
+void MainWindow::LoadFileName(bool remember)
 {
     NewProject(false);
 
@@ -298,7 +373,9 @@ void MainWindow::LoadFileName()
         day.StoreDayOnSwitch = true;
     }
     SetProjectOpen(true);
-    myPages_->SetActivePage(int(Page::DayView));
+    ShowStartPage();
+    if (remember)
+        AddRecentFile(fileName_);
     if (!result.report.Empty())
         WarnAboutDroppedElements(result.report);
 }
@@ -325,9 +402,13 @@ bool MainWindow::SaveProject()
         dayView_->CalDayClick();
     const model::SaveResult result = model::SaveProjectFile(fileName_.toStdString(), project_);
     if (!result.ok) {
+        // What the user typed must survive until the file can be written.
+        recovery_->WriteNow();
         Prompts().Warning(this, QString::fromStdString(result.message));
         return false;
     }
+    recovery_->Saved();
+    AddRecentFile(fileName_);
     return true;
 }
 
@@ -363,6 +444,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
             break;
         }
     }
+    recovery_->Remove();
+    SaveWindowState(*this, myPages_->currentIndex());
     event->accept();
 }
 

@@ -25,6 +25,7 @@ class CataloguePages;
 class DayView;
 class GroupViewPage;
 class PageControl;
+class RecoveryCopy;
 class SumViewPage;
 
 class MainWindow : public QMainWindow {
@@ -51,12 +52,19 @@ public:
     const QString& FileName() const { return fileName_; }
 
     void SetFileName(const QString& name);
+    // An editing path changed the project (see model::Project::Changes).
+    void MarkProjectChanged() { project_.MarkChanged(); }
+    // Opens a recovery copy as an unsaved project: no file name, so Save asks.
+    void OpenRecoveryCopy(const QString& copy);
+    RecoveryCopy& Recovery() { return *recovery_; }
     void SetProjectOpen(bool open);
 
     // The file commands. `fromUser` is false when the window runs them itself: then
     // no question, no dialog and no change of the file name.
     void NewProject(bool fromUser = true);
     void OpenProject(bool fromUser = true);
+    // A recent project: the question before Load, then the file, without dialog.
+    void OpenProjectFile(const QString& path);
     // True when the project was written.
     bool SaveProject();
     bool SaveProjectAs();
@@ -73,8 +81,13 @@ protected:
 private:
     void CreatePages();
     void CreateCommands();
+    void CreateRecovery();
+    void OfferRecoveryCopies();
+    // The first project of the run opens on the page the last run ended on.
+    void ShowStartPage();
     // Loads FileName without questions (OpenProject once the file is chosen).
-    void LoadFileName();
+    // `remember`: the file joins the recent projects.
+    void LoadFileName(bool remember = true);
     // Empties the project, giving up an open cell edit, shows today's empty day and
     // the summary pages' empty grids.
     void ResetProject();
@@ -86,12 +99,15 @@ private:
     QString fileName_;
     bool projectOpen_ = false;
     bool centred_ = false;
+    bool geometryRestored_ = false;
+    bool startPageShown_ = false;
 
     PageControl* myPages_ = nullptr;
     DayView* dayView_ = nullptr;
     SumViewPage* sumView_ = nullptr;
     GroupViewPage* groupView_ = nullptr;
     std::unique_ptr<CataloguePages> cataloguePages_;
+    RecoveryCopy* recovery_ = nullptr;
 
     QAction* saveTool_ = nullptr;
     QAction* saveItem_ = nullptr;

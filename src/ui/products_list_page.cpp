@@ -102,6 +102,7 @@ void ProductsPage::bAddProdClick()
     ProductDialog editor(window(), products_, groups_, &days_);
     editor.ProductIndex = ProductDialog::kNewProduct;
     if (RunModal(editor) == QDialog::Accepted) {
+        emit CatalogueChanged();
         model_->Reset();
         SelectID(editor.ProductID());
     }
@@ -122,6 +123,7 @@ void ProductsPage::bEditProdClick()
         if (oldID != newID)
             CarryIDChange(oldID, newID);
         products_.SortByID();
+        emit CatalogueChanged();
         model_->Reset();
         SelectID(newID);
     }
@@ -162,6 +164,7 @@ void ProductsPage::bDelProdClick()
         return;
     }
     products_.Delete(index);
+    emit CatalogueChanged();
     model_->Reset();
     ListProductsChange();
 }

@@ -41,6 +41,10 @@ public:
     void bEditProdClick();
     void bDelProdClick();
 
+signals:
+    // A product was added, changed or deleted.
+    void CatalogueChanged();
+
 private:
     // Selects the product with this ID, if any, and applies the selection rule.
     void SelectID(int32_t id);

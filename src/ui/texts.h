@@ -28,6 +28,21 @@ inline QString PageGroupView() { return QStringLiteral("Gruppenansicht"); }
 inline QString PageProducts() { return QStringLiteral("Produkte"); }
 inline QString PageGroups() { return QStringLiteral("Gruppen"); }
 
+// Recovery after a crash.
+inline QString AskRecover()
+{
+    return QStringLiteral("Kontaro wurde nicht ordnungsgemäß beendet. Es gibt eine Wiederherstellungskopie "
+                          "des Projekts \"%s\" vom %s.\n\nSoll sie als ungespeichertes Projekt geöffnet "
+                          "werden? Die Projektdatei selbst bleibt unverändert.\n\nBei \"Nein\" wird die "
+                          "Kopie gelöscht.");
+}
+inline QString AskRecoverUnsaved()
+{
+    return QStringLiteral("Kontaro wurde nicht ordnungsgemäß beendet. Es gibt eine Wiederherstellungskopie "
+                          "eines ungespeicherten Projekts vom %s.\n\nSoll sie als ungespeichertes Projekt "
+                          "geöffnet werden?\n\nBei \"Nein\" wird die Kopie gelöscht.");
+}
+
 // Menu and toolbar.
 inline QString MenuFile() { return QStringLiteral("Datei"); }
 inline QString MenuNew() { return QStringLiteral("&Neu"); }
@@ -36,6 +51,9 @@ inline QString MenuSave() { return QStringLiteral("&Speichern"); }
 inline QString MenuSaveAs() { return QStringLiteral("Speichern &als..."); }
 inline QString MenuExit() { return QStringLiteral("Beenden"); }
 inline QString MenuView() { return QStringLiteral("Ansicht"); }
+inline QString MenuEdit() { return QStringLiteral("Bearbeiten"); }
+inline QString MenuUndo() { return QStringLiteral("Rückgängig"); }
+inline QString MenuRedo() { return QStringLiteral("Wiederholen"); }
 inline QString ToolLoad() { return QStringLiteral("Laden"); }
 inline QString ToolSave() { return QStringLiteral("Speichern"); }
 

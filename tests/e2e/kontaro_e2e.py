@@ -193,6 +193,7 @@ class Program:
         self.extra_env = dict(env or {})
         self.process = None
         self.app = None
+        self.dirs = None
 
     def __enter__(self):
         try:
@@ -213,6 +214,12 @@ class Program:
             "QT_ACCESSIBILITY": "1",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
+        # The program's settings and recovery copies stay out of the user's folders
+        # unless the test names folders of its own.
+        if "XDG_CONFIG_HOME" not in self.extra_env:
+            self.dirs = tempfile.TemporaryDirectory(prefix="kontaro-e2e-")
+            env["XDG_CONFIG_HOME"] = os.path.join(self.dirs.name, "config")
+            env["XDG_DATA_HOME"] = os.path.join(self.dirs.name, "data")
         env.update(self.extra_env)
         self.process = subprocess.Popen([self.binary] + self.arguments, env=env, start_new_session=True)
         import pyatspi  # connects to the accessibility bus, which exists from here on
@@ -235,6 +242,9 @@ class Program:
         if self.process is not None:
             _end_group(self.process)
             self.process = None
+        if self.dirs is not None:
+            self.dirs.cleanup()
+            self.dirs = None
 
     # --- reading the tree -------------------------------------------------------------
 
@@ -328,7 +338,7 @@ class Program:
         # The keycodes of the X server's default (evdev) keymap.
         codes = {"Control_L": 37, "Shift_L": 50, "Tab": 23, "Page_Up": 112, "Page_Down": 117,
                  "Left": 113, "Right": 114, "Up": 111, "Down": 116, "Return": 36, "Escape": 9,
-                 "Home": 110, "0": 19}
+                 "Home": 110, "Delete": 119, "0": 19}
         codes.update({str(digit): 9 + digit for digit in range(1, 10)})
         return codes[name]
 

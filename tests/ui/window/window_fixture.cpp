@@ -6,6 +6,7 @@
 #include "ui/day_view.h"
 #include "ui/page_control.h"
 
+#include <QSettings>
 #include <QTest>
 
 namespace kontaro::test {
@@ -29,6 +30,10 @@ void FillCatalogue(model::tGroups& groups, model::tProducts& products)
 
 WindowTest::WindowTest(QLocale locale) : savedLocale_(QLocale())
 {
+    // The window's recovery copies and settings stay in the test's folder, away
+    // from the user's.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(temp.File("data")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(temp.File("config")));
     QLocale::setDefault(locale);
     model::SetTodayForTests([] { return kToday; });
 }
@@ -38,6 +43,7 @@ WindowTest::~WindowTest()
     window_.reset();
     model::SetTodayForTests({});
     QLocale::setDefault(savedLocale_);
+    qunsetenv("XDG_DATA_HOME");
 }
 
 void WindowTest::Start(const QStringList& arguments)
