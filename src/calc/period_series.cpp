@@ -41,7 +41,7 @@ public:
             const auto k = static_cast<std::size_t>(product);
             const SummaryTotals& total = totals_[k];
             if (total.brutto > 0)
-                footer.Add(SummaryRowFigures(total.brutto, total.netto, total.einkauf));
+                footer.AddRow(total.brutto, total.netto, total.einkauf);
             totals_[k] = {};
             sold_[k] = false;
         }
@@ -112,7 +112,8 @@ PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber
 
     const model::tGroups& groups = project.Groups;
     const auto groupCount = static_cast<std::size_t>(groups.Count());
-    std::vector<SummaryTotals> periodGroups(groupCount);
+    // Which groups have a row in the group summary of the whole period.
+    std::vector<double> periodBrutto(groupCount);
     std::vector<std::vector<SummaryTotals>> bucketGroups(series.points.size(), std::vector<SummaryTotals>(groupCount));
     BucketProducts products(static_cast<std::size_t>(project.Products.Count()));
     std::size_t current = 0;
@@ -124,13 +125,13 @@ PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber
                                        if (group >= 0) {
                                            const auto g = static_cast<std::size_t>(group);
                                            AddToGroupTotals(bucketGroups[current][g], c);
-                                           AddToGroupTotals(periodGroups[g], c);
+                                           AddToTotal(periodBrutto[g], c.gross);
                                        }
                                    });
     series.points[current].total = products.Close();
 
     for (std::size_t g = 0; g < groupCount; ++g) {
-        if (!(periodGroups[g].brutto > 0))
+        if (!(periodBrutto[g] > 0))
             continue;
         const model::tGroup& group = groups.Item(static_cast<int>(g));
         series.groups.push_back({group.ID, model::Win1252ToUtf8(group.Name)});

@@ -16,6 +16,13 @@ static_assert(columns::sum::VerkaufB == columns::group::VerkaufB &&
                   columns::sum::DB1P == columns::group::DB1P,
               "the two summary grids share their figure columns");
 
+namespace {
+
+// A row's DB1: the difference of the unrounded totals in extended precision.
+long double RowMargin(double netto, double einkauf) { return static_cast<long double>(netto) - einkauf; }
+
+} // namespace
+
 std::string ProjectName(const std::string& fileName)
 {
     const std::size_t slash = fileName.find_last_of('/');
@@ -40,7 +47,7 @@ SummaryFigures SummaryRowFigures(double brutto, double netto, double einkauf)
     figures.brutto = brutto;
     figures.netto = netto;
     figures.einkauf = einkauf;
-    const long double margin = static_cast<long double>(netto) - einkauf;
+    const long double margin = RowMargin(netto, einkauf);
     figures.db1 = static_cast<double>(margin);
     if (netto != 0)
         figures.db1Prozent = static_cast<double>((margin * 100) / netto);
@@ -62,6 +69,14 @@ void SummaryFooter::Add(const SummaryFigures& row)
     AddToTotal(netto_, Round2(row.netto));
     AddToTotal(einkauf_, Round2(row.einkauf));
     AddToTotal(db1_, Round2(row.db1));
+}
+
+void SummaryFooter::AddRow(double brutto, double netto, double einkauf)
+{
+    AddToTotal(brutto_, Round2(brutto));
+    AddToTotal(netto_, Round2(netto));
+    AddToTotal(einkauf_, Round2(einkauf));
+    AddToTotal(db1_, Round2(static_cast<double>(RowMargin(netto, einkauf))));
 }
 
 double SummaryFooter::ShownNetto() const { return Round2(netto_); }

@@ -45,6 +45,8 @@ void WriteSummaryFigures(TextRow& row, const SummaryFigures& figures, const numb
 class SummaryFooter {
 public:
     void Add(const SummaryFigures& row);
+    // Adds the row of these totals (SummaryRowFigures) without its percentage.
+    void AddRow(double brutto, double netto, double einkauf);
     SummaryFigures Figures() const;
     // The footer's shown net sum.
     double ShownNetto() const;

@@ -2,22 +2,6 @@
 
 namespace kontaro::calc {
 
-void AddToProductTotals(SummaryTotals& total, const EntryContribution& c)
-{
-    if (c.counted && c.taxed)
-        AddToTotal(total.menge, c.quantity);
-    AddToGroupTotals(total, c);
-}
-
-void AddToGroupTotals(SummaryTotals& total, const EntryContribution& c)
-{
-    AddToTotal(total.brutto, c.gross);
-    if (c.taxed) {
-        AddToTotal(total.netto, c.net);
-        AddToTotal(total.einkauf, c.purchase);
-    }
-}
-
 SummaryWalk::SummaryWalk(const model::Project& project)
     : project_(project),
       productIds_(IdIndex::Of(project.Products)),

@@ -27,9 +27,22 @@ std::vector<SummaryTotals> ProductTotals(const model::Project& project, model::D
 // product belongs to on the entry's own day.
 std::vector<SummaryTotals> GroupTotals(const model::Project& project, model::DayNumber from, model::DayNumber to);
 
-// What an entry adds to its product's totals, and to its group's.
-void AddToProductTotals(SummaryTotals& total, const EntryContribution& c);
-void AddToGroupTotals(SummaryTotals& total, const EntryContribution& c);
+// What an entry adds to its group's totals, and to its product's.
+inline void AddToGroupTotals(SummaryTotals& total, const EntryContribution& c)
+{
+    AddToTotal(total.brutto, c.gross);
+    if (c.taxed) {
+        AddToTotal(total.netto, c.net);
+        AddToTotal(total.einkauf, c.purchase);
+    }
+}
+
+inline void AddToProductTotals(SummaryTotals& total, const EntryContribution& c)
+{
+    if (c.counted && c.taxed)
+        AddToTotal(total.menge, c.quantity);
+    AddToGroupTotals(total, c);
+}
 
 // The walk both summaries add their totals in: every entry of a product in the
 // catalogue, with the product's index, its group's index on the entry's day (-1
