@@ -49,7 +49,7 @@ void ShowChart(QChartView& view, std::unique_ptr<QChart> chart)
 
 } // namespace
 
-ChartPage::ChartPage(model::Project& project, QWidget* parent) : QWidget(parent), project_(project)
+ChartPage::ChartPage(const model::Project& project, QWidget* parent) : QWidget(parent), project_(project)
 {
     CreateComponents();
     const QDate today = DateOfDay(model::TodayNumber());

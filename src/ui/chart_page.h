@@ -34,7 +34,7 @@ class DatePicker;
 class ChartPage final : public QWidget {
     Q_OBJECT
 public:
-    explicit ChartPage(model::Project& project, QWidget* parent = nullptr);
+    explicit ChartPage(const model::Project& project, QWidget* parent = nullptr);
     ~ChartPage() override;
 
     DatePicker& FromPicker() { return *from_; }
@@ -63,7 +63,7 @@ private:
     void ShowSeries();
     void SaveCharts(bool pdf);
 
-    model::Project& project_;
+    const model::Project& project_;
     calc::PeriodSeries series_;
 
     DatePicker* from_ = nullptr;
