@@ -114,7 +114,8 @@ PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber
     const auto groupCount = static_cast<std::size_t>(groups.Count());
     // Which groups have a row in the group summary of the whole period.
     std::vector<double> periodBrutto(groupCount);
-    std::vector<std::vector<SummaryTotals>> bucketGroups(series.points.size(), std::vector<SummaryTotals>(groupCount));
+    // Per bucket the totals of every group, bucket after bucket.
+    std::vector<SummaryTotals> bucketGroups(series.points.size() * groupCount);
     BucketProducts products(static_cast<std::size_t>(project.Products.Count()));
     std::size_t current = 0;
     SummaryWalk(project).Run<true>(from, to,
@@ -124,20 +125,26 @@ PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber
                                        products.Add(product, c);
                                        if (group >= 0) {
                                            const auto g = static_cast<std::size_t>(group);
-                                           AddToGroupTotals(bucketGroups[current][g], c);
+                                           AddToGroupTotals(bucketGroups[current * groupCount + g], c);
                                            AddToTotal(periodBrutto[g], c.gross);
                                        }
                                    });
     series.points[current].total = products.Close();
 
+    std::vector<std::size_t> listed;
     for (std::size_t g = 0; g < groupCount; ++g) {
         if (!(periodBrutto[g] > 0))
             continue;
         const model::tGroup& group = groups.Item(static_cast<int>(g));
         series.groups.push_back({group.ID, model::Win1252ToUtf8(group.Name)});
-        for (std::size_t p = 0; p < series.points.size(); ++p) {
-            const SummaryTotals& total = bucketGroups[p][g];
-            series.points[p].groups.push_back(SummaryRowFigures(total.brutto, total.netto, total.einkauf));
+        listed.push_back(g);
+    }
+    for (std::size_t p = 0; p < series.points.size(); ++p) {
+        std::vector<SummaryFigures>& figures = series.points[p].groups;
+        figures.reserve(listed.size());
+        for (const std::size_t g : listed) {
+            const SummaryTotals& total = bucketGroups[p * groupCount + g];
+            figures.push_back(SummaryRowFigures(total.brutto, total.netto, total.einkauf));
         }
     }
     return series;

@@ -26,8 +26,9 @@ namespace kontaro::charts {
 
 namespace {
 
-// At most this many bucket labels along the axis; between them every n-th.
-constexpr int kMostLabels = 12;
+// At most this many bucket labels along the axis, every n-th bucket's: a label
+// is cut to the width of the n buckets up to the next.
+constexpr int kMostLabels = 8;
 constexpr int kLineWidth = 2;
 
 QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
