@@ -4,6 +4,7 @@
 #include "calc/period_series.h"
 #include "calc/series_texts.h"
 #include "charts/chart_file.h"
+#include "charts/series_charts.h"
 #include "columns/series_columns.h"
 #include "controls/column_grid.h"
 #include "controls/qt_number_locale.h"
@@ -179,6 +180,19 @@ TEST_F(ChartPageTest, APeriodWithoutStoredDaysWarnsAndNewResets)
     Main().NewProject();
     EXPECT_FALSE(Page().SaveImageButton().isEnabled());
     EXPECT_TRUE(Page().Series().points.empty());
+}
+
+// The tips over a bar or point: the bucket, the series (and group) and the shown
+// value with the user's separators; the worked examples' day.
+TEST(ChartTips, ShowTheBucketTheSeriesAndTheShownValue)
+{
+    model::Project project = ChartProject();
+    const calc::PeriodSeries series = calc::ComputePeriodSeries(project, March(10), March(10), calc::SeriesBucket::Day);
+    const numbers::NumberLocale comma{',', '.'};
+    EXPECT_EQ(charts::MarginTip(series, 0, 0, comma), QStringLiteral("10.03.2005\nVerkauf (N): 99,76"));
+    EXPECT_EQ(charts::MarginTip(series, 1, 0, comma), QStringLiteral("10.03.2005\nDB1: 68,12"));
+    EXPECT_EQ(charts::MarginTip(series, 2, 0, comma), QStringLiteral("10.03.2005\nDB1 (%): 68,28"));
+    EXPECT_EQ(charts::GroupTip(series, 1, 0, comma), QStringLiteral("10.03.2005\nDB1 Speisen: 65,42"));
 }
 
 // The charts rendered offscreen for a fixture period: the asked size, and drawn
