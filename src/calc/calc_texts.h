@@ -11,4 +11,11 @@ inline constexpr const char* kKeinePassendenEintraege = "Keine passenden Einträ
 // The name cell of a day row whose product is not in the catalogue.
 inline constexpr const char* kUnbekanntesProdukt = "unbekanntes Produkt!";
 
+// The series: a week's label (%s the week, %s its year), the months' names, and
+// the row of all sales beside the groups' rows.
+inline constexpr const char* kWeekFormat = "KW %s/%s";
+inline constexpr const char* kMonthNames[12] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                                "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+inline constexpr const char* kSeriesTotal = "Gesamt";
+
 } // namespace kontaro::calc::texts

@@ -34,13 +34,14 @@ SummaryResult GroupSummary(const model::Project& project, model::DayNumber from,
     if (!result.daysFound) {
         grid.rows.emplace_back(columns::group::kColumnCount);
         grid.footer[columns::group::Name] = columns::texts::kSummen;
-        WriteSummaryFooterSums(grid.rows, grid.footer, locale);
+        WriteSummaryFigures(grid.footer, SummaryFooter().Figures(), locale);
         grid.footer[columns::group::DB1P] = ShownText(0, locale);
         return result;
     }
 
     const std::vector<SummaryTotals> totals = GroupTotals(project, from, to);
     const model::tGroups& groups = project.Groups;
+    SummaryFooter footer;
     for (int i = 0; i < groups.Count(); ++i) {
         const model::tGroup& group = groups.Item(i);
         const SummaryTotals& total = totals[static_cast<std::size_t>(i)];
@@ -49,22 +50,28 @@ SummaryResult GroupSummary(const model::Project& project, model::DayNumber from,
         TextRow& row = grid.rows.emplace_back(columns::group::kColumnCount);
         row[columns::group::Name] = model::Win1252ToUtf8(group.Name);
         row[columns::group::Gruppe] = std::to_string(group.ID);
-        WriteSummaryTotals(row, total.brutto, total.netto, total.einkauf, locale);
+        const SummaryFigures figures = SummaryRowFigures(total.brutto, total.netto, total.einkauf);
+        WriteSummaryFigures(row, figures, locale);
+        footer.Add(figures);
     }
     const bool anyRow = !grid.rows.empty();
     if (!anyRow)
         grid.rows.emplace_back(columns::group::kColumnCount);
 
-    const FooterSums sums = WriteSummaryFooterSums(grid.rows, grid.footer, locale);
-    grid.footer[columns::group::DB1P] = sums.netto == 0 ? ShownText(0, locale) : SummaryFooterPercent(sums, locale);
+    const SummaryFigures sums = footer.Figures();
+    WriteSummaryFigures(grid.footer, sums, locale);
+    // Where the period summary leaves the percentage empty, the group summary shows 0.
+    if (!sums.db1Prozent)
+        grid.footer[columns::group::DB1P] = ShownText(0, locale);
     grid.footer[columns::group::Name] = SummeText(fileName);
 
     // Shares of the shown net sales; with a shown net sum of 0 there is no share.
-    if (anyRow && sums.netto != 0) {
+    const double shownNetto = footer.ShownNetto();
+    if (anyRow && shownNetto != 0) {
         for (TextRow& row : grid.rows) {
             const double net = ReadShownValue(row[columns::group::VerkaufN], locale).value_or(0.0);
             row[columns::group::Anteil] =
-                ShownText(static_cast<double>((static_cast<long double>(net) * 100) / sums.netto), locale);
+                ShownText(static_cast<double>((static_cast<long double>(net) * 100) / shownNetto), locale);
         }
     }
     return result;

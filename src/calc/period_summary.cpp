@@ -33,13 +33,14 @@ SummaryResult PeriodSummary(const model::Project& project, model::DayNumber from
     if (!result.daysFound) {
         grid.rows.emplace_back(columns::sum::kColumnCount);
         grid.footer[columns::sum::Name] = columns::texts::kSummen;
-        WriteSummaryFooterSums(grid.rows, grid.footer, locale);
+        WriteSummaryFigures(grid.footer, SummaryFooter().Figures(), locale);
         grid.footer[columns::sum::DB1P] = ShownText(0, locale);
         return result;
     }
 
     const std::vector<SummaryTotals> totals = ProductTotals(project, from, to);
     const model::tProducts& products = project.Products;
+    SummaryFooter footer;
     for (int i = 0; i < products.Count(); ++i) {
         const model::tProduct& product = products.Item(i);
         const SummaryTotals& total = totals[static_cast<std::size_t>(i)];
@@ -50,14 +51,15 @@ SummaryResult PeriodSummary(const model::Project& project, model::DayNumber from
         row[columns::sum::Produkt] = std::to_string(product.ID);
         if (!product.VerkaufVariabel)
             row[columns::sum::Menge] = ShownText(total.menge, locale);
-        WriteSummaryTotals(row, total.brutto, total.netto, total.einkauf, locale);
+        const SummaryFigures figures = SummaryRowFigures(total.brutto, total.netto, total.einkauf);
+        WriteSummaryFigures(row, figures, locale);
+        footer.Add(figures);
         row[columns::sum::Steuer] = ShownText(product.Steuer.ValueAt(to), locale);
     }
     if (grid.rows.empty())
         grid.rows.emplace_back(columns::sum::kColumnCount);
 
-    const FooterSums sums = WriteSummaryFooterSums(grid.rows, grid.footer, locale);
-    grid.footer[columns::sum::DB1P] = SummaryFooterPercent(sums, locale);
+    WriteSummaryFigures(grid.footer, footer.Figures(), locale);
     grid.footer[columns::sum::Name] = SummeText(fileName);
     return result;
 }

@@ -8,8 +8,6 @@
 #include "model/win1252.h"
 #include "numbers/format_text.h"
 
-#include <string_view>
-
 namespace kontaro::calc {
 
 static_assert(columns::sum::VerkaufB == columns::group::VerkaufB &&
@@ -17,6 +15,13 @@ static_assert(columns::sum::VerkaufB == columns::group::VerkaufB &&
                   columns::sum::Einkauf == columns::group::Einkauf && columns::sum::DB1 == columns::group::DB1 &&
                   columns::sum::DB1P == columns::group::DB1P,
               "the two summary grids share their figure columns");
+
+namespace {
+
+// A row's DB1: the difference of the unrounded totals in extended precision.
+long double RowMargin(double netto, double einkauf) { return static_cast<long double>(netto) - einkauf; }
+
+} // namespace
 
 std::string ProjectName(const std::string& fileName)
 {
@@ -36,43 +41,57 @@ std::string ProductNameAt(const model::tProduct& product, model::DayNumber day)
     return model::Win1252ToUtf8(name);
 }
 
-void WriteSummaryTotals(TextRow& row, double brutto, double netto, double einkauf, const numbers::NumberLocale& locale)
+SummaryFigures SummaryRowFigures(double brutto, double netto, double einkauf)
 {
-    row[columns::sum::VerkaufB] = ShownText(brutto, locale);
-    row[columns::sum::VerkaufN] = ShownText(netto, locale);
-    row[columns::sum::Einkauf] = ShownText(einkauf, locale);
-    const long double margin = static_cast<long double>(netto) - einkauf;
-    row[columns::sum::DB1] = ShownText(static_cast<double>(margin), locale);
-    row[columns::sum::DB1P] =
-        netto == 0 ? std::string() : ShownText(static_cast<double>((margin * 100) / netto), locale);
+    SummaryFigures figures;
+    figures.brutto = brutto;
+    figures.netto = netto;
+    figures.einkauf = einkauf;
+    const long double margin = RowMargin(netto, einkauf);
+    figures.db1 = static_cast<double>(margin);
+    if (netto != 0)
+        figures.db1Prozent = static_cast<double>((margin * 100) / netto);
+    return figures;
 }
 
-FooterSums WriteSummaryFooterSums(const std::vector<TextRow>& rows, TextRow& footer,
-                                  const numbers::NumberLocale& locale)
+void WriteSummaryFigures(TextRow& row, const SummaryFigures& figures, const numbers::NumberLocale& locale)
 {
-    FooterSums sums;
-    for (const int column :
-         {columns::sum::VerkaufB, columns::sum::VerkaufN, columns::sum::Einkauf, columns::sum::DB1}) {
-        std::vector<std::string_view> texts;
-        texts.reserve(rows.size());
-        for (const TextRow& row : rows)
-            texts.emplace_back(row[static_cast<std::size_t>(column)]);
-        std::string& cell = footer[static_cast<std::size_t>(column)];
-        cell = ShownText(SumOfShownValues(texts, locale), locale);
-        const double shown = ReadShownValue(cell, locale).value_or(0.0);
-        if (column == columns::sum::VerkaufN)
-            sums.netto = shown;
-        else if (column == columns::sum::DB1)
-            sums.db1 = shown;
-    }
-    return sums;
+    row[columns::sum::VerkaufB] = ShownText(figures.brutto, locale);
+    row[columns::sum::VerkaufN] = ShownText(figures.netto, locale);
+    row[columns::sum::Einkauf] = ShownText(figures.einkauf, locale);
+    row[columns::sum::DB1] = ShownText(figures.db1, locale);
+    row[columns::sum::DB1P] = figures.db1Prozent ? ShownText(*figures.db1Prozent, locale) : std::string();
 }
 
-std::string SummaryFooterPercent(const FooterSums& sums, const numbers::NumberLocale& locale)
+void SummaryFooter::Add(const SummaryFigures& row)
 {
-    if (sums.netto == 0)
-        return {};
-    return ShownText(static_cast<double>((static_cast<long double>(sums.db1) * 100) / sums.netto), locale);
+    AddToTotal(brutto_, Round2(row.brutto));
+    AddToTotal(netto_, Round2(row.netto));
+    AddToTotal(einkauf_, Round2(row.einkauf));
+    AddToTotal(db1_, Round2(row.db1));
+}
+
+void SummaryFooter::AddRow(double brutto, double netto, double einkauf)
+{
+    AddToTotal(brutto_, Round2(brutto));
+    AddToTotal(netto_, Round2(netto));
+    AddToTotal(einkauf_, Round2(einkauf));
+    AddToTotal(db1_, Round2(static_cast<double>(RowMargin(netto, einkauf))));
+}
+
+double SummaryFooter::ShownNetto() const { return Round2(netto_); }
+
+SummaryFigures SummaryFooter::Figures() const
+{
+    SummaryFigures figures;
+    figures.brutto = brutto_;
+    figures.netto = netto_;
+    figures.einkauf = einkauf_;
+    figures.db1 = db1_;
+    const double shownNetto = ShownNetto();
+    if (shownNetto != 0)
+        figures.db1Prozent = static_cast<double>((static_cast<long double>(Round2(db1_)) * 100) / shownNetto);
+    return figures;
 }
 
 } // namespace kontaro::calc

@@ -16,11 +16,7 @@ std::optional<double> ReadShownValue(std::string_view text, const numbers::Numbe
     return numbers::ReadCellNumber(text, locale.decimalSeparator);
 }
 
-double Round2(double value)
-{
-    static const numbers::NumberLocale plain{};
-    return ReadShownValue(ShownText(value, plain), plain).value_or(0.0);
-}
+double Round2(double value) { return numbers::FixedValue(value, 2); }
 
 std::optional<int32_t> ReadCellInteger(std::string_view text) { return numbers::ParseInteger(text); }
 

@@ -31,43 +31,8 @@ OutputOptions TakeOutputOptions(Arguments& args)
     OutputOptions options;
     options.csv = args.TakeFlag("--csv");
     options.workbook = TakeWorkbookTarget(args);
-    options.locale = EnvironmentNumberLocale();
-    if (const std::optional<std::string> decimal = args.TakeOption("--decimal")) {
-        if (*decimal != "," && *decimal != ".")
-            throw Failure{FormatText(texts::kBadDecimal, {*decimal})};
-        options.locale = LocaleWithDecimal(decimal->front());
-    }
+    options.locale = TakeNumberLocale(args);
     return options;
-}
-
-std::optional<model::DayNumber> TakeDate(Arguments& args, std::string_view option)
-{
-    const std::optional<std::string> text = args.TakeOption(option);
-    if (!text)
-        return std::nullopt;
-    const std::optional<model::DayNumber> day = model::ParseIsoDate(*text);
-    if (!day)
-        throw Failure{FormatText(texts::kBadDate, {*text, option})};
-    return day;
-}
-
-model::DayNumber TakeRequiredDate(Arguments& args, std::string_view option, std::string_view usage)
-{
-    const std::optional<model::DayNumber> day = TakeDate(args, option);
-    if (!day)
-        throw Failure{FormatText(texts::kMissingOption, {option, usage})};
-    return *day;
-}
-
-std::string LoadProject(Arguments& args, std::string_view usage, model::Project& project)
-{
-    const std::string path = args.Positional(1, usage)[0];
-    const model::LoadResult loaded = LoadOrFail(path, project);
-    if (!loaded.report.Empty()) {
-        const std::string warning = FormatText(texts::kDroppedOnLoad, {path});
-        std::fprintf(stderr, "%s\n", warning.c_str());
-    }
-    return path;
 }
 
 // What a report tells after it was written: nothing, or that the period holds no stored day.
@@ -130,6 +95,46 @@ int RunPeriodReport(Arguments& args, const PeriodVerb& verb)
 }
 
 } // namespace
+
+numbers::NumberLocale TakeNumberLocale(Arguments& args)
+{
+    if (const std::optional<std::string> decimal = args.TakeOption("--decimal")) {
+        if (*decimal != "," && *decimal != ".")
+            throw Failure{FormatText(texts::kBadDecimal, {*decimal})};
+        return LocaleWithDecimal(decimal->front());
+    }
+    return EnvironmentNumberLocale();
+}
+
+std::optional<model::DayNumber> TakeDate(Arguments& args, std::string_view option)
+{
+    const std::optional<std::string> text = args.TakeOption(option);
+    if (!text)
+        return std::nullopt;
+    const std::optional<model::DayNumber> day = model::ParseIsoDate(*text);
+    if (!day)
+        throw Failure{FormatText(texts::kBadDate, {*text, option})};
+    return day;
+}
+
+model::DayNumber TakeRequiredDate(Arguments& args, std::string_view option, std::string_view usage)
+{
+    const std::optional<model::DayNumber> day = TakeDate(args, option);
+    if (!day)
+        throw Failure{FormatText(texts::kMissingOption, {option, usage})};
+    return *day;
+}
+
+std::string LoadProject(Arguments& args, std::string_view usage, model::Project& project)
+{
+    const std::string path = args.Positional(1, usage)[0];
+    const model::LoadResult loaded = LoadOrFail(path, project);
+    if (!loaded.report.Empty()) {
+        const std::string warning = FormatText(texts::kDroppedOnLoad, {path});
+        std::fprintf(stderr, "%s\n", warning.c_str());
+    }
+    return path;
+}
 
 int RunSummary(Arguments& args)
 {

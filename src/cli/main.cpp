@@ -2,6 +2,8 @@
 // a function in its group's file and one line in the table below.
 #include "cli/cli_report_texts.h"
 #include "cli/cli_reports.h"
+#include "cli/cli_series.h"
+#include "cli/cli_series_texts.h"
 #include "cli/cli_texts.h"
 #include "cli/cli_verbs.h"
 #include "model/model_texts.h"
@@ -33,6 +35,10 @@ const Verb kVerbs[] = {
     {"groups", texts::kGroupsHelp, RunGroups},
     {"day", texts::kDayHelp, RunDay},
     {"products", texts::kProductsHelp, RunProducts},
+    {"series", texts::kSeriesHelp, RunSeries},
+#ifdef KONTARO_CHARTS
+    {"chart", texts::kChartHelp, RunChart},
+#endif
     {"--help", texts::kHelpHelp, RunHelp},
     {"--version", texts::kVersionHelp, RunVersion},
 };

@@ -1,6 +1,7 @@
 #include "grid/grid_setups.h"
 
 #include "columns/footer_texts.h"
+#include "columns/series_columns.h"
 #include "grid/grid_texts.h"
 
 #include <array>
@@ -209,5 +210,41 @@ void SetupExportGrid(PlainGrid& grid)
     grid.ColumnAt(col::Name).alignment = HAlign::Left;
     Finish(grid);
 }
+
+void SetupSeriesGrid(PlainGrid& grid)
+{
+    namespace col = columns::series;
+    GridOptions options;
+    options.fixedCols = 0;
+    options.footer = false;
+    options.editing = false;
+    options.rowSelect = true;
+    options.insertDeleteKeys = false;
+    options.tabMovesCells = false;
+    options.numberLocale = grid.Options().numberLocale;
+    static constexpr ColumnPlans<col::kColumnCount> plan = [] {
+        ColumnPlans<col::kColumnCount> p;
+        p[col::Zeitraum] = {texts::kZeitraum, "", 110};
+        p[col::Von] = {texts::kVon, "", 64};
+        p[col::Bis] = {texts::kBis, "", 64};
+        p[col::Gruppe] = {texts::kGruppe, "", 150};
+        p[col::VerkaufB] = {texts::kVerkaufB, "", 80};
+        p[col::VerkaufN] = {texts::kVerkaufN, "", 80};
+        p[col::Einkauf] = {texts::kEinkauf, "", 80};
+        p[col::DB1] = {texts::kDB1, "", 80};
+        p[col::DB1P] = {texts::kDB1Prozent, "", 64};
+        return p;
+    }();
+    static_assert(EveryColumnPlanned(plan));
+    LayOut(grid, options, plan);
+    for (const int c : {col::Zeitraum, col::Gruppe}) {
+        grid.ColumnAt(c).alignment = HAlign::Left;
+        grid.ColumnAt(c).headerAlignment = HAlign::Left;
+    }
+    ShowSeriesGroups(grid, false);
+    Finish(grid);
+}
+
+void ShowSeriesGroups(PlainGrid& grid, bool shown) { grid.SetColumnHidden(columns::series::Gruppe, !shown); }
 
 } // namespace kontaro::grid

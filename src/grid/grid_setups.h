@@ -34,4 +34,10 @@ void HideGroupViewColumns(PlainGrid& grid);
 // no footer, not editable.
 void SetupExportGrid(PlainGrid& grid);
 
+// The period series (columns of columns/series_columns.h): 9 read-only columns, no
+// fixed column, no footer, row selection; the labels and the group left-aligned.
+// "Gruppe" is hidden until ShowSeriesGroups.
+void SetupSeriesGrid(PlainGrid& grid);
+void ShowSeriesGroups(PlainGrid& grid, bool shown);
+
 } // namespace kontaro::grid

@@ -18,5 +18,8 @@ inline constexpr const char* kDB1Prozent = "DB1 (%)";
 inline constexpr const char* kAnteil = "Anteil (%)";
 inline constexpr const char* kId = "ID";
 inline constexpr const char* kVerkauf = "Verkauf";
+inline constexpr const char* kZeitraum = "Zeitraum";
+inline constexpr const char* kVon = "Von";
+inline constexpr const char* kBis = "Bis";
 
 } // namespace kontaro::grid::texts

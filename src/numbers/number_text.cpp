@@ -163,9 +163,10 @@ std::optional<uint64_t> NineteenDigits(double magnitude, int exponent)
     return static_cast<uint64_t>(scaled);
 }
 
-// The text for the usual magnitudes, from 1e-4 up to where the 18 digits reach
-// past the kept decimals, with integer arithmetic alone; nothing outside them.
-std::optional<std::string> FastFixedText(double value, int decimals, char decimalSeparator)
+// The magnitude of the text in units of the last decimal, for the usual
+// magnitudes, from 1e-4 up to where the 18 digits reach past the kept decimals,
+// with integer arithmetic alone; nothing outside them.
+std::optional<uint64_t> FastFixedUnits(double value, int decimals)
 {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-4 && magnitude < 1e17)) // also false for inf and NaN
@@ -186,7 +187,15 @@ std::optional<std::string> FastFixedText(double value, int decimals, char decima
         return std::nullopt;
     const uint64_t kept = *digits / 10 + (*digits % 10 >= 5 ? 1 : 0);
     const uint64_t cut = kept / kPowersOfTen[beyond - 1];
-    const uint64_t units = cut / 10 + (cut % 10 >= 5 ? 1 : 0); // in 10^-decimals
+    return cut / 10 + (cut % 10 >= 5 ? 1 : 0); // in 10^-decimals
+}
+
+std::optional<std::string> FastFixedText(double value, int decimals, char decimalSeparator)
+{
+    const std::optional<uint64_t> fast = FastFixedUnits(value, decimals);
+    if (!fast)
+        return std::nullopt;
+    const uint64_t units = *fast;
 
     const uint64_t whole = units / kPowersOfTen[decimals];
     const uint64_t fraction = units % kPowersOfTen[decimals];
@@ -211,6 +220,35 @@ std::string FixedText(double value, int decimals, char decimalSeparator)
     if (std::optional<std::string> text = FastFixedText(value, decimals, decimalSeparator))
         return std::move(*text);
     return detail::FixedTextFromExactDigits(value, decimals, decimalSeparator);
+}
+
+double FixedValue(double value, int decimals)
+{
+    decimals = std::clamp(decimals, 0, kMaxDecimals);
+    if (value == 0 || !std::isfinite(value))
+        return 0.0;
+    // A division of two exact doubles rounds once, to the double nearest to the
+    // decimal text's value, as reading the text does.
+    constexpr uint64_t kExactIntegers = uint64_t{1} << 53;
+    const auto valueOf = [value, decimals](uint64_t units) {
+        if (units == 0)
+            return 0.0;
+        const double magnitude = static_cast<double>(units) / static_cast<double>(kPowersOfTen[decimals]);
+        return value < 0 ? -magnitude : magnitude;
+    };
+    // The scaled magnitude is off by at most half a unit of its last place, and the
+    // 18-digit step moves it by at most 5e-18 of itself: unless its fraction lies
+    // that close to a half, the fraction alone decides the cut.
+    const double scaled = std::fabs(value) * static_cast<double>(kPowersOfTen[decimals]);
+    if (scaled < static_cast<double>(kExactIntegers)) {
+        const double whole = std::floor(scaled);
+        const double fraction = scaled - whole;
+        if (std::fabs(fraction - 0.5) > 1e-15 * (scaled + 1))
+            return valueOf(static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0));
+    }
+    if (const std::optional<uint64_t> units = FastFixedUnits(value, decimals); units && *units < kExactIntegers)
+        return valueOf(*units);
+    return ParseNumber(FixedText(value, decimals, '.'), '.').value_or(0.0);
 }
 
 std::optional<double> ParseNumber(std::string_view text, char decimalSeparator)

@@ -19,6 +19,10 @@ namespace kontaro::numbers {
 // The text of `value` with exactly `decimals` decimals (clamped to 0 to 6).
 std::string FixedText(double value, int decimals, char decimalSeparator);
 
+// The number that FixedText(value, decimals) denotes, as ParseNumber reads it; 0
+// for a value without text. Without forming the text where integers suffice.
+double FixedValue(double value, int decimals);
+
 // A complete number: blanks, an optional sign, digits with at most one decimal
 // separator and at least one digit, an optional exponent (E or e, optional sign,
 // digits), blanks. Nothing for anything else, an empty text included, and for values

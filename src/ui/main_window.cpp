@@ -4,6 +4,8 @@
 #include "controls/qt_format_text.h"
 #include "model/globals.h"
 #include "ui/catalogue_hook.h"
+#include "ui/chart_page.h"
+#include "ui/chart_texts.h"
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/day_view.h"
@@ -101,6 +103,9 @@ void MainWindow::CreatePages()
     groupView_ = new GroupViewPage(project_, fileName, myPages_);
     groupView_->setObjectName(QStringLiteral("tabYearView"));
     myPages_->addTab(groupView_, texts::PageGroupView());
+    chartView_ = new ChartPage(project_, myPages_);
+    chartView_->setObjectName(QStringLiteral("tabChartView"));
+    myPages_->addTab(chartView_, chart_texts::PageChart());
 
     auto* tabProducts = new QWidget(myPages_);
     tabProducts->setObjectName(QStringLiteral("tabProducts"));
@@ -194,14 +199,15 @@ void MainWindow::CreateCommands()
     const struct {
         const char* name;
         QString caption;
+        Qt::Key key;
     } views[kPageCount] = {
-        {"ShowDayView", texts::PageDayView()},     {"ShowSumView", texts::PageSumView()},
-        {"ShowGroupView", texts::PageGroupView()}, {"ShowProducts", texts::PageProducts()},
-        {"ShowGroups", texts::PageGroups()},
+        {"ShowDayView", texts::PageDayView(), Qt::Key_1},     {"ShowSumView", texts::PageSumView(), Qt::Key_2},
+        {"ShowGroupView", texts::PageGroupView(), Qt::Key_3}, {"ShowChartView", chart_texts::PageChart(), Qt::Key_6},
+        {"ShowProducts", texts::PageProducts(), Qt::Key_4},   {"ShowGroups", texts::PageGroups(), Qt::Key_5},
     };
     for (int index = 0; index < kPageCount; ++index) {
         QAction* item = makeAction(views[index].name, views[index].caption);
-        item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index)));
+        item->setShortcut(QKeySequence(Qt::CTRL | views[index].key));
         item->setData(index);
         viewMenu_->addAction(item);
         connect(item, &QAction::triggered, this, [this, index] { ShowPage(Page(index)); });
@@ -296,6 +302,7 @@ void MainWindow::ResetProject()
     sumView_->ProjectReset();
     groupView_->ProjectReset();
     recovery_->Discard();
+    chartView_->ProjectReset();
 }
 
 void MainWindow::NewProject(bool fromUser)

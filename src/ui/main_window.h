@@ -1,13 +1,15 @@
 #pragma once
 // MainWindow: the program's one main window. It owns the open project (groups,
-// products, days), hosts the five pages in MyPages and carries the file commands
+// products, days), hosts the six pages in MyPages and carries the file commands
 // (new, open, save, save as, exit) with their questions. Every question and
 // warning goes through Prompts(), so tests drive the window with scripted answers.
 //
 // Pages, in this order: 0 "Tagesansicht" (tabDayView), 1 "Summenansicht"
-// (tabMonthView), 2 "Gruppenansicht" (tabYearView), 3 "Produkte" (tabProducts),
-// 4 "Gruppen" (tabGroups). The catalogue pages fill sheets 3 and 4 through
-// catalogue_hook.h.
+// (tabMonthView), 2 "Gruppenansicht" (tabYearView), 3 "Diagramm" (tabChartView),
+// 4 "Produkte" (tabProducts), 5 "Gruppen" (tabGroups). The catalogue pages fill
+// sheets 4 and 5 through catalogue_hook.h. The view menu lists them in this order
+// with Ctrl+1 to Ctrl+5 in the order the pages had before "Diagramm" came, which
+// has Ctrl+6.
 #include "model/project_file.h"
 
 #include <QMainWindow>
@@ -22,6 +24,7 @@ class QMenu;
 namespace kontaro::ui {
 
 class CataloguePages;
+class ChartPage;
 class DayView;
 class GroupViewPage;
 class PageControl;
@@ -31,8 +34,8 @@ class SumViewPage;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum class Page { DayView = 0, SumView, GroupView, Products, Groups };
-    static constexpr int kPageCount = 5;
+    enum class Page { DayView = 0, SumView, GroupView, Chart, Products, Groups };
+    static constexpr int kPageCount = 6;
 
     // `arguments` are the command-line arguments without the program name; a first
     // argument is loaded as Load does before the window is shown, with Load's warning
@@ -47,6 +50,7 @@ public:
     // The summary pages, for the print and export commands.
     SumViewPage& SumView() { return *sumView_; }
     GroupViewPage& GroupView() { return *groupView_; }
+    ChartPage& ChartView() { return *chartView_; }
 
     bool ProjectOpen() const { return projectOpen_; }
     const QString& FileName() const { return fileName_; }
@@ -106,6 +110,7 @@ private:
     DayView* dayView_ = nullptr;
     SumViewPage* sumView_ = nullptr;
     GroupViewPage* groupView_ = nullptr;
+    ChartPage* chartView_ = nullptr;
     std::unique_ptr<CataloguePages> cataloguePages_;
     RecoveryCopy* recovery_ = nullptr;
 

@@ -6,6 +6,7 @@
 #include "model/globals.h"
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
+#include "ui/period_pickers.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
 #include "views/filled_grid.h"
@@ -25,8 +26,6 @@ namespace {
 
 // The column of buttons right of the grid, and the widths of the period's row.
 constexpr int kSideWidth = 162;
-constexpr int kLabelWidth = 41;
-constexpr int kPickerWidth = 186;
 // A button's place left free between "&Berechnen" and the print buttons, and
 // before the export with daily sums.
 constexpr int kButtonGroupGap = 32;
@@ -51,23 +50,8 @@ void SummaryPage::CreateComponents()
     auto* layout = new QGridLayout(this);
 
     auto* period = new QHBoxLayout();
-    auto addPicker = [this, period](const char* name, const QString& caption) {
-        auto* label = new QLabel(caption, this);
-        label->setObjectName(QLatin1StringView(name) + QStringLiteral("Label"));
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMinimumWidth(kLabelWidth);
-        auto* picker = new DatePicker(this);
-        picker->setObjectName(QLatin1StringView(name));
-        picker->setMinimumWidth(kPickerWidth);
-        // A screen reader, and a test from outside, finds the picker by its label.
-        picker->setAccessibleName(caption);
-        label->setBuddy(picker);
-        period->addWidget(label);
-        period->addWidget(picker);
-        return picker;
-    };
-    from_ = addPicker(plan_.fromName, texts::LabelFrom());
-    to_ = addPicker(plan_.toName, texts::LabelTo());
+    from_ = AddPeriodPicker(*this, *period, plan_.fromName, texts::LabelFrom());
+    to_ = AddPeriodPicker(*this, *period, plan_.toName, texts::LabelTo());
     period->addStretch(1);
     layout->addLayout(period, 0, 0, 1, 2);
 
@@ -120,17 +104,9 @@ void SummaryPage::CreateComponents()
 
 SummaryPeriod SummaryPage::PickerPeriod() const { return {DayOfDate(from_->date()), DayOfDate(to_->date())}; }
 
-void SummaryPage::FromChange()
-{
-    const QDate from = from_->date();
-    to_->SetDate(from.addDays(from.daysInMonth() - 1));
-}
+void SummaryPage::FromChange() { FollowFromMonth(*from_, *to_); }
 
-void SummaryPage::ToChange()
-{
-    if (from_->date() > to_->date())
-        FromChange();
-}
+void SummaryPage::ToChange() { KeepToAfterFrom(*from_, *to_); }
 
 void SummaryPage::ShowPeriod()
 {

@@ -25,6 +25,7 @@ TEST_P(FixedTextTest, RoundsEighteenDigitsThenHalvesAwayFromZero)
     const FixedCase& c = GetParam();
     EXPECT_EQ(FixedText(c.value, c.decimals, kEnglish), c.text) << "value " << c.value;
     EXPECT_EQ(detail::FixedTextFromExactDigits(c.value, c.decimals, kEnglish), c.text) << "value " << c.value;
+    EXPECT_EQ(FixedValue(c.value, c.decimals), ParseNumber(c.text, kEnglish).value()) << "value " << c.value;
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounding, FixedTextTest,
@@ -163,7 +164,11 @@ TEST(FixedText, FastPathMatchesTheExactDigits)
         }
         if (next() % 2)
             value = -value;
-        ASSERT_EQ(FixedText(value, decimals, '.'), detail::FixedTextFromExactDigits(value, decimals, '.'))
+        const std::string text = FixedText(value, decimals, '.');
+        ASSERT_EQ(text, detail::FixedTextFromExactDigits(value, decimals, '.'))
+            << std::hexfloat << value << " with " << decimals << " decimals";
+        // The value of the text, formed without the text, is the number the text reads as.
+        ASSERT_EQ(FixedValue(value, decimals), ParseNumber(text, '.').value())
             << std::hexfloat << value << " with " << decimals << " decimals";
     }
 }
