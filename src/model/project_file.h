@@ -6,6 +6,7 @@
 #include "model/catalogue.h"
 #include "model/days.h"
 #include "model/output_sink.h"
+#include "model/till_articles.h"
 
 #include <functional>
 #include <memory>
@@ -19,6 +20,7 @@ struct Project {
     tGroups Groups;
     tProducts Products;
     tDays Days;
+    tTillArticles TillArticles; // written only when it holds a mapping
     void Clear();
 };
 
@@ -33,6 +35,7 @@ struct LoadReport {
     int droppedItems = 0;
     int droppedDays = 0;
     int droppedEntries = 0;
+    int droppedTillArticles = 0;
     bool productsEndedEarly = false;
     std::vector<std::string> details; // UTF-8
     bool Empty() const;

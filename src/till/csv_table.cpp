@@ -1,0 +1,231 @@
+#include "till/csv_table.h"
+
+#include "model/win1252.h"
+#include "numbers/format_text.h"
+#include "till/import_error.h"
+#include "till/till_texts.h"
+
+#include <algorithm>
+
+namespace kontaro::till {
+
+using numbers::FormatText;
+
+namespace {
+
+// A column index.xml does not describe is read with the most decimals any column has.
+constexpr int kUndeclaredAccuracy = 5;
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool ValidUtf8(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size() || (length == 2 && c < 0xC2))
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+} // namespace
+
+CsvTable::CsvTable(std::string fileName, std::string bytes, const TableDialect& dialect)
+    : fileName_(std::move(fileName)),
+      bytes_(std::move(bytes)),
+      utf8_(dialect.utf8),
+      delimiter_(dialect.columnDelimiter),
+      quote_(dialect.textEncapsulator)
+{
+    if (bytes_.rfind("\xEF\xBB\xBF", 0) == 0)
+        pos_ = 3;
+    ReadHeader(dialect);
+}
+
+void CsvTable::ReadHeader(const TableDialect& dialect)
+{
+    if (dialect.from <= 1) {
+        for (const ColumnDecl& column : dialect.columns)
+            names_.push_back(column.name);
+    } else {
+        for (int skipped = 1; skipped < dialect.from - 1; ++skipped)
+            if (!ReadRecord())
+                break;
+        if (!ReadRecord())
+            throw ImportError(FormatText(texts::kNoHeader, {fileName_}));
+        for (std::string_view name : fields_)
+            names_.emplace_back(Trimmed(name));
+    }
+    for (const std::string& name : names_) {
+        NumberFormat format{dialect.decimalSymbol, dialect.groupingSymbol, kUndeclaredAccuracy};
+        for (const ColumnDecl& column : dialect.columns) {
+            if (SameName(column.name, name)) {
+                format.accuracy = column.accuracy;
+                break;
+            }
+        }
+        formats_.push_back(format);
+    }
+}
+
+int CsvTable::Find(std::string_view column) const
+{
+    for (size_t i = 0; i < names_.size(); ++i)
+        if (SameName(names_[i], column))
+            return static_cast<int>(i);
+    return -1;
+}
+
+int CsvTable::Require(std::string_view column) const
+{
+    const int index = Find(column);
+    if (index < 0)
+        throw ImportError(FormatText(texts::kColumnMissing, {fileName_, std::to_string(std::max(line_, 1)), column}));
+    return index;
+}
+
+bool CsvTable::ReadRecord()
+{
+    char* const data = bytes_.data();
+    const size_t size = bytes_.size();
+    for (;;) {
+        if (pos_ >= size)
+            return false;
+        line_ = nextLine_;
+        fields_.clear();
+        size_t p = pos_;
+        bool recordEnd = false;
+        while (!recordEnd) {
+            size_t start = p;
+            size_t end = p;
+            if (quote_ != '\0' && p < size && data[p] == quote_) {
+                // Quoted: the unquoted text is moved down over the qualifiers in place.
+                size_t write = p;
+                start = p;
+                ++p;
+                for (;;) {
+                    if (p >= size)
+                        throw ImportError(FormatText(
+                            texts::kQuoteOpen, {fileName_, std::to_string(line_), std::to_string(fields_.size() + 1)}));
+                    const char c = data[p];
+                    if (c == quote_) {
+                        if (p + 1 < size && data[p + 1] == quote_) {
+                            data[write++] = quote_;
+                            p += 2;
+                            continue;
+                        }
+                        ++p;
+                        break;
+                    }
+                    if (c == '\n')
+                        ++nextLine_;
+                    data[write++] = c;
+                    ++p;
+                }
+                // Text after the closing qualifier belongs to the field as it stands.
+                while (p < size && data[p] != delimiter_ && data[p] != '\n' && data[p] != '\r')
+                    data[write++] = data[p++];
+                end = write;
+            } else {
+                while (p < size) {
+                    const char c = data[p];
+                    if (c == delimiter_ || c == '\n' || c == '\r')
+                        break;
+                    ++p;
+                }
+                end = p;
+            }
+            fields_.emplace_back(data + start, end - start);
+            if (p >= size) {
+                recordEnd = true;
+            } else if (data[p] == delimiter_) {
+                ++p;
+            } else {
+                recordEnd = true;
+                if (data[p] == '\r' && p + 1 < size && data[p + 1] == '\n')
+                    ++p;
+                ++p;
+                ++nextLine_;
+            }
+        }
+        const bool emptyLine = fields_.size() == 1 && fields_[0].empty();
+        pos_ = p;
+        if (!emptyLine)
+            return true;
+    }
+}
+
+bool CsvTable::Next()
+{
+    if (!ReadRecord())
+        return false;
+    const size_t expected = names_.size();
+    // Some writers end every line with the delimiter: an empty last field is dropped.
+    if (fields_.size() == expected + 1 && fields_.back().empty())
+        fields_.pop_back();
+    if (fields_.size() != expected)
+        throw ImportError(FormatText(texts::kFieldCount, {fileName_, std::to_string(line_),
+                                                          std::to_string(fields_.size()), std::to_string(expected)}));
+    return true;
+}
+
+std::optional<Decimal> CsvTable::OptionalNumber(int column) const
+{
+    const std::string_view text = Field(column);
+    if (text.empty())
+        return std::nullopt;
+    Decimal value;
+    if (!ParseDecimal(text, formats_[static_cast<size_t>(column)], value)) {
+        const NumberFormat& format = formats_[static_cast<size_t>(column)];
+        throw ImportError(FormatText(
+            texts::kBadNumber, {fileName_, std::to_string(line_), std::to_string(column + 1),
+                                names_[static_cast<size_t>(column)], Utf8(column), std::string(1, format.decimalSymbol),
+                                std::string(1, format.groupingSymbol), std::to_string(format.accuracy)}));
+    }
+    return value;
+}
+
+std::string CsvTable::Utf8(int column) const
+{
+    const std::string_view text = Field(column);
+    if (!utf8_)
+        return model::Win1252ToUtf8(text);
+    if (!ValidUtf8(text))
+        throw ImportError(FormatText(texts::kNotUtf8, {fileName_, std::to_string(line_)}));
+    return std::string(text);
+}
+
+void CsvTable::Fail(int column, std::string_view pattern) const
+{
+    const std::string_view text = Field(column);
+    const std::string shown = utf8_ ? std::string(text) : model::Win1252ToUtf8(text);
+    throw ImportError(FormatText(pattern, {fileName_, std::to_string(line_), std::to_string(column + 1),
+                                           names_[static_cast<size_t>(column)], shown}));
+}
+
+} // namespace kontaro::till
