@@ -1,5 +1,6 @@
 // kontaro-report VERB [ARGUMENTS]: the headless report tool. A verb is added with
 // a function in its group's file and one line in the table below.
+#include "cli/cli_import_texts.h"
 #include "cli/cli_report_texts.h"
 #include "cli/cli_reports.h"
 #include "cli/cli_texts.h"
@@ -32,6 +33,7 @@ const Verb kVerbs[] = {
     {"groups", texts::kGroupsHelp, RunGroups},
     {"day", texts::kDayHelp, RunDay},
     {"products", texts::kProductsHelp, RunProducts},
+    {"import", texts::kImportHelp, RunImport},
     {"--help", texts::kHelpHelp, RunHelp},
 };
 
