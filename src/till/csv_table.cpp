@@ -6,6 +6,7 @@
 #include "till/till_texts.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace kontaro::till {
 
@@ -55,14 +56,16 @@ bool ValidUtf8(std::string_view text)
 
 } // namespace
 
-CsvTable::CsvTable(std::string fileName, std::string bytes, const TableDialect& dialect)
+CsvTable::CsvTable(std::string fileName, std::string_view bytes, const TableDialect& dialect)
     : fileName_(std::move(fileName)),
-      bytes_(std::move(bytes)),
+      bytes_(bytes),
       utf8_(dialect.utf8),
       delimiter_(dialect.columnDelimiter),
       quote_(dialect.textEncapsulator)
 {
-    if (bytes_.rfind("\xEF\xBB\xBF", 0) == 0)
+    for (const char stop : {delimiter_, '\n', '\r'})
+        stops_[static_cast<unsigned char>(stop)] = true;
+    if (bytes_.substr(0, 3) == "\xEF\xBB\xBF")
         pos_ = 3;
     ReadHeader(dialect);
 }
@@ -109,25 +112,34 @@ int CsvTable::Require(std::string_view column) const
     return index;
 }
 
+size_t CsvTable::RecordsAtMost() const
+{
+    size_t count = 1;
+    for (const char* at = bytes_.data() + pos_;
+         (at = static_cast<const char*>(std::memchr(at, '\n', bytes_.data() + bytes_.size() - at))); ++at)
+        ++count;
+    return count;
+}
+
 bool CsvTable::ReadRecord()
 {
-    char* const data = bytes_.data();
+    const char* const data = bytes_.data();
     const size_t size = bytes_.size();
     for (;;) {
         if (pos_ >= size)
             return false;
         line_ = nextLine_;
         fields_.clear();
+        unescaped_.clear();
+        unescapedAt_.clear();
         size_t p = pos_;
         bool recordEnd = false;
         while (!recordEnd) {
-            size_t start = p;
-            size_t end = p;
+            const size_t start = p;
             if (quote_ != '\0' && p < size && data[p] == quote_) {
-                // Quoted: the unquoted text is moved down over the qualifiers in place.
-                size_t write = p;
-                start = p;
                 ++p;
+                const size_t textStart = p;
+                bool plain = true; // no doubled qualifier: the field is a view into the bytes
                 for (;;) {
                     if (p >= size)
                         throw ImportError(FormatText(
@@ -135,32 +147,44 @@ bool CsvTable::ReadRecord()
                     const char c = data[p];
                     if (c == quote_) {
                         if (p + 1 < size && data[p + 1] == quote_) {
-                            data[write++] = quote_;
+                            if (plain) {
+                                unescapedAt_.emplace_back(fields_.size(), unescaped_.size());
+                                unescaped_.append(data + textStart, p - textStart);
+                                plain = false;
+                            }
+                            unescaped_ += quote_;
                             p += 2;
                             continue;
                         }
-                        ++p;
                         break;
                     }
                     if (c == '\n')
                         ++nextLine_;
-                    data[write++] = c;
+                    if (!plain)
+                        unescaped_ += c;
                     ++p;
                 }
+                const size_t textEnd = p++;
                 // Text after the closing qualifier belongs to the field as it stands.
+                const size_t after = p;
                 while (p < size && data[p] != delimiter_ && data[p] != '\n' && data[p] != '\r')
-                    data[write++] = data[p++];
-                end = write;
-            } else {
-                while (p < size) {
-                    const char c = data[p];
-                    if (c == delimiter_ || c == '\n' || c == '\r')
-                        break;
                     ++p;
+                if (p > after && plain) {
+                    unescapedAt_.emplace_back(fields_.size(), unescaped_.size());
+                    unescaped_.append(data + textStart, textEnd - textStart);
+                    plain = false;
                 }
-                end = p;
+                if (!plain) {
+                    unescaped_.append(data + after, p - after);
+                    fields_.emplace_back(); // set below, once the buffer no longer moves
+                } else {
+                    fields_.emplace_back(data + textStart, textEnd - textStart);
+                }
+            } else {
+                while (p < size && !stops_[static_cast<unsigned char>(data[p])])
+                    ++p;
+                fields_.emplace_back(data + start, p - start);
             }
-            fields_.emplace_back(data + start, end - start);
             if (p >= size) {
                 recordEnd = true;
             } else if (data[p] == delimiter_) {
@@ -172,6 +196,11 @@ bool CsvTable::ReadRecord()
                 ++p;
                 ++nextLine_;
             }
+        }
+        for (size_t i = 0; i < unescapedAt_.size(); ++i) {
+            const size_t from = unescapedAt_[i].second;
+            const size_t to = i + 1 < unescapedAt_.size() ? unescapedAt_[i + 1].second : unescaped_.size();
+            fields_[unescapedAt_[i].first] = std::string_view(unescaped_).substr(from, to - from);
         }
         const bool emptyLine = fields_.size() == 1 && fields_[0].empty();
         pos_ = p;

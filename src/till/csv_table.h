@@ -3,9 +3,9 @@
 // declares for it: its column and record delimiters (CR LF, LF or CR all end a
 // record), its text qualifier with doubled qualifiers inside, a byte-order mark
 // skipped, the column names taken from the line before the first data line and
-// columns looked up by those names. Fields are views into the table's own bytes,
-// valid until the next record. Every error throws ImportError naming the file,
-// the line and, for a field, the column.
+// columns looked up by those names. Fields are views into the bytes (which must
+// outlive the table) or into the table's own buffer, valid until the next record. Every error throws ImportError naming
+// the file, the line and, for a field, the column.
 #include "till/decimal.h"
 #include "till/index_xml.h"
 
@@ -19,7 +19,11 @@ namespace kontaro::till {
 
 class CsvTable {
 public:
-    CsvTable(std::string fileName, std::string bytes, const TableDialect& dialect);
+    CsvTable(std::string fileName, std::string_view bytes, const TableDialect& dialect);
+
+    // The number of data records at most (line ends counted), for reserving.
+    size_t RecordsAtMost() const;
+    size_t Bytes() const { return bytes_.size(); }
 
     // The column's index by its name (without regard to case), or -1.
     int Find(std::string_view column) const;
@@ -48,7 +52,7 @@ private:
     void ReadHeader(const TableDialect& dialect);
 
     std::string fileName_;
-    std::string bytes_;
+    std::string_view bytes_;
     bool utf8_;
     char delimiter_;
     char quote_;
@@ -56,6 +60,9 @@ private:
     int nextLine_ = 1;
     int line_ = 0;
     std::vector<std::string_view> fields_;
+    bool stops_[256] = {};                               // the bytes that end an unquoted field
+    std::string unescaped_;                              // quoted fields with doubled qualifiers
+    std::vector<std::pair<size_t, size_t>> unescapedAt_; // field index, offset into unescaped_
     std::vector<std::string> names_;
     std::vector<NumberFormat> formats_;
 };

@@ -239,6 +239,13 @@ ExportFiles ExportFiles::FromMemory(std::map<std::string, std::string> files)
     return ExportFiles("", std::make_unique<MemoryBackend>(std::move(files)));
 }
 
-std::optional<std::string> ExportFiles::Read(std::string_view name) const { return backend_->Read(NormalName(name)); }
+const std::string* ExportFiles::Read(std::string_view name) const
+{
+    const std::string normal = NormalName(name);
+    auto found = read_.find(normal);
+    if (found == read_.end())
+        found = read_.emplace(normal, backend_->Read(normal)).first;
+    return found->second ? &*found->second : nullptr;
+}
 
 } // namespace kontaro::till

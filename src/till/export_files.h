@@ -23,9 +23,9 @@ public:
     ExportFiles& operator=(ExportFiles&&) noexcept;
     ~ExportFiles();
 
-    // The bytes of the file, or nothing when the export lacks it. Throws
-    // ImportError when the file is there but cannot be read.
-    std::optional<std::string> Read(std::string_view name) const;
+    // The bytes of the file, kept as long as this object, or null when the export
+    // lacks it. Throws ImportError when the file is there but cannot be read.
+    const std::string* Read(std::string_view name) const;
     // What the user chose, for messages.
     const std::string& Source() const { return source_; }
 
@@ -35,6 +35,7 @@ private:
     ExportFiles(std::string source, std::unique_ptr<Backend> backend);
     std::string source_;
     std::unique_ptr<Backend> backend_;
+    mutable std::map<std::string, std::optional<std::string>> read_; // by normal name
 };
 
 } // namespace kontaro::till

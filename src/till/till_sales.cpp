@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <unordered_map>
 
 namespace kontaro::till {
@@ -70,8 +71,13 @@ struct LineRecord {
     int article = -1;
     Category category = Category::Other;
     bool flagged = false;
+    bool hasVat = false;
+    uint16_t positionLength = 0;
+    uint32_t position = 0; // POS_ZEILE as written: offset into the reader's pool of them
     Decimal quantity;
-    Decimal gross;
+    Decimal gross; // the sum of the line's VAT rows
+    Decimal unitPrice;
+    Decimal factor;
 };
 
 std::string_view BaseName(std::string_view url)
@@ -101,13 +107,13 @@ std::optional<CsvTable> OpenTable(const ExportFiles& files, const std::vector<Ta
             throw ImportError(FormatText(files.Read(file) ? texts::kTableNotDeclared : texts::kTableMissing, {file}));
         return std::nullopt;
     }
-    std::optional<std::string> bytes = files.Read(dialect->url);
-    if (!bytes) {
+    const std::string* bytes = files.Read(dialect->url);
+    if (bytes == nullptr) {
         if (required)
             throw ImportError(FormatText(texts::kTableMissing, {dialect->url}));
         return std::nullopt;
     }
-    return CsvTable(std::string(BaseName(dialect->url)), std::move(*bytes), *dialect);
+    return CsvTable(std::string(BaseName(dialect->url)), *bytes, *dialect);
 }
 
 // The columns that identify a closing, and with BON_ID a receipt, in every table
@@ -136,23 +142,80 @@ struct ReceiptKey {
 };
 
 // Finds receipts, remembering the last one: lines come grouped by receipt.
+// The receipts by their key, in an open-addressing table of their numbers. Lines
+// and VAT rows mostly come in the order of their receipts, so the receipt of the
+// row before and the one after it are tried before the table.
 class ReceiptIndex {
 public:
-    int Find(const std::string& key)
+    // `keyBytes` bounds the bytes of all keys, so that the keys' views stay valid.
+    ReceiptIndex(size_t keyBytes = 0, size_t receipts = 0)
     {
-        if (last_ >= 0 && key == lastKey_)
-            return last_;
-        const auto found = map.find(std::string_view(key));
-        if (found == map.end())
-            return -1;
-        lastKey_ = key;
-        last_ = found->second;
-        return last_;
+        keys_.reserve(keyBytes);
+        stored_.reserve(receipts);
+        Resize(receipts * 2);
     }
-    KeyMap map;
+
+    // False when the key is there already.
+    bool Add(std::string_view key)
+    {
+        if (keys_.size() + key.size() > keys_.capacity())
+            throw std::logic_error("receipt keys beyond the reserved capacity");
+        if ((stored_.size() + 1) * 2 > slots_.size())
+            Resize(slots_.size() * 2);
+        const uint32_t hash = Hash(key);
+        size_t slot = hash & mask_;
+        for (; slots_[slot].number != 0; slot = (slot + 1) & mask_)
+            if (slots_[slot].hash == hash && stored_[slots_[slot].number - 1] == key)
+                return false;
+        const size_t offset = keys_.size();
+        keys_ += key;
+        stored_.push_back(std::string_view(keys_).substr(offset, key.size()));
+        slots_[slot] = {hash, static_cast<uint32_t>(stored_.size())};
+        return true;
+    }
+
+    // The receipt's number in the order added, or -1.
+    int Find(std::string_view key)
+    {
+        for (const int guess : {last_, last_ + 1}) {
+            if (guess >= 0 && guess < static_cast<int>(stored_.size()) && stored_[static_cast<size_t>(guess)] == key)
+                return last_ = guess;
+        }
+        const uint32_t hash = Hash(key);
+        for (size_t slot = hash & mask_; slots_[slot].number != 0; slot = (slot + 1) & mask_)
+            if (slots_[slot].hash == hash && stored_[slots_[slot].number - 1] == key)
+                return last_ = static_cast<int>(slots_[slot].number - 1);
+        return -1;
+    }
 
 private:
-    std::string lastKey_;
+    struct Slot {
+        uint32_t hash = 0;
+        uint32_t number = 0; // receipt number + 1; 0: empty
+    };
+
+    static uint32_t Hash(std::string_view key) { return static_cast<uint32_t>(std::hash<std::string_view>{}(key)); }
+
+    void Resize(size_t wanted)
+    {
+        size_t size = 16;
+        while (size < wanted)
+            size *= 2;
+        slots_.assign(size, Slot{});
+        mask_ = size - 1;
+        for (size_t i = 0; i < stored_.size(); ++i) {
+            const uint32_t hash = Hash(stored_[i]);
+            size_t slot = hash & mask_;
+            while (slots_[slot].number != 0)
+                slot = (slot + 1) & mask_;
+            slots_[slot] = {hash, static_cast<uint32_t>(i + 1)};
+        }
+    }
+
+    std::string keys_;
+    std::vector<std::string_view> stored_;
+    std::vector<Slot> slots_;
+    size_t mask_ = 0;
     int last_ = -1;
 };
 
@@ -185,8 +248,8 @@ public:
 
     TillSales Read()
     {
-        const std::optional<std::string> index = files_.Read(kIndexFile);
-        if (!index)
+        const std::string* index = files_.Read(kIndexFile);
+        if (index == nullptr)
             throw ImportError(FormatText(texts::kNoIndex, {files_.Source()}));
         const std::vector<TableDialect> tables = ParseIndexXml(*index);
         std::optional<CsvTable> transactions = OpenTable(files_, tables, kTransactions, "Bonkopf", true);
@@ -199,11 +262,12 @@ public:
                 result_.notes.emplace_back(texts::kNoteNoClosingTable);
         }
         ReadReceipts(*transactions);
+        ReadLines(*lines);
         if (vat)
             ReadVat(*vat);
         else
             result_.notes.emplace_back(texts::kNoteNoVatTable);
-        ReadLines(*lines, vat.has_value());
+        FinishLines(vat.has_value());
         CheckReceipts(*transactions);
         Sum();
         return std::move(result_);
@@ -245,6 +309,10 @@ private:
         const int storno = table.Find("BON_STORNO");
         totalColumn_ = total;
         std::set<std::string, std::less<>> tills;
+        std::string till;
+        const size_t records = table.RecordsAtMost();
+        receipts_.reserve(records);
+        receipts_index_ = ReceiptIndex(table.Bytes(), records);
         while (table.Next()) {
             Receipt receipt;
             receipt.day = ReceiptDay(table, key, end);
@@ -252,14 +320,15 @@ private:
             receipt.storno = storno >= 0 && table.Field(storno) == "1";
             receipt.total = table.OptionalNumber(total);
             receipt.line = table.Line();
-            if (tills.find(table.Field(key.till)) == tills.end())
-                tills.emplace(table.Field(key.till));
+            if (table.Field(key.till) != till) {
+                till = table.Utf8(key.till);
+                tills.insert(till);
+            }
             key.Build(table, scratch_);
-            const int number = static_cast<int>(receipts_.size());
-            if (!receipts_index_.map.emplace(scratch_, number).second)
+            if (!receipts_index_.Add(scratch_))
                 throw ImportError(FormatText(texts::kDuplicateReceipt, {table.FileName(), std::to_string(table.Line()),
-                                                                        table.Utf8(key.id), table.Utf8(key.till)}));
-            receipt.till = table.Utf8(key.till);
+                                                                        table.Utf8(key.id), till}));
+            receipt.till = till;
             receipt.id = table.Utf8(key.id);
             if (receipt.beleg)
                 ++result_.receipts;
@@ -276,32 +345,6 @@ private:
             throw ImportError(FormatText(texts::kNoReceipt, {table.FileName(), std::to_string(table.Line()),
                                                              table.Utf8(key.id), table.Utf8(key.till)}));
         return receipt;
-    }
-
-    // A line of a receipt: the receipt's number in 4 bytes, then POS_ZEILE.
-    static void LineKey(int receipt, std::string_view position, std::string& key)
-    {
-        key.assign(reinterpret_cast<const char*>(&receipt), sizeof receipt);
-        key += position;
-    }
-
-    void ReadVat(CsvTable& table)
-    {
-        const ReceiptKey key(table);
-        const int position = table.Require("POS_ZEILE");
-        const int gross = table.Require("POS_BRUTTO");
-        const int net = table.Find("POS_NETTO");
-        const int tax = table.Find("POS_UST");
-        std::string lineKey;
-        while (table.Next()) {
-            const int receipt = ReceiptOf(table, key);
-            std::optional<Decimal> amount = table.OptionalNumber(gross);
-            // A writer using the net method leaves the gross empty.
-            if (!amount && net >= 0 && tax >= 0)
-                amount = table.Number(net) + table.Number(tax);
-            LineKey(receipt, table.Field(position), lineKey);
-            lineGross_[lineKey] += amount.value_or(Decimal{});
-        }
     }
 
     int ArticleOf(const CsvTable& table, int number, int text)
@@ -322,7 +365,7 @@ private:
         return index;
     }
 
-    void ReadLines(CsvTable& table, bool withVat)
+    void ReadLines(CsvTable& table)
     {
         const ReceiptKey key(table);
         const int position = table.Require("POS_ZEILE");
@@ -334,55 +377,95 @@ private:
         const int agency = table.Find("AGENTUR_ID");
         const int factor = table.Find("FAKTOR");
         const int price = table.Find("STK_BR");
-        std::string lineKey;
-        int estimated = 0;
-        int factored = 0;
-        std::string factoredArticle;
+        lines_.reserve(table.RecordsAtMost());
         while (table.Next()) {
             LineRecord line;
             line.receipt = ReceiptOf(table, key);
+            const std::string_view pos = table.Field(position).substr(0, UINT16_MAX);
+            line.position = static_cast<uint32_t>(positions_.size());
+            line.positionLength = static_cast<uint16_t>(pos.size());
+            positions_ += pos;
             line.quantity = table.Number(quantity);
             line.flagged = flagged >= 0 && table.Field(flagged) == "1";
             line.category = CategoryOf(table.Field(type));
             if (line.category == Category::Sale && agency >= 0 && !table.Number(agency).IsZero())
                 line.category = Category::Agency;
-            bool found = false;
-            if (withVat) {
-                LineKey(line.receipt, table.Field(position), lineKey);
-                const auto vatRow = lineGross_.find(lineKey);
-                if (vatRow != lineGross_.end()) {
-                    line.gross = vatRow->second;
-                    found = true;
+            line.factor = factor >= 0 ? table.Number(factor) : kOne;
+            if (line.factor.IsZero())
+                line.factor = kOne;
+            line.unitPrice = price >= 0 ? table.Number(price) : Decimal{};
+            if (line.category == Category::Sale) {
+                line.article = ArticleOf(table, number, text);
+                if (line.factor != kOne && ++factored_ == 1)
+                    factoredArticle_ = result_.articles[static_cast<size_t>(line.article)].number;
+            }
+            lines_.push_back(line);
+        }
+    }
+
+    // The lines of every receipt, whatever order the table has them in.
+    void GroupLinesByReceipt()
+    {
+        firstLine_.assign(receipts_.size() + 1, 0);
+        for (const LineRecord& line : lines_)
+            ++firstLine_[static_cast<size_t>(line.receipt) + 1];
+        for (size_t r = 1; r < firstLine_.size(); ++r)
+            firstLine_[r] += firstLine_[r - 1];
+        std::vector<size_t> next(firstLine_.begin(), firstLine_.end() - 1);
+        lineOrder_.resize(lines_.size());
+        for (size_t i = 0; i < lines_.size(); ++i)
+            lineOrder_[next[static_cast<size_t>(lines_[i].receipt)]++] = i;
+    }
+
+    void ReadVat(CsvTable& table)
+    {
+        const ReceiptKey key(table);
+        const int position = table.Require("POS_ZEILE");
+        const int gross = table.Require("POS_BRUTTO");
+        const int net = table.Find("POS_NETTO");
+        const int tax = table.Find("POS_UST");
+        GroupLinesByReceipt();
+        while (table.Next()) {
+            const size_t receipt = static_cast<size_t>(ReceiptOf(table, key));
+            std::optional<Decimal> amount = table.OptionalNumber(gross);
+            // A writer using the net method leaves the gross empty.
+            if (!amount && net >= 0 && tax >= 0)
+                amount = table.Number(net) + table.Number(tax);
+            const std::string_view pos = table.Field(position);
+            for (size_t i = firstLine_[receipt]; i < firstLine_[receipt + 1]; ++i) {
+                LineRecord& line = lines_[lineOrder_[i]];
+                if (std::string_view(positions_).substr(line.position, line.positionLength) == pos) {
+                    line.gross += amount.value_or(Decimal{});
+                    line.hasVat = true;
+                    break;
                 }
             }
-            Decimal lineFactor = factor >= 0 ? table.Number(factor) : kOne;
-            if (lineFactor.IsZero())
-                lineFactor = kOne;
-            if (!found) {
-                const Decimal unitPrice = price >= 0 ? table.Number(price) : Decimal{};
-                line.gross = Divide(Multiply(line.quantity, unitPrice), lineFactor);
+        }
+    }
+
+    // The gross of lines without a VAT row, the signs, and each receipt's sums.
+    void FinishLines(bool withVat)
+    {
+        int estimated = 0;
+        for (LineRecord& line : lines_) {
+            if (!line.hasVat) {
+                line.gross = Divide(Multiply(line.quantity, line.unitPrice), line.factor);
                 if (withVat)
                     ++estimated;
             }
-            if (line.category == Category::Sale) {
-                line.article = ArticleOf(table, number, text);
-                // The sign of a return may stand on the price instead of the quantity.
-                if (line.quantity > Decimal{} && line.gross < Decimal{})
-                    line.quantity = -line.quantity;
-                if (lineFactor != kOne && ++factored == 1)
-                    factoredArticle = table.Utf8(number);
-            }
+            // The sign of a return may stand on the price instead of the quantity.
+            if (line.category == Category::Sale && line.quantity > Decimal{} && line.gross < Decimal{})
+                line.quantity = -line.quantity;
             Receipt& receipt = receipts_[static_cast<size_t>(line.receipt)];
             receipt.linesGross += line.gross;
             ++receipt.lineCount;
             if (line.flagged)
                 receipt.flaggedGross += line.gross;
-            lines_.push_back(line);
         }
         if (estimated > 0)
             result_.notes.push_back(FormatText(texts::kNoteEstimated, {std::to_string(estimated)}));
-        if (factored > 0)
-            result_.notes.push_back(FormatText(texts::kNoteFactor, {std::to_string(factored), factoredArticle}));
+        if (factored_ > 0)
+            result_.notes.push_back(FormatText(texts::kNoteFactor, {std::to_string(factored_), factoredArticle_}));
     }
 
     void CheckReceipts(const CsvTable& transactions)
@@ -418,54 +501,62 @@ private:
     void Sum()
     {
         std::map<DayNumber, DaySales> days;
-        std::unordered_map<int64_t, size_t> slots; // (day, article) -> index in the day's sales
+        std::map<DayNumber, std::vector<int>> slots; // per day and article: index into the day's sales, or -1
+        DaySales* day = nullptr;
+        std::vector<int>* daySlots = nullptr;
         for (const LineRecord& line : lines_) {
             const Receipt& receipt = receipts_[static_cast<size_t>(line.receipt)];
-            DaySales& day = days[receipt.day];
-            day.day = receipt.day;
+            if (day == nullptr || day->day != receipt.day) {
+                day = &days[receipt.day];
+                day->day = receipt.day;
+                daySlots = &slots[receipt.day];
+            }
             if (!receipt.beleg) {
-                day.excluded.orders += line.gross;
+                day->excluded.orders += line.gross;
                 continue;
             }
             if (line.flagged && receipt.dropFlagged)
                 continue;
             switch (line.category) {
             case Category::Sale: {
-                const int64_t slotKey = (int64_t{receipt.day} << 32) | static_cast<uint32_t>(line.article);
-                auto [slot, added] = slots.try_emplace(slotKey, day.sales.size());
-                if (added)
-                    day.sales.push_back(ArticleSales{line.article, {}, {}});
-                ArticleSales& sales = day.sales[slot->second];
+                if (daySlots->empty())
+                    daySlots->assign(result_.articles.size(), -1);
+                int& slot = (*daySlots)[static_cast<size_t>(line.article)];
+                if (slot < 0) {
+                    slot = static_cast<int>(day->sales.size());
+                    day->sales.push_back(ArticleSales{line.article, {}, {}});
+                }
+                ArticleSales& sales = day->sales[static_cast<size_t>(slot)];
                 sales.quantity += line.quantity;
                 sales.gross += line.gross;
                 break;
             }
             case Category::Discount:
-                day.excluded.discounts += line.gross;
+                day->excluded.discounts += line.gross;
                 break;
             case Category::Deposit:
-                day.excluded.deposits += line.gross;
+                day->excluded.deposits += line.gross;
                 break;
             case Category::Voucher:
-                day.excluded.vouchers += line.gross;
+                day->excluded.vouchers += line.gross;
                 break;
             case Category::Tip:
-                day.excluded.tips += line.gross;
+                day->excluded.tips += line.gross;
                 break;
             case Category::Agency:
-                day.excluded.agency += line.gross;
+                day->excluded.agency += line.gross;
                 break;
             case Category::Other:
-                day.excluded.other += line.gross;
+                day->excluded.other += line.gross;
                 break;
             }
         }
         const auto& articles = result_.articles;
-        for (auto& [date, day] : days) {
-            std::sort(day.sales.begin(), day.sales.end(), [&](const ArticleSales& a, const ArticleSales& b) {
+        for (auto& [date, sales] : days) {
+            std::sort(sales.sales.begin(), sales.sales.end(), [&](const ArticleSales& a, const ArticleSales& b) {
                 return ArticleOrder(articles[static_cast<size_t>(a.article)], articles[static_cast<size_t>(b.article)]);
             });
-            result_.days.push_back(std::move(day));
+            result_.days.push_back(std::move(sales));
         }
     }
 
@@ -477,7 +568,11 @@ private:
     DayNumber closingDay_ = 0;
     std::vector<Receipt> receipts_;
     ReceiptIndex receipts_index_;
-    std::unordered_map<std::string, Decimal> lineGross_;
+    std::string positions_;
+    std::vector<size_t> firstLine_; // per receipt, its first index into lineOrder_
+    std::vector<size_t> lineOrder_; // line indices grouped by receipt
+    int factored_ = 0;
+    std::string factoredArticle_;
     KeyMap articles_;
     std::vector<LineRecord> lines_;
     std::string scratch_;

@@ -23,6 +23,12 @@ using test::TempDir;
 using test::TillExport;
 using test::WriteFileBytes;
 
+std::optional<std::string> Text(const ExportFiles& files, std::string_view name)
+{
+    const std::string* bytes = files.Read(name);
+    return bytes ? std::optional<std::string>(*bytes) : std::nullopt;
+}
+
 std::string ErrorOf(const std::function<void()>& action)
 {
     try {
@@ -266,15 +272,15 @@ TEST(TillExportFiles, FolderZipAndIndexFileGiveTheSameTables)
     const std::string lines = ReadFileBytes(TillExport("sample/lines.csv"));
     for (const std::string& path : {TillExport("sample"), TillExport("sample/index.xml"), zipPath}) {
         const ExportFiles files = ExportFiles::Open(path);
-        EXPECT_EQ(files.Read("lines.csv"), lines) << path;
-        EXPECT_EQ(files.Read("LINES.CSV"), lines) << path;
-        EXPECT_EQ(files.Read("./lines.csv"), lines) << path;
-        EXPECT_EQ(files.Read("cashpointclosing.csv"), std::nullopt) << path;
+        EXPECT_EQ(Text(files, "lines.csv"), lines) << path;
+        EXPECT_EQ(Text(files, "LINES.CSV"), lines) << path;
+        EXPECT_EQ(Text(files, "./lines.csv"), lines) << path;
+        EXPECT_EQ(Text(files, "cashpointclosing.csv"), std::nullopt) << path;
     }
     // A folder that holds the export in a folder of its own.
     std::filesystem::create_directory(dir.File("outer"));
     std::filesystem::copy(TillExport("sample"), dir.File("outer/export"));
-    EXPECT_EQ(ExportFiles::Open(dir.File("outer")).Read("lines.csv"), lines);
+    EXPECT_EQ(Text(ExportFiles::Open(dir.File("outer")), "lines.csv"), lines);
 }
 
 TEST(TillExportFiles, BrokenZipsAndMissingExportsAreRefused)
