@@ -49,6 +49,8 @@ public:
 
 private:
     bool ReadRecord();
+    // The first byte from `p` on that ends an unquoted field, or `size`.
+    size_t FieldEnd(const char* data, size_t p, size_t size) const;
     void ReadHeader(const TableDialect& dialect);
 
     std::string fileName_;
