@@ -8,5 +8,6 @@ namespace kontaro::cli {
 int RunInfo(Arguments& args);
 int RunCheck(Arguments& args);
 int RunNormalize(Arguments& args);
+int RunImport(Arguments& args); // cli_import.cpp
 
 } // namespace kontaro::cli

@@ -1,5 +1,6 @@
 // kontaro-report VERB [ARGUMENTS]: the headless report tool. A verb is added with
 // a function in its group's file and one line in the table below.
+#include "cli/cli_import_texts.h"
 #include "cli/cli_report_texts.h"
 #include "cli/cli_reports.h"
 #include "cli/cli_series.h"
@@ -39,6 +40,7 @@ const Verb kVerbs[] = {
 #ifdef KONTARO_CHARTS
     {"chart", texts::kChartHelp, RunChart},
 #endif
+    {"import", texts::kImportHelp, RunImport},
     {"--help", texts::kHelpHelp, RunHelp},
     {"--version", texts::kVersionHelp, RunVersion},
 };

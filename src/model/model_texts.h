@@ -33,5 +33,9 @@ inline constexpr std::string_view kEntryNoProduct = "Tag %s: Eintrag verworfen: 
 inline constexpr std::string_view kEntryNoValue = "Tag %s: Eintrag für Produkt %s verworfen: Wert nicht lesbar";
 inline constexpr std::string_view kEntryDuplicate =
     "Tag %s: Eintrag für Produkt %s verworfen: das Produkt gibt es an diesem Tag schon";
+inline constexpr std::string_view kTillArticleUnreadable =
+    "Zuordnung einer Kassen-Artikelnummer verworfen: Nummer oder Produkt-ID nicht lesbar";
+inline constexpr std::string_view kTillArticleDuplicate =
+    "Zuordnung der Kassen-Artikelnummer %s verworfen: die Nummer gibt es schon";
 
 } // namespace kontaro::model::texts

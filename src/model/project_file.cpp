@@ -22,12 +22,13 @@ void Project::Clear()
     Days.Clear();
     Products.Clear();
     Groups.Clear();
+    TillArticles.Clear();
 }
 
 bool LoadReport::Empty() const
 {
     return droppedGroups == 0 && droppedProducts == 0 && droppedItems == 0 && droppedDays == 0 && droppedEntries == 0 &&
-           !productsEndedEarly;
+           droppedTillArticles == 0 && !productsEndedEarly;
 }
 
 namespace {
@@ -134,6 +135,7 @@ LoadResult LoadProjectText(std::string_view bytes, Project& project)
             result.report.details.push_back(numbers::FormatText(texts::kDaysNotRead, {std::to_string(unread)}));
         }
     }
+    ReadXml(bytes, project.TillArticles, &result.report);
     return result;
 }
 

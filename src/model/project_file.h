@@ -6,6 +6,7 @@
 #include "model/catalogue.h"
 #include "model/days.h"
 #include "model/output_sink.h"
+#include "model/till_articles.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,6 +26,7 @@ struct Project {
     // Loading, saving and Clear leave it alone.
     std::uint64_t Changes = 0;
     void MarkChanged() { ++Changes; }
+    tTillArticles TillArticles; // written only when it holds a mapping
     void Clear();
 };
 
@@ -39,6 +41,7 @@ struct LoadReport {
     int droppedItems = 0;
     int droppedDays = 0;
     int droppedEntries = 0;
+    int droppedTillArticles = 0;
     bool productsEndedEarly = false;
     std::vector<std::string> details; // UTF-8
     bool Empty() const;

@@ -1,6 +1,7 @@
 #include "model/project_xml.h"
 
 #include "model/model_texts.h"
+#include "model/win1252.h"
 #include "numbers/format_text.h"
 
 #include <string>
@@ -172,6 +173,18 @@ void WriteXml(txmlStream& stream, const tDays& days, int indent)
     stream.WriteEnd("days", indent);
 }
 
+void WriteXml(txmlStream& stream, const tTillArticles& articles, int indent)
+{
+    stream.WriteStart("tillmap", indent);
+    for (int i = 0; i < articles.Count(); ++i) {
+        stream.WriteStart("art", indent + 1);
+        stream.WriteText("nr", articles.Item(i).ArtNr, indent + 2);
+        stream.WriteInt("id", articles.Item(i).ProductID, indent + 2);
+        stream.WriteEnd("art", indent + 1);
+    }
+    stream.WriteEnd("tillmap", indent);
+}
+
 void WriteProjectXml(txmlStream& stream, const Project& project)
 {
     stream.WriteDeclaration();
@@ -179,6 +192,10 @@ void WriteProjectXml(txmlStream& stream, const Project& project)
     WriteXml(stream, project.Groups, 1);
     WriteXml(stream, project.Products, 1);
     WriteXml(stream, project.Days, 1);
+    // Older readers look for their three sections only; a project without mappings
+    // keeps the document it always had.
+    if (project.TillArticles.Count() > 0)
+        WriteXml(stream, project.TillArticles, 1);
     stream.WriteEnd("kontaro", 0);
 }
 
@@ -342,6 +359,33 @@ void ReadXml(std::string_view text, tDays& days, LoadReport* report)
         }
         if (days.AddDay(day) < 0)
             Note(report, &LoadReport::droppedDays, FormatText(texts::kDayDuplicate, {date}));
+    }
+}
+
+void ReadXml(std::string_view text, tTillArticles& articles, LoadReport* report)
+{
+    std::string_view section;
+    size_t next = 0;
+    if (!txmlStream::FindElement(text, "tillmap", 0, section, next))
+        return;
+    std::string_view element;
+    size_t pos = 0;
+    while (txmlStream::FindElement(section, "art", pos, element, next)) {
+        pos = next;
+        std::string artNr;
+        int32_t productID = 0;
+        size_t unused = 0;
+        if (!txmlStream::FindElement(element, "nr", 0, artNr, unused) || artNr.empty() ||
+            !txmlStream::ReadInt(element, "id", 0, productID, unused)) {
+            Note(report, &LoadReport::droppedTillArticles, std::string(texts::kTillArticleUnreadable));
+            continue;
+        }
+        if (articles.ProductOf(artNr)) {
+            Note(report, &LoadReport::droppedTillArticles,
+                 FormatText(texts::kTillArticleDuplicate, {Win1252ToUtf8(artNr)}));
+            continue;
+        }
+        articles.Set(artNr, productID);
     }
 }
 

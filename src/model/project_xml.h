@@ -19,6 +19,8 @@ void WriteXml(txmlStream& stream, const tGroups& groups, int indent);
 void WriteXml(txmlStream& stream, const tProducts& products, int indent);
 void WriteXml(txmlStream& stream, const tDay& day, std::string_view tag, int indent);
 void WriteXml(txmlStream& stream, const tDays& days, int indent);
+// The section "tillmap" at `indent`, one "art" per mapping with "nr" and "id".
+void WriteXml(txmlStream& stream, const tTillArticles& articles, int indent);
 // The whole document: declaration, root element and the three sections.
 void WriteProjectXml(txmlStream& stream, const Project& project);
 
@@ -37,6 +39,7 @@ void ReadXml(std::string_view content, tTimeintegerList& list, const ListContext
 void ReadXml(std::string_view text, tGroups& groups, LoadReport* report);
 void ReadXml(std::string_view text, tProducts& products, LoadReport* report);
 void ReadXml(std::string_view text, tDays& days, LoadReport* report);
+void ReadXml(std::string_view text, tTillArticles& articles, LoadReport* report);
 // `content` is the text of one day element; entries dropped go to the report.
 // False when the day's date cannot be read (the day then gets no entries).
 bool ReadXml(std::string_view content, tDay& day, LoadReport* report);

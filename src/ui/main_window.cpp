@@ -18,6 +18,8 @@
 #include "ui/recovery_copy.h"
 #include "ui/sum_view_page.h"
 #include "ui/texts.h"
+#include "ui/till_import_dialog.h"
+#include "ui/till_import_texts.h"
 #include "ui/user_prompts.h"
 #include "ui/window_state.h"
 
@@ -182,6 +184,12 @@ void MainWindow::CreateCommands()
     saveAsItem_->setShortcut(QKeySequence(Qt::Key_F12));
     QAction* exitItem = makeAction("ExitProgram", texts::MenuExit());
     fileMenu->addActions({newItem, openItem, saveItem_, saveAsItem_});
+    // The till import works on an open project, as saving does.
+    QAction* importTill =
+        fileMenu->addAction(texts::MenuImportTill(), this, [this] { ImportTillData(this, project_, *dayView_); });
+    importTill->setObjectName(QStringLiteral("ImportTill"));
+    connect(saveItem_, &QAction::changed, importTill,
+            [this, importTill] { importTill->setEnabled(saveItem_->isEnabled()); });
     fileMenu->addSeparator();
     QAction* recentEnd = fileMenu->addSeparator();
     ListRecentFiles(*fileMenu, recentEnd, [this](const QString& path) { OpenProjectFile(path); });
