@@ -191,6 +191,8 @@ void ImportTillData(QWidget* owner, model::Project& project, DayView& dayView)
         return;
     const std::optional<model::DayNumber> first = dialog.Plan().FirstWrittenDay();
     till::ApplyImport(project, dialog.Plan(), dialog.Choices());
+    // The import is an edit like typing: the recovery copy must follow it.
+    project.MarkChanged();
     if (!first) {
         Prompts().Warning(owner, texts::TillNothingToImport());
         return;

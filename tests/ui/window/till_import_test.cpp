@@ -7,10 +7,12 @@
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/modal_runner.h"
+#include "ui/recovery_copy.h"
 #include "ui/till_import_dialog.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -98,6 +100,9 @@ TEST_F(TillImportTest, TheSampleFillsItsDaysAndTheDayViewShowsTheFirst)
     EXPECT_EQ(grid.Cell(3, 4), "9,50");
     EXPECT_EQ(grid.Cell(3, 5), "32,00");
     EXPECT_TRUE(prompts.warnings.isEmpty());
+    // The import is a change: the next recovery copy holds it.
+    ASSERT_TRUE(Main().Recovery().Tick());
+    EXPECT_TRUE(QFile::exists(Main().Recovery().CopyPath()));
 }
 
 TEST_F(TillImportTest, CancelChangesNothingAndABrokenExportIsNamed)
