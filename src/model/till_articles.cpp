@@ -12,7 +12,7 @@ template <class Items>
 auto Position(Items& items, std::string_view artNr)
 {
     return std::lower_bound(items.begin(), items.end(), artNr,
-                            [](const tTillArticle& item, std::string_view key) { return item.ArtNr < key; });
+                            [](const tTillArticle& item, std::string_view key) { return item.ArtNr.compare(key) < 0; });
 }
 
 } // namespace
