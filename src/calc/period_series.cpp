@@ -55,6 +55,41 @@ private:
     std::vector<int> soldList_;
 };
 
+// The per-bucket totals of the groups, reset after every bucket.
+class BucketGroups {
+public:
+    explicit BucketGroups(std::size_t groups) : totals_(groups), sold_(groups, false) {}
+
+    void Add(int group, const EntryContribution& c)
+    {
+        const auto k = static_cast<std::size_t>(group);
+        AddToGroupTotals(totals_[k], c);
+        sold_[k] = true;
+    }
+
+    // Every group's row over the bucket, by group index; nothing for a bucket
+    // without sales.
+    std::vector<SummaryFigures> Close()
+    {
+        std::vector<SummaryFigures> figures;
+        for (std::size_t k = 0; k < totals_.size(); ++k) {
+            if (!sold_[k])
+                continue;
+            if (figures.empty())
+                figures.resize(totals_.size());
+            const SummaryTotals& total = totals_[k];
+            figures[k] = SummaryRowFigures(total.brutto, total.netto, total.einkauf);
+            totals_[k] = {};
+            sold_[k] = false;
+        }
+        return figures;
+    }
+
+private:
+    std::vector<SummaryTotals> totals_;
+    std::vector<bool> sold_;
+};
+
 } // namespace
 
 SeriesBucket DefaultBucket(model::DayNumber from, model::DayNumber to)
@@ -89,7 +124,7 @@ model::DayNumber NextBucketStart(model::DayNumber day, SeriesBucket bucket)
 }
 
 PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber from, model::DayNumber to,
-                                 SeriesBucket bucket)
+                                 SeriesBucket bucket, SeriesParts parts)
 {
     PeriodSeries series;
     series.bucket = bucket;
@@ -100,6 +135,10 @@ PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber
     const int firstDay = project.Days.IndexFromDate(from);
     series.daysFound = firstDay >= 0 && project.Days.Item(firstDay).Date <= to;
 
+    std::size_t count = 0;
+    for (int64_t first = from; first <= to; first = NextBucketStart(static_cast<model::DayNumber>(first), bucket))
+        ++count;
+    series.points.reserve(count);
     for (int64_t first = from; first <= to;) {
         const int64_t next = NextBucketStart(static_cast<model::DayNumber>(first), bucket);
         SeriesPoint& point = series.points.emplace_back();
@@ -110,26 +149,41 @@ PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber
     if (!series.daysFound)
         return series;
 
+    if (parts == SeriesParts::TotalsOnly) {
+        BucketProducts products(static_cast<std::size_t>(project.Products.Count()));
+        std::size_t current = 0;
+        SummaryWalk(project).Run<false>(from, to,
+                                        [&](model::DayNumber date, int product, int, const EntryContribution& c) {
+                                            while (date > series.points[current].last)
+                                                series.points[current++].total = products.Close();
+                                            products.Add(product, c);
+                                        });
+        series.points[current].total = products.Close();
+        return series;
+    }
+
     const model::tGroups& groups = project.Groups;
     const auto groupCount = static_cast<std::size_t>(groups.Count());
     // Which groups have a row in the group summary of the whole period.
     std::vector<double> periodBrutto(groupCount);
-    // Per bucket the totals of every group, bucket after bucket.
-    std::vector<SummaryTotals> bucketGroups(series.points.size() * groupCount);
     BucketProducts products(static_cast<std::size_t>(project.Products.Count()));
+    BucketGroups bucketGroups(groupCount);
     std::size_t current = 0;
+    const auto close = [&](SeriesPoint& point) {
+        point.total = products.Close();
+        point.groups = bucketGroups.Close();
+    };
     SummaryWalk(project).Run<true>(from, to,
                                    [&](model::DayNumber date, int product, int group, const EntryContribution& c) {
                                        while (date > series.points[current].last)
-                                           series.points[current++].total = products.Close();
+                                           close(series.points[current++]);
                                        products.Add(product, c);
                                        if (group >= 0) {
-                                           const auto g = static_cast<std::size_t>(group);
-                                           AddToGroupTotals(bucketGroups[current * groupCount + g], c);
-                                           AddToTotal(periodBrutto[g], c.gross);
+                                           bucketGroups.Add(group, c);
+                                           AddToTotal(periodBrutto[static_cast<std::size_t>(group)], c.gross);
                                        }
                                    });
-    series.points[current].total = products.Close();
+    close(series.points[current]);
 
     std::vector<std::size_t> listed;
     for (std::size_t g = 0; g < groupCount; ++g) {
@@ -139,13 +193,17 @@ PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber
         series.groups.push_back({group.ID, model::Win1252ToUtf8(group.Name)});
         listed.push_back(g);
     }
-    for (std::size_t p = 0; p < series.points.size(); ++p) {
-        std::vector<SummaryFigures>& figures = series.points[p].groups;
-        figures.reserve(listed.size());
-        for (const std::size_t g : listed) {
-            const SummaryTotals& total = bucketGroups[p * groupCount + g];
-            figures.push_back(SummaryRowFigures(total.brutto, total.netto, total.einkauf));
+    for (SeriesPoint& point : series.points) {
+        std::vector<SummaryFigures>& figures = point.groups;
+        if (figures.empty()) {
+            figures.resize(listed.size());
+            continue;
         }
+        if (listed.size() == groupCount)
+            continue;
+        for (std::size_t i = 0; i < listed.size(); ++i)
+            figures[i] = figures[listed[i]];
+        figures.resize(listed.size());
     }
     return series;
 }

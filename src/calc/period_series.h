@@ -56,10 +56,15 @@ struct PeriodSeries {
     bool daysFound = false;
 };
 
+// What a series holds: the overall figures and the groups' rows, or the overall
+// figures alone (no groups, every point's `groups` empty), which walk the entries
+// without looking up their groups.
+enum class SeriesParts { WithGroups, TotalsOnly };
+
 // The series of the period from `from` to `to` (both included; nothing when `to`
 // lies before `from`).
 PeriodSeries ComputePeriodSeries(const model::Project& project, model::DayNumber from, model::DayNumber to,
-                                 SeriesBucket bucket);
+                                 SeriesBucket bucket, SeriesParts parts = SeriesParts::WithGroups);
 
 // The first day of the bucket after the one holding `day`.
 model::DayNumber NextBucketStart(model::DayNumber day, SeriesBucket bucket);

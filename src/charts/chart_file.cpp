@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -20,6 +21,8 @@ namespace kontaro::charts {
 namespace {
 
 constexpr int kPdfResolution = 150;
+constexpr qreal kPageMarginMillimetres = 10;
+constexpr qreal kMillimetresPerInch = 25.4;
 
 // The charts laid out on a scene of `size`, drawn by `paint` into its painter.
 void DrawCharts(const calc::PeriodSeries& series, const numbers::NumberLocale& locale, QSize size, QPainter& painter,
@@ -77,14 +80,10 @@ QByteArray ChartBytes(const calc::PeriodSeries& series, const numbers::NumberLoc
     case ChartFormat::Pdf: {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(kPdfResolution);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), kChartOrientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         pdf.setTitle(MakeMarginChart(series, locale)->title());
-        QPainter painter(&pdf);
-        const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
-        // The charts are laid out at the picture's size and scaled onto the page.
-        const QSize scene = size.scaled(page.size(), Qt::KeepAspectRatio);
-        DrawCharts(series, locale, size, painter, QRectF(QPointF(0, 0), scene));
+        PaintChartPage(series, locale, pdf, size);
         break;
     }
     }
@@ -105,6 +104,23 @@ bool WriteChartFile(const calc::PeriodSeries& series, const numbers::NumberLocal
         return false;
     }
     return file.commit();
+}
+
+int PaintChartPage(const calc::PeriodSeries& series, const numbers::NumberLocale& locale, QPagedPaintDevice& device,
+                   QSize size)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The painter starts at the paint rectangle's corner.
+    const int dpi = device.logicalDpiX();
+    const int margin = qRound(kPageMarginMillimetres / kMillimetresPerInch * dpi);
+    const QRect page =
+        QRect(QPoint(0, 0), device.pageLayout().paintRectPixels(dpi).size()).adjusted(margin, margin, -margin, -margin);
+    const QSize scene = size.scaled(page.size(), Qt::KeepAspectRatio);
+    DrawCharts(series, locale, size, painter, QRectF(page.topLeft(), scene));
+    return 1;
 }
 
 ChartFormat ChartFormatOfPath(const QString& path)

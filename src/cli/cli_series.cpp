@@ -46,7 +46,9 @@ int RunSeries(Arguments& args)
     model::Project project;
     LoadProject(args, texts::kSeriesUsage, project);
 
-    const calc::PeriodSeries series = calc::ComputePeriodSeries(project, request.from, request.to, request.bucket);
+    const calc::PeriodSeries series =
+        calc::ComputePeriodSeries(project, request.from, request.to, request.bucket,
+                                  groups ? calc::SeriesParts::WithGroups : calc::SeriesParts::TotalsOnly);
     grid::PlainGrid grid = views::FilledGrid(grid::SetupSeriesGrid, calc::SeriesTexts(series, groups, locale), locale);
     grid::ShowSeriesGroups(grid, groups);
     const std::string out = csv ? CsvTable(grid, locale.decimalSeparator == ',' ? ';' : ',') : TextTable(grid);

@@ -6,6 +6,7 @@
 #include "charts/charts_texts.h"
 #include "charts/series_charts.h"
 #include "controls/column_grid.h"
+#include "controls/page_output.h"
 #include "controls/qt_format_text.h"
 #include "controls/qt_number_locale.h"
 #include "grid/grid_setups.h"
@@ -14,6 +15,7 @@
 #include "ui/date_controls.h"
 #include "ui/day_dates.h"
 #include "ui/period_pickers.h"
+#include "ui/print_commands.h"
 #include "ui/texts.h"
 #include "ui/user_prompts.h"
 #include "views/filled_grid.h"
@@ -117,9 +119,10 @@ void ChartPage::CreateComponents()
     column->addSpacing(32);
     saveImage_ = makeButton("bChartSaveImage", chart_texts::ButtonSaveImage());
     savePdf_ = makeButton("bChartSavePdf", chart_texts::ButtonSavePdf());
+    print_ = makeButton("bChartPrint", texts::ButtonPrint());
     column->addStretch(1);
     int sideWidth = kSideWidth;
-    for (const QPushButton* button : {calc_, saveImage_, savePdf_})
+    for (const QPushButton* button : {calc_, saveImage_, savePdf_, print_})
         sideWidth = std::max(sideWidth, button->sizeHint().width());
     side->setFixedWidth(sideWidth);
     layout->addWidget(side, 1, 1, Qt::AlignTop);
@@ -131,6 +134,7 @@ void ChartPage::CreateComponents()
     connect(calc_, &QPushButton::clicked, this, [this] { bChartCalcClick(); });
     connect(saveImage_, &QPushButton::clicked, this, [this] { bChartSaveImageClick(); });
     connect(savePdf_, &QPushButton::clicked, this, [this] { bChartSavePdfClick(); });
+    connect(print_, &QPushButton::clicked, this, [this] { bChartPrintClick(); });
 }
 
 void ChartPage::FromChartChange()
@@ -160,8 +164,8 @@ void ChartPage::bChartCalcClick()
         Prompts().Warning(window(), QString::fromUtf8(calc::texts::kKeinePassendenEintraege));
         return;
     }
-    saveImage_->setEnabled(true);
-    savePdf_->setEnabled(true);
+    for (QPushButton* button : {saveImage_, savePdf_, print_})
+        button->setEnabled(true);
 }
 
 void ChartPage::ShowSeries()
@@ -181,6 +185,19 @@ void ChartPage::ShowSeries()
 void ChartPage::bChartSaveImageClick() { SaveCharts(false); }
 
 void ChartPage::bChartSavePdfClick() { SaveCharts(true); }
+
+void ChartPage::bChartPrintClick()
+{
+    const numbers::NumberLocale locale = controls::SystemNumberLocale();
+    PrintOrOfferPdf(
+        *window(), chart_texts::PageChart(),
+        [this, &locale](const QString& jobTitle, QString* error) {
+            return controls::PrintPagesOnQueue(
+                [this, &locale](QPagedPaintDevice& device) { return charts::PaintChartPage(series_, locale, device); },
+                charts::kChartOrientation, jobTitle, error);
+        },
+        [this] { SaveCharts(true); });
+}
 
 void ChartPage::SaveCharts(bool pdf)
 {
@@ -203,8 +220,8 @@ void ChartPage::ProjectReset()
 {
     series_ = calc::PeriodSeries();
     ShowSeries();
-    saveImage_->setEnabled(false);
-    savePdf_->setEnabled(false);
+    for (QPushButton* button : {saveImage_, savePdf_, print_})
+        button->setEnabled(false);
 }
 
 } // namespace kontaro::ui

@@ -9,7 +9,9 @@
 // and its groups' rows). "Als Bild speichern..." (PNG or SVG by the chosen name's
 // extension) and "Als PDF speichern..." write the charts through Prompts(); they
 // are enabled by a calculation and disabled at New and Load, which also clear the
-// charts. A period without stored days warns as the summaries do.
+// charts, as is "Drucken..." (bChartPrint), which prints the charts on a landscape
+// page of the default queue and without a queue offers "Als PDF speichern...". A period without stored days warns as
+// the summaries do.
 //
 // The page refers to the project it is given for its whole lifetime.
 #include "calc/period_series.h"
@@ -43,6 +45,7 @@ public:
     QPushButton& CalcButton() { return *calc_; }
     QPushButton& SaveImageButton() { return *saveImage_; }
     QPushButton& SavePdfButton() { return *savePdf_; }
+    QPushButton& PrintButton() { return *print_; }
     QChartView& MarginView() { return *margin_; }
     QChartView& GroupView() { return *groups_; }
     controls::ColumnGrid& SeriesGrid() { return *grid_; }
@@ -54,6 +57,7 @@ public:
     void bChartCalcClick();
     void bChartSaveImageClick();
     void bChartSavePdfClick();
+    void bChartPrintClick();
     // New and Load.
     void ProjectReset();
 
@@ -72,6 +76,7 @@ private:
     QPushButton* calc_ = nullptr;
     QPushButton* saveImage_ = nullptr;
     QPushButton* savePdf_ = nullptr;
+    QPushButton* print_ = nullptr;
     QChartView* margin_ = nullptr;
     QChartView* groups_ = nullptr;
     controls::ColumnGrid* grid_ = nullptr;

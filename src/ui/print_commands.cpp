@@ -29,6 +29,20 @@ QString DayPrintSettingsFile()
         .filePath(texts::DayPrintSettingsName());
 }
 
+void PrintOrOfferPdf(QWidget& owner, const QString& page,
+                     const std::function<bool(const QString& jobTitle, QString* error)>& print,
+                     const std::function<void()>& saveAsPdf)
+{
+    if (!controls::HasPrinterQueue()) {
+        if (Prompts().ConfirmYesNo(&owner, texts::NoPrinterOfferPdf()) == Answer::Yes)
+            saveAsPdf();
+        return;
+    }
+    QString error;
+    if (!print(controls::FormatText(texts::PrintJobTitle(), {page}), &error))
+        Prompts().Warning(&owner, error);
+}
+
 PrintCommands::PrintCommands(QWidget& window, DayView& day, SummaryPage& sum, SummaryPage& group)
     : QObject(&window), window_(window)
 {
@@ -83,14 +97,10 @@ void PrintCommands::Print(controls::GridPrintSettingsDialog& dialog, const QStri
 {
     if (!dialog.Show())
         return;
-    if (!controls::HasPrinterQueue()) {
-        if (Prompts().ConfirmYesNo(&window_, texts::NoPrinterOfferPdf()) == Answer::Yes)
-            dialog.SaveAsPdf();
-        return;
-    }
-    QString error;
-    if (!dialog.Grid()->Print(controls::FormatText(texts::PrintJobTitle(), {title}), &error))
-        Prompts().Warning(&window_, error);
+    PrintOrOfferPdf(
+        window_, title,
+        [&dialog](const QString& jobTitle, QString* error) { return dialog.Grid()->Print(jobTitle, error); },
+        [&dialog] { dialog.SaveAsPdf(); });
 }
 
 void PrintCommands::ShowSettings(controls::GridPrintSettingsDialog& dialog) { dialog.Show(); }

@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace kontaro::controls {
 class GridPrintSettingsDialog;
 }
@@ -26,6 +28,14 @@ class SummaryPage;
 // user's configuration folder (QStandardPaths::AppConfigLocation): an installed
 // program's folder is not writable.
 QString DayPrintSettingsFile();
+
+// Prints a page's printout as one job named after `page` through `print` (given
+// the job's title and the place for the error); without a printer queue asks
+// whether to save the pages as PDF instead and then calls `saveAsPdf`. A refused
+// job is warned about with the printing system's message.
+void PrintOrOfferPdf(QWidget& owner, const QString& page,
+                     const std::function<bool(const QString& jobTitle, QString* error)>& print,
+                     const std::function<void()>& saveAsPdf);
 
 class PrintCommands final : public QObject {
     Q_OBJECT

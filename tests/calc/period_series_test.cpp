@@ -78,6 +78,19 @@ TEST(PeriodSeries, OneBucketEqualsTheSummariesOverTenYearsOfMonths)
         const model::DayNumber from = months.points[static_cast<std::size_t>(m)].first;
         ExpectOneBucketEqualsSummaries(large, from, months.points[static_cast<std::size_t>(m)].last);
     }
+
+    // The overall figures alone are those of the series with groups, day by day too.
+    for (const SeriesBucket bucket : {SeriesBucket::Month, SeriesBucket::Day}) {
+        const PeriodSeries full = ComputePeriodSeries(large, first, last, bucket);
+        const PeriodSeries totals = ComputePeriodSeries(large, first, last, bucket, SeriesParts::TotalsOnly);
+        EXPECT_TRUE(totals.groups.empty());
+        ASSERT_EQ(totals.points.size(), full.points.size());
+        for (std::size_t p = 0; p < full.points.size(); ++p) {
+            ASSERT_EQ(Texts(totals.points[p].total), Texts(full.points[p].total)) << p;
+            ASSERT_TRUE(totals.points[p].groups.empty()) << p;
+            ASSERT_EQ(full.points[p].groups.size(), full.groups.size()) << p;
+        }
+    }
 }
 
 TEST(PeriodSeries, IsoWeeksAcrossTheTurnOfTheYear)
