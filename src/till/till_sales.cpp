@@ -139,21 +139,22 @@ struct ReceiptKey {
             key += table.Field(id);
         }
     }
-    // Whether `stored`, a key as Build writes it, is the current record's.
+    // Whether `stored`, a key as Build writes it, is the current record's. The
+    // receipt number differs first between neighbouring receipts, so it is compared first.
     bool Matches(const CsvTable& table, std::string_view stored) const
     {
-        for (const int column : {till, closing, number, id}) {
+        const std::string_view receipt = table.Field(id);
+        if (stored.size() <= receipt.size() || !stored.ends_with(receipt) ||
+            stored[stored.size() - receipt.size() - 1] != '\x1f')
+            return false;
+        stored.remove_suffix(receipt.size() + 1);
+        for (const int column : {till, closing}) {
             const std::string_view field = table.Field(column);
-            if (stored.substr(0, field.size()) != field)
+            if (stored.size() <= field.size() || !stored.starts_with(field) || stored[field.size()] != '\x1f')
                 return false;
-            stored.remove_prefix(field.size());
-            if (column == id)
-                return stored.empty();
-            if (stored.empty() || stored.front() != '\x1f')
-                return false;
-            stored.remove_prefix(1);
+            stored.remove_prefix(field.size() + 1);
         }
-        return false;
+        return stored == table.Field(number);
     }
 };
 
