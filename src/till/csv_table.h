@@ -37,9 +37,19 @@ public:
 
     std::string_view Field(int column) const { return fields_[static_cast<size_t>(column)]; }
     // A numeric field by the column's declared format; an empty field is nothing.
-    std::optional<Decimal> OptionalNumber(int column) const;
+    std::optional<Decimal> OptionalNumber(int column) const
+    {
+        const std::string_view text = Field(column);
+        if (text.empty())
+            return std::nullopt;
+        return NumberOf(column, text);
+    }
     // The same with an empty field read as 0.
-    Decimal Number(int column) const { return OptionalNumber(column).value_or(Decimal{}); }
+    Decimal Number(int column) const
+    {
+        const std::string_view text = Field(column);
+        return text.empty() ? Decimal{} : NumberOf(column, text);
+    }
     // A text field as UTF-8 (an ANSI table is read as Windows-1252).
     std::string Utf8(int column) const;
 
@@ -48,9 +58,14 @@ public:
     [[noreturn]] void Fail(int column, std::string_view pattern) const;
 
 private:
+    // The column's field `text`, not empty, read by the column's format.
+    Decimal NumberOf(int column, std::string_view text) const;
+    [[noreturn]] void FailNumber(int column) const;
     bool ReadRecord();
     // The first byte from `p` on that ends an unquoted field, or `size`.
-    size_t FieldEnd(const char* data, size_t p, size_t size) const;
+    size_t FieldEnd(const char* data, size_t p, size_t size);
+    // The stop bytes among the kBlock bytes from `block` on, as bits from the lowest.
+    uint64_t StopsIn(const char* block) const;
     void ReadHeader(const TableDialect& dialect);
 
     std::string fileName_;
@@ -62,7 +77,10 @@ private:
     int nextLine_ = 1;
     int line_ = 0;
     std::vector<std::string_view> fields_;
-    bool stops_[256] = {};                               // the bytes that end an unquoted field
+    bool stops_[256] = {}; // the bytes that end an unquoted field
+    static constexpr size_t kBlock = 64;
+    size_t blockStart_ = SIZE_MAX; // the stop bytes of the kBlock bytes from here on
+    uint64_t blockStops_ = 0;
     std::string unescaped_;                              // quoted fields with doubled qualifiers
     std::vector<std::pair<size_t, size_t>> unescapedAt_; // field index, offset into unescaped_
     std::vector<std::string> names_;

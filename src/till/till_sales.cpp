@@ -139,20 +139,39 @@ struct ReceiptKey {
             key += table.Field(id);
         }
     }
+    // Whether `stored`, a key as Build writes it, is the current record's. The
+    // receipt number differs first between neighbouring receipts, so it is compared first.
+    bool Matches(const CsvTable& table, std::string_view stored) const
+    {
+        const std::string_view receipt = table.Field(id);
+        if (stored.size() <= receipt.size() || !stored.ends_with(receipt) ||
+            stored[stored.size() - receipt.size() - 1] != '\x1f')
+            return false;
+        stored.remove_suffix(receipt.size() + 1);
+        for (const int column : {till, closing}) {
+            const std::string_view field = table.Field(column);
+            if (stored.size() <= field.size() || !stored.starts_with(field) || stored[field.size()] != '\x1f')
+                return false;
+            stored.remove_prefix(field.size() + 1);
+        }
+        return stored == table.Field(number);
+    }
 };
 
-// Finds receipts, remembering the last one: lines come grouped by receipt.
-// The receipts by their key, in an open-addressing table of their numbers. Lines
-// and VAT rows mostly come in the order of their receipts, so the receipt of the
-// row before and the one after it are tried before the table.
+// The receipts by their key. Exports mostly list their receipts in ascending order
+// of the key, shorter keys first (numbers gaining a digit sort after the shorter
+// ones): as long as they come so, a duplicate cannot occur and a key is found
+// by binary search; the first key out of order puts them all into an
+// open-addressing table of their numbers. Lines and VAT rows mostly come in the
+// order of their receipts, so the receipt of the row before and the one after it
+// are tried first.
 class ReceiptIndex {
 public:
     // `keyBytes` bounds the bytes of all keys, so that the keys' views stay valid.
-    ReceiptIndex(size_t keyBytes = 0, size_t receipts = 0)
+    ReceiptIndex(size_t keyBytes = 0, size_t receipts = 0) : expected_(receipts)
     {
         keys_.reserve(keyBytes);
         stored_.reserve(receipts);
-        Resize(receipts * 2);
     }
 
     // False when the key is there already.
@@ -160,6 +179,13 @@ public:
     {
         if (keys_.size() + key.size() > keys_.capacity())
             throw std::logic_error("receipt keys beyond the reserved capacity");
+        if (slots_.empty()) {
+            if (stored_.empty() || Before(stored_.back(), key)) {
+                Store(key);
+                return true;
+            }
+            Resize(expected_ * 2);
+        }
         if ((stored_.size() + 1) * 2 > slots_.size())
             Resize(slots_.size() * 2);
         const uint32_t hash = Hash(key);
@@ -167,19 +193,30 @@ public:
         for (; slots_[slot].number != 0; slot = (slot + 1) & mask_)
             if (slots_[slot].hash == hash && stored_[slots_[slot].number - 1] == key)
                 return false;
-        const size_t offset = keys_.size();
-        keys_ += key;
-        stored_.push_back(std::string_view(keys_).substr(offset, key.size()));
+        Store(key);
         slots_[slot] = {hash, static_cast<uint32_t>(stored_.size())};
         return true;
+    }
+
+    // The receipt found last or the one after it when `same` holds for its key, or -1.
+    template <typename Same>
+    int FindNear(Same same)
+    {
+        for (const int guess : {last_, last_ + 1}) {
+            if (guess >= 0 && guess < static_cast<int>(stored_.size()) && same(stored_[static_cast<size_t>(guess)]))
+                return last_ = guess;
+        }
+        return -1;
     }
 
     // The receipt's number in the order added, or -1.
     int Find(std::string_view key)
     {
-        for (const int guess : {last_, last_ + 1}) {
-            if (guess >= 0 && guess < static_cast<int>(stored_.size()) && stored_[static_cast<size_t>(guess)] == key)
-                return last_ = guess;
+        if (slots_.empty()) {
+            const auto found = std::lower_bound(stored_.begin(), stored_.end(), key, Before);
+            if (found == stored_.end() || *found != key)
+                return -1;
+            return last_ = static_cast<int>(found - stored_.begin());
         }
         const uint32_t hash = Hash(key);
         for (size_t slot = hash & mask_; slots_[slot].number != 0; slot = (slot + 1) & mask_)
@@ -194,7 +231,19 @@ private:
         uint32_t number = 0; // receipt number + 1; 0: empty
     };
 
+    static bool Before(std::string_view a, std::string_view b)
+    {
+        return a.size() < b.size() || (a.size() == b.size() && a < b);
+    }
+
     static uint32_t Hash(std::string_view key) { return static_cast<uint32_t>(std::hash<std::string_view>{}(key)); }
+
+    void Store(std::string_view key)
+    {
+        const size_t offset = keys_.size();
+        keys_ += key;
+        stored_.push_back(std::string_view(keys_).substr(offset, key.size()));
+    }
 
     void Resize(size_t wanted)
     {
@@ -212,9 +261,10 @@ private:
         }
     }
 
+    size_t expected_ = 0;
     std::string keys_;
     std::vector<std::string_view> stored_;
-    std::vector<Slot> slots_;
+    std::vector<Slot> slots_; // empty while the keys are in ascending order
     size_t mask_ = 0;
     int last_ = -1;
 };
@@ -339,8 +389,12 @@ private:
 
     int ReceiptOf(const CsvTable& table, const ReceiptKey& key)
     {
+        // Rows mostly follow their receipts: the neighbours are compared without building the key.
+        int receipt = receipts_index_.FindNear([&](std::string_view stored) { return key.Matches(table, stored); });
+        if (receipt >= 0)
+            return receipt;
         key.Build(table, scratch_);
-        const int receipt = receipts_index_.Find(scratch_);
+        receipt = receipts_index_.Find(scratch_);
         if (receipt < 0)
             throw ImportError(FormatText(texts::kNoReceipt, {table.FileName(), std::to_string(table.Line()),
                                                              table.Utf8(key.id), table.Utf8(key.till)}));

@@ -231,6 +231,30 @@ TEST(TillCsvTable, ErrorsNameFileLineAndColumn)
               "t.csv: die Kopfzeile mit den Spaltennamen fehlt.");
 }
 
+// Field ends are found many bytes at a time: fields of every length up to beyond
+// that stretch, quoted or not, with every line end, read back as written.
+TEST(TillCsvTable, FieldsOfEveryLengthAcrossLongRecords)
+{
+    const TableDialect dialect = Dialect({{"A", false, 0}, {"B", false, 0}, {"N", true, 0}});
+    const char* const ends[] = {"\r\n", "\n", "\r"};
+    std::string bytes = "A;B;N\r\n";
+    for (size_t i = 0; i < 300; ++i) {
+        const std::string plain(i, static_cast<char>('a' + i % 26));
+        const std::string quoted = i % 3 == 0 ? "\"" + plain + ";\"" : plain;
+        bytes += plain + ";" + quoted + ";" + std::to_string(i) + ends[i % 3];
+    }
+    CsvTable table("t.csv", bytes, dialect);
+    for (size_t i = 0; i < 300; ++i) {
+        ASSERT_TRUE(table.Next()) << i;
+        const std::string plain(i, static_cast<char>('a' + i % 26));
+        ASSERT_EQ(table.Field(0), plain) << i;
+        ASSERT_EQ(table.Field(1), i % 3 == 0 ? plain + ";" : plain) << i;
+        ASSERT_EQ(table.Number(2), Decimal::FromInteger(static_cast<int64_t>(i))) << i;
+        ASSERT_EQ(table.Line(), static_cast<int>(i) + 2);
+    }
+    EXPECT_FALSE(table.Next());
+}
+
 TEST(TillCsvTable, AnAnsiTableIsReadAsWindows1252)
 {
     TableDialect dialect = Dialect({{"T", false, 0}});

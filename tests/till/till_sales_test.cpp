@@ -5,7 +5,14 @@
 #include "till/import_error.h"
 #include "till/till_sales.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+#include <vector>
 
 namespace kontaro::till {
 namespace {
@@ -128,6 +135,78 @@ TEST(TillSales, ErrorsStopTheImportAndSayWhere)
               "transactions.csv, Zeile 3, Spalte 8 (UMS_BRUTTO): der Beleg 2 der Kasse K1 hat 9,60 als Summe, seine "
               "Positionen ergeben 6,40. Nichts wurde importiert.");
     EXPECT_EQ(ErrorOf("missing-table"), "Die Tabelle \"lines.csv\" fehlt im Export.");
+}
+
+// The sample's files with one table's data lines rearranged.
+std::map<std::string, std::string> SampleWith(const std::string& table,
+                                              const std::function<void(std::vector<std::string>&)>& rearrange)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(TillExport("sample"))) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::string> lines;
+    const std::string& bytes = files.at(table);
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t end = bytes.find('\n', at);
+        lines.push_back(bytes.substr(at, end - at + 1));
+        at = end + 1;
+    }
+    std::vector<std::string> data(lines.begin() + 1, lines.end());
+    rearrange(data);
+    std::string text = lines.front();
+    for (const std::string& line : data)
+        text += line;
+    files[table] = text;
+    return files;
+}
+
+TEST(TillSales, ReceiptsAndLinesAreJoinedInAnyOrder)
+{
+    const std::string expected = Totals(Read("sample"));
+    const auto reverse = [](std::vector<std::string>& lines) { std::reverse(lines.begin(), lines.end()); };
+    const auto late = [](std::vector<std::string>& lines) {
+        std::rotate(lines.begin(), lines.begin() + 2, lines.end());
+    };
+    for (const std::string table : {"transactions.csv", "lines.csv", "lines_vat.csv"}) {
+        for (const auto& rearrange : {std::function<void(std::vector<std::string>&)>(reverse), {late}}) {
+            SCOPED_TRACE(table);
+            const TillSales sales =
+                ReadTillSales(ExportFiles::FromMemory(SampleWith(table, rearrange)), DayRule::ReceiptEnd);
+            EXPECT_EQ(Totals(sales), expected);
+        }
+    }
+}
+
+TEST(TillSales, AReceiptTwiceOrMissingStopsTheImport)
+{
+    const auto errorOf = [](const std::function<void(std::vector<std::string>&)>& rearrange) -> std::string {
+        try {
+            ReadTillSales(ExportFiles::FromMemory(SampleWith("transactions.csv", rearrange)), DayRule::ReceiptEnd);
+        } catch (const ImportError& error) {
+            return error.what();
+        }
+        return "";
+    };
+    const std::string twice = "der Vorgang 10003 der Kasse KASSE-01 steht zweimal im Export.";
+    // Right after itself, while the receipts are in order, and again after an earlier one.
+    EXPECT_EQ(errorOf([](auto& lines) { lines.insert(lines.begin() + 3, lines[2]); }),
+              "transactions.csv, Zeile 5: " + twice);
+    EXPECT_EQ(errorOf([](auto& lines) { lines.push_back(lines[2]); }), "transactions.csv, Zeile 9: " + twice);
+    EXPECT_EQ(errorOf([](auto& lines) {
+                  std::reverse(lines.begin(), lines.end());
+                  lines.push_back(lines[4]);
+              }),
+              "transactions.csv, Zeile 9: " + twice);
+    const std::string missing = "zum Vorgang 10003 der Kasse KASSE-01 gibt es keinen Bonkopf in transactions.csv.";
+    const std::string inOrder = errorOf([](auto& lines) { lines.erase(lines.begin() + 2); });
+    EXPECT_NE(inOrder.find(missing), std::string::npos) << inOrder;
+    const std::string reversed = errorOf([](auto& lines) {
+        lines.erase(lines.begin() + 2);
+        std::reverse(lines.begin(), lines.end());
+    });
+    EXPECT_EQ(reversed, inOrder);
 }
 
 } // namespace
