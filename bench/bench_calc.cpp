@@ -14,26 +14,12 @@
 namespace kontaro::bench {
 namespace {
 
-constexpr int kYears = 10;
 const numbers::NumberLocale kLocale{',', '.'};
-
-const model::Project& LargeProject()
-{
-    static model::Project project = [] {
-        model::Project made;
-        MakeLargeProject(made, kYears);
-        return made;
-    }();
-    return project;
-}
-
-model::DayNumber FirstDay() { return LargeProject().Days.Item(0).Date; }
-model::DayNumber LastDay() { return LargeProject().Days.Item(LargeProject().Days.Count() - 1).Date; }
 
 std::vector<double> EntryValues()
 {
     std::vector<double> values;
-    const model::tDays& days = LargeProject().Days;
+    const model::tDays& days = TenYearProject().Days;
     for (int d = 0; d < days.Count(); ++d)
         for (int e = 0; e < days.Item(d).Count(); ++e)
             values.push_back(days.Item(d).Entry(e).Value);
@@ -57,9 +43,10 @@ BENCHMARK(BM_BaselineAddEntryValues)->Unit(benchmark::kMicrosecond);
 
 void BM_PeriodSummaryTenYears(benchmark::State& state)
 {
-    const model::Project& project = LargeProject();
+    const model::Project& project = TenYearProject();
     for (auto _ : state) {
-        const calc::SummaryResult result = calc::PeriodSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
+        const calc::SummaryResult result =
+            calc::PeriodSummary(project, FirstStoredDay(), LastStoredDay(), "large.kdt", kLocale);
         benchmark::DoNotOptimize(result.grid.rows.data());
     }
     CountEntries(state);
@@ -68,9 +55,10 @@ BENCHMARK(BM_PeriodSummaryTenYears)->Unit(benchmark::kMicrosecond);
 
 void BM_GroupSummaryTenYears(benchmark::State& state)
 {
-    const model::Project& project = LargeProject();
+    const model::Project& project = TenYearProject();
     for (auto _ : state) {
-        const calc::SummaryResult result = calc::GroupSummary(project, FirstDay(), LastDay(), "large.kdt", kLocale);
+        const calc::SummaryResult result =
+            calc::GroupSummary(project, FirstStoredDay(), LastStoredDay(), "large.kdt", kLocale);
         benchmark::DoNotOptimize(result.grid.rows.data());
     }
     CountEntries(state);
@@ -79,7 +67,7 @@ BENCHMARK(BM_GroupSummaryTenYears)->Unit(benchmark::kMicrosecond);
 
 void BM_DaySwitchFortyEntries(benchmark::State& state)
 {
-    const model::Project& project = LargeProject();
+    const model::Project& project = TenYearProject();
     const model::tDays& days = project.Days;
     int index = 0;
     while (index < days.Count() && days.Item(index).Count() != 40)

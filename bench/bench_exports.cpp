@@ -24,22 +24,12 @@ namespace fs = std::filesystem;
 const numbers::NumberLocale kLocale{',', '.'};
 const std::string kProjectFile = "/daten/Laden.kdt";
 
-const model::Project& LargeProject()
-{
-    static const model::Project project = [] {
-        model::Project made;
-        MakeLargeProject(made, 10);
-        return made;
-    }();
-    return project;
-}
-
 model::DayNumber FirstDay() { return *model::ParseIsoDate("2023-01-01"); }
 
 grid::PlainGrid SumGrid(model::DayNumber from, model::DayNumber to)
 {
     return views::FilledGrid(grid::SetupSumView,
-                             calc::PeriodSummary(LargeProject(), from, to, kProjectFile, kLocale).grid, kLocale);
+                             calc::PeriodSummary(TenYearProject(), from, to, kProjectFile, kLocale).grid, kLocale);
 }
 
 std::string Target(const std::string& name) { return (fs::temp_directory_path() / name).string(); }
@@ -58,7 +48,7 @@ void BM_DailySumsOneWrite(benchmark::State& state)
     const grid::PlainGrid sum = SumGrid(from, to);
     const std::string file = Target("bench_exports_one_write.xls");
     for (auto _ : state)
-        exports::ExportSumWithDailySums(sum, LargeProject(), from, to, kProjectFile, file, kLocale);
+        exports::ExportSumWithDailySums(sum, TenYearProject(), from, to, kProjectFile, file, kLocale);
     ReportFile(state, file);
 }
 BENCHMARK(BM_DailySumsOneWrite)->Arg(31)->Arg(365)->Arg(730)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -73,7 +63,7 @@ void BM_DailySumsWritePerDay(benchmark::State& state)
         const grid::ExportAdapter sumAdapter(sum);
         exports::SumExcel(sumAdapter, kLocale).ExportGrid(file, std::string(exports::kSumSheet));
         for (model::DayNumber day = from; day <= to; ++day) {
-            const grid::PlainGrid grid = exports::StoredDayViewGrid(LargeProject(), day, kProjectFile, kLocale);
+            const grid::PlainGrid grid = exports::StoredDayViewGrid(TenYearProject(), day, kProjectFile, kLocale);
             const grid::ExportAdapter adapter(grid);
             exports::DayExcel(adapter, kLocale).ExportGrid(file, exports::DaySheetName(day));
         }

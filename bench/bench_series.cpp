@@ -14,27 +14,13 @@
 namespace kontaro::bench {
 namespace {
 
-constexpr int kYears = 10;
 const numbers::NumberLocale kLocale{',', '.'};
-
-const model::Project& LargeProject()
-{
-    static model::Project project = [] {
-        model::Project made;
-        MakeLargeProject(made, kYears);
-        return made;
-    }();
-    return project;
-}
-
-model::DayNumber FirstDay() { return LargeProject().Days.Item(0).Date; }
-model::DayNumber LastDay() { return LargeProject().Days.Item(LargeProject().Days.Count() - 1).Date; }
 
 void BM_PeriodSummaryTenYears(benchmark::State& state)
 {
     for (auto _ : state) {
         const calc::SummaryResult result =
-            calc::PeriodSummary(LargeProject(), FirstDay(), LastDay(), "large.kdt", kLocale);
+            calc::PeriodSummary(TenYearProject(), FirstStoredDay(), LastStoredDay(), "large.kdt", kLocale);
         benchmark::DoNotOptimize(result.grid.rows.data());
     }
 }
@@ -44,9 +30,9 @@ void BM_PeriodAndGroupSummaryTenYears(benchmark::State& state)
 {
     for (auto _ : state) {
         const calc::SummaryResult period =
-            calc::PeriodSummary(LargeProject(), FirstDay(), LastDay(), "large.kdt", kLocale);
+            calc::PeriodSummary(TenYearProject(), FirstStoredDay(), LastStoredDay(), "large.kdt", kLocale);
         const calc::SummaryResult groups =
-            calc::GroupSummary(LargeProject(), FirstDay(), LastDay(), "large.kdt", kLocale);
+            calc::GroupSummary(TenYearProject(), FirstStoredDay(), LastStoredDay(), "large.kdt", kLocale);
         benchmark::DoNotOptimize(period.grid.rows.data());
         benchmark::DoNotOptimize(groups.grid.rows.data());
     }
@@ -58,7 +44,7 @@ void Series(benchmark::State& state, calc::SeriesBucket bucket, calc::SeriesPart
     std::size_t buckets = 0;
     for (auto _ : state) {
         const calc::PeriodSeries series =
-            calc::ComputePeriodSeries(LargeProject(), FirstDay(), LastDay(), bucket, parts);
+            calc::ComputePeriodSeries(TenYearProject(), FirstStoredDay(), LastStoredDay(), bucket, parts);
         buckets = series.points.size();
         benchmark::DoNotOptimize(series.points.data());
     }

@@ -141,6 +141,19 @@ const CafeProduct kCafe[] = {
 
 } // namespace
 
+const model::Project& TenYearProject()
+{
+    static const model::Project project = [] {
+        model::Project made;
+        MakeLargeProject(made, 10);
+        return made;
+    }();
+    return project;
+}
+
+model::DayNumber FirstStoredDay() { return TenYearProject().Days.Item(0).Date; }
+model::DayNumber LastStoredDay() { return TenYearProject().Days.Item(TenYearProject().Days.Count() - 1).Date; }
+
 void MakeCafeProject(model::Project& project)
 {
     project.Clear();

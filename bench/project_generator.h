@@ -9,6 +9,12 @@ namespace kontaro::bench {
 // dated price, tax and group changes each, about 40 entries per day.
 void MakeLargeProject(model::Project& project, int years);
 
+// The ten-year large project, made once per process and shared by the benchmarks
+// that only read it, with its first and last stored day.
+const model::Project& TenYearProject();
+model::DayNumber FirstStoredDay();
+model::DayNumber LastStoredDay();
+
 // A small café with bakery: drinks, bread, cakes and snacks, the tax change of the
 // second half of 2020, sales from May to August 2020 and a few days of January 2026.
 void MakeCafeProject(model::Project& project);

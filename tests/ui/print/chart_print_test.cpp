@@ -6,10 +6,10 @@
 #include "controls/page_output.h"
 #include "controls/qt_number_locale.h"
 #include "ui/chart_page.h"
+#include "ui/print/pdf_tools.h"
 #include "ui/window/window_fixture.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -31,23 +31,15 @@ protected:
     }
     ui::ChartPage& Page() { return Main().ChartView(); }
 
-    static QString Run(const QString& tool, const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(tool, arguments);
-        EXPECT_TRUE(process.waitForFinished(60000)) << tool.toStdString();
-        EXPECT_EQ(process.exitCode(), 0) << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
     // The PDF has one landscape page holding both charts' titles and axes.
     static void ExpectChartPage(const QString& pdf)
     {
-        const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
+        const QString info = RunPdfTool(QStringLiteral("pdfinfo"), {pdf});
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
         const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
         ASSERT_TRUE(size.hasMatch()) << info.toStdString();
         EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
-        const QString text = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        const QString text = RunPdfTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         for (const char* shown :
              {"Verkauf (N) und DB1 vom 01.03.2005 bis 31.03.2005", "DB1 je Gruppe vom 01.03.2005 bis 31.03.2005",
               "Betrag", "DB1 (%)", "Getr\xc3\xa4nke"})

@@ -8,9 +8,9 @@
 #include "grid/plain_grid.h"
 #include "grid/print_settings.h"
 #include "support/temp_dir.h"
+#include "ui/print/pdf_tools.h"
 
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -70,31 +70,24 @@ protected:
         return path;
     }
 
-    static QString Run(const QString& tool, const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(tool, arguments);
-        EXPECT_TRUE(process.waitForFinished(60000)) << tool.toStdString();
-        EXPECT_EQ(process.exitCode(), 0) << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
     static int PageCount(const QString& pdf)
     {
         const auto match =
-            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Run(QStringLiteral("pdfinfo"), {pdf}));
+            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(RunPdfTool(QStringLiteral("pdfinfo"), {pdf}));
         return match.hasMatch() ? match.captured(1).toInt() : -1;
     }
     static QString Text(const QString& pdf, int page)
     {
         const QString number = QString::number(page);
-        return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
-                                                 QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+        return RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
+                                                        QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
     }
     static Page Words(const QString& pdf, int pageNumber)
     {
         const QString number = QString::number(pageNumber);
-        const QString html = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), number,
-                                                               QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+        const QString html =
+            RunPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), number,
+                                                     QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
         Page page;
         const auto size =
             QRegularExpression(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\"")).match(html);
@@ -238,7 +231,7 @@ TEST_F(PrintedPagesTest, OrientationMarginsAndFontsFollowTheSettings)
     ASSERT_TRUE(name);
     EXPECT_GT(name->x0, 300 * kPointsPerTenth);
     EXPECT_LT(name->x0, 300 * kPointsPerTenth + 8);
-    EXPECT_TRUE(Run(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("DejaVuSerif-Bold")));
+    EXPECT_TRUE(RunPdfTool(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("DejaVuSerif-Bold")));
 
     settings.UseDefaultOrientation = true; // the printer's own: portrait for the PDF
     const Page portrait = Words(Write("hoch.pdf"), 1);
