@@ -8,7 +8,7 @@ std::unique_ptr<QSettings> UserSettings()
 {
     // Named here rather than by the application's names, which tests and the
     // report tool set differently.
-    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("kontaro"), QStringLiteral("kontaro"));
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Kontaro"), QStringLiteral("kontaro"));
 }
 
 } // namespace kontaro::ui
