@@ -6,6 +6,7 @@
 #include "ui/groups_list_page.h"
 #include "ui/product_dialog.h"
 #include "ui/products_list_page.h"
+#include "ui/silent_prompts.h"
 #include "ui/user_prompts.h"
 
 #include <QApplication>
@@ -17,19 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-// A picture must never wait for a click: warnings go to stderr, questions are No.
-class SilentPrompts final : public kontaro::ui::UserPrompts {
-public:
-    void Warning(QWidget*, const QString& text) override
-    {
-        std::fprintf(stderr, "warning: %s\n", text.toLocal8Bit().constData());
-    }
-    kontaro::ui::Answer ConfirmYesNo(QWidget*, const QString&) override { return kontaro::ui::Answer::No; }
-    kontaro::ui::Answer ConfirmYesNoCancel(QWidget*, const QString&) override { return kontaro::ui::Answer::Cancel; }
-    std::optional<QString> OpenFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override { return {}; }
-    std::optional<QString> SaveFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override { return {}; }
-};
 
 bool Save(QWidget& widget, const QDir& folder, const char* name)
 {
@@ -55,7 +43,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    SilentPrompts prompts;
+    kontaro::test::SilentPrompts prompts;
     kontaro::ui::SetPrompts(&prompts);
 
     kontaro::model::Project project;

@@ -5,6 +5,8 @@
 #include "model/project_file.h"
 #include "ui/chart_page.h"
 #include "ui/date_controls.h"
+#include "ui/day_dates.h"
+#include "ui/silent_prompts.h"
 #include "ui/user_prompts.h"
 
 #include <QApplication>
@@ -15,26 +17,10 @@
 
 namespace {
 
-// A picture must never wait for a click: warnings go to stderr, questions are No.
-class SilentPrompts final : public kontaro::ui::UserPrompts {
-public:
-    void Warning(QWidget*, const QString& text) override
-    {
-        std::fprintf(stderr, "warning: %s\n", text.toLocal8Bit().constData());
-    }
-    kontaro::ui::Answer ConfirmYesNo(QWidget*, const QString&) override { return kontaro::ui::Answer::No; }
-    kontaro::ui::Answer ConfirmYesNoCancel(QWidget*, const QString&) override { return kontaro::ui::Answer::Cancel; }
-    std::optional<QString> OpenFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override { return {}; }
-    std::optional<QString> SaveFileName(QWidget*, const kontaro::ui::FileDialogOptions&) override { return {}; }
-};
-
 QDate DateOf(const char* text)
 {
     const std::optional<kontaro::model::DayNumber> day = kontaro::model::ParseIsoDate(text);
-    if (!day)
-        return {};
-    const kontaro::model::CivilDate date = kontaro::model::CivilFromDay(*day);
-    return QDate(date.year, date.month, date.day);
+    return day ? kontaro::ui::DateOfDay(*day) : QDate();
 }
 
 } // namespace
@@ -48,7 +34,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    SilentPrompts prompts;
+    kontaro::test::SilentPrompts prompts;
     kontaro::ui::SetPrompts(&prompts);
 
     kontaro::model::Project project;
