@@ -159,6 +159,7 @@ void ChartPage::bChartCalcClick()
 {
     const auto bucket = calc::SeriesBucket(bucket_->currentData().toInt());
     series_ = calc::ComputePeriodSeries(project_, DayOfDate(from_->date()), DayOfDate(to_->date()), bucket);
+    showsReset_ = false;
     ShowSeries();
     if (!series_.daysFound) {
         Prompts().Warning(window(), QString::fromUtf8(calc::texts::kKeinePassendenEintraege));
@@ -218,8 +219,11 @@ void ChartPage::SaveCharts(bool pdf)
 
 void ChartPage::ProjectReset()
 {
-    series_ = calc::PeriodSeries();
-    ShowSeries();
+    if (!showsReset_) {
+        series_ = calc::PeriodSeries();
+        ShowSeries();
+        showsReset_ = true;
+    }
     for (QPushButton* button : {saveImage_, savePdf_, print_})
         button->setEnabled(false);
 }

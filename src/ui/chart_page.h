@@ -69,6 +69,9 @@ private:
 
     const model::Project& project_;
     calc::PeriodSeries series_;
+    // The charts show the empty series of a reset: the reset of a New or Load right
+    // after start-up need not build them again.
+    bool showsReset_ = false;
 
     DatePicker* from_ = nullptr;
     DatePicker* to_ = nullptr;
