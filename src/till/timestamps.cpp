@@ -26,15 +26,12 @@ int DaysInMonth(int year, int month)
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
+// The date a text begins with, as the model reads ISO dates.
 std::optional<DayNumber> DateAt(std::string_view text)
 {
-    int year = 0, month = 0, day = 0;
-    if (!Digits(text, 0, 4, year) || text.size() < 10 || text[4] != '-' || !Digits(text, 5, 2, month) ||
-        text[7] != '-' || !Digits(text, 8, 2, day))
+    if (text.size() < 10)
         return std::nullopt;
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-        return std::nullopt;
-    return model::DayFromCivil({year, month, day});
+    return model::ParseIsoDate(text.substr(0, 10));
 }
 
 // The last Sunday of the month, as a day number (day 0, 1899-12-30, was a Saturday).
