@@ -77,6 +77,10 @@ public:
     // CurrentDay's day when StoreDayOnSwitch is set (deleting that day when the
     // grid holds no product), then shows the calendar's day.
     void CalDayClick();
+    // Sets the calendar to `day` and shows it without storing the grid first: for a
+    // grid whose rows must not reach the days (a reset's empty grid, a day the
+    // program has just written itself).
+    void ShowDayWithoutStoring(model::DayNumber day);
 
     // The grid's events.
     void gDayViewCellValidate(int col, int row, std::string& value, bool& valid);

@@ -115,6 +115,14 @@ void DayView::CalDayClick()
     DayGridBusy = false;
 }
 
+void DayView::ShowDayWithoutStoring(model::DayNumber day)
+{
+    calDay_->SetDate(DateOfDay(day));
+    StoreDayOnSwitch = false;
+    CalDayClick();
+    StoreDayOnSwitch = true;
+}
+
 void DayView::StoreGrid()
 {
     const grid::PlainGrid& grid = gDayView_->Grid();

@@ -7,7 +7,6 @@
 #include "ui/chart_page.h"
 #include "ui/chart_texts.h"
 #include "ui/date_controls.h"
-#include "ui/day_dates.h"
 #include "ui/day_view.h"
 #include "ui/edit_menu.h"
 #include "ui/export_commands.h"
@@ -301,10 +300,7 @@ void MainWindow::ResetProject()
 
     // The empty project starts on today's empty day: what is typed next belongs
     // to the day the calendar shows.
-    day.CalDay().SetDate(DateOfDay(model::TodayNumber()));
-    day.StoreDayOnSwitch = false;
-    day.CalDayClick();
-    day.StoreDayOnSwitch = true;
+    day.ShowDayWithoutStoring(model::TodayNumber());
 
     // A result of the project that went would pass for one of the new project.
     sumView_->ProjectReset();
@@ -379,13 +375,9 @@ void MainWindow::LoadFileName(bool remember)
     cataloguePages_->ListsChanged();
 
     if (project_.Days.Count() > 0) {
-        DayView& day = *dayView_;
-        day.CalDay().SetDate(DateOfDay(project_.Days.Item(project_.Days.Count() - 1).Date));
         // The grid is the reset's empty one: storing it would delete the day
         // stored under today.
-        day.StoreDayOnSwitch = false;
-        day.CalDayClick();
-        day.StoreDayOnSwitch = true;
+        dayView_->ShowDayWithoutStoring(project_.Days.Item(project_.Days.Count() - 1).Date);
     }
     SetProjectOpen(true);
     ShowStartPage();

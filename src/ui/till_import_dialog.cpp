@@ -7,7 +7,6 @@
 #include "till/import_error.h"
 #include "till/import_preview.h"
 #include "ui/date_controls.h"
-#include "ui/day_dates.h"
 #include "ui/day_view.h"
 #include "ui/modal_runner.h"
 #include "ui/model_text.h"
@@ -198,10 +197,7 @@ void ImportTillData(QWidget* owner, model::Project& project, DayView& dayView)
         return;
     }
     // The grid shows the stored day: it must not write its rows over the import.
-    dayView.CalDay().SetDate(DateOfDay(*first));
-    dayView.StoreDayOnSwitch = false;
-    dayView.CalDayClick();
-    dayView.StoreDayOnSwitch = true;
+    dayView.ShowDayWithoutStoring(*first);
 }
 
 } // namespace kontaro::ui
